@@ -1,0 +1,38 @@
+#pragma once
+// The one seam between the host's user-interface services and whatever shows them. The
+// host program installs its driver at start-up; tests install a recording one. Without
+// an installed driver, messages go to the standard error stream.
+
+#include <string_view>
+
+namespace Vireo::Ui {
+
+class HostUiDriver {
+public:
+    virtual ~HostUiDriver() = default;
+
+    // Shows a modal message. `type` carries the host's button and icon flags (0: the
+    // default buttons); the result is the button that closed the message.
+    virtual int ShowMessage(std::wstring_view text, unsigned int type) = 0;
+};
+
+// Installs `driver` (not owned; it must outlive its installation). Null restores the
+// standard-error driver. Returns the driver that was installed before.
+HostUiDriver* InstallHostUiDriver(HostUiDriver* driver) noexcept;
+
+// The installed driver, or the standard-error driver when none is installed.
+HostUiDriver& CurrentHostUiDriver() noexcept;
+
+// Installs a driver for the life of the scope and restores the previous one afterwards.
+class ScopedHostUiDriver {
+public:
+    explicit ScopedHostUiDriver(HostUiDriver& driver) noexcept : previous_(InstallHostUiDriver(&driver)) {}
+    ~ScopedHostUiDriver() { InstallHostUiDriver(previous_); }
+    ScopedHostUiDriver(const ScopedHostUiDriver&) = delete;
+    ScopedHostUiDriver& operator=(const ScopedHostUiDriver&) = delete;
+
+private:
+    HostUiDriver* previous_;
+};
+
+} // namespace Vireo::Ui
