@@ -14,7 +14,6 @@ case "$flavour" in
 esac
 
 dir=build/$flavour
-if [ ! -f "$dir/build.ninja" ]; then
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIREO_WERROR=ON "${args[@]}" >/dev/null
-fi
+# Configure every time: new module folders are found only at configure time.
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIREO_WERROR=ON "${args[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)" "$@"

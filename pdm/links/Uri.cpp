@@ -1,0 +1,169 @@
+#include "pdm/links/Uri.h"
+
+#include "platform/support/Utf8.h"
+
+#include <cwctype>
+#include <stdexcept>
+
+namespace Vireo::Cam::Pdm {
+namespace {
+
+int hexDigit(wchar_t c)
+{
+    if (c >= L'0' && c <= L'9') return c - L'0';
+    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+    return -1;
+}
+
+bool isOneOf(wchar_t c, std::wstring_view set)
+{
+    return set.find(c) != std::wstring_view::npos;
+}
+
+// Reads text[from, ...) up to the first character of stops (or the end).
+std::size_t scanTo(std::wstring_view text, std::size_t from, std::wstring_view stops)
+{
+    while (from < text.size() && !isOneOf(text[from], stops))
+        ++from;
+    return from;
+}
+
+std::uint16_t parsePort(std::wstring_view digits)
+{
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(std::wstring(digits), &used, 10);
+        if (used == digits.size() && value >= 1 && value <= 65535)
+            return static_cast<std::uint16_t>(value);
+    } catch (const std::logic_error&) {
+        // empty or out-of-range text: no port
+    }
+    return 0;
+}
+
+std::wstring plusToSpace(std::wstring_view text)
+{
+    std::wstring out(text);
+    for (auto& c : out)
+        if (c == L'+')
+            c = L' ';
+    return out;
+}
+
+} // namespace
+
+std::wstring PercentDecode(std::wstring_view component)
+{
+    std::wstring out;
+    out.reserve(component.size());
+    std::string pending;
+    auto flush = [&] {
+        if (!pending.empty()) {
+            out += Support::Utf8ToWide(pending);
+            pending.clear();
+        }
+    };
+    for (std::size_t i = 0; i < component.size(); ++i) {
+        const wchar_t c = component[i];
+        if (c != L'%') {
+            flush();
+            out.push_back(c);
+            continue;
+        }
+        if (i + 2 >= component.size())
+            return {};
+        const int high = hexDigit(component[i + 1]);
+        const int low = hexDigit(component[i + 2]);
+        if (high < 0 || low < 0)
+            return {};
+        pending.push_back(static_cast<char>((high << 4) | low));
+        i += 2;
+    }
+    flush();
+    return out;
+}
+
+Uri::Uri(std::wstring_view text)
+{
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+
+    for (; i < n && !isOneOf(text[i], L":?#/"); ++i)
+        scheme.push_back(static_cast<wchar_t>(std::towlower(static_cast<wint_t>(text[i]))));
+    if (i == n)
+        return;
+    if (text[i] != L':' || i + 1 >= n || text[i + 1] != L'/')
+        return;
+    i += 2;
+
+    std::size_t cursor = i;
+    if (i < n && text[i] == L'/') {
+        std::size_t authority = ++i;
+        std::size_t at = scanTo(text, authority, L"@/");
+        if (at < n && text[at] == L'@') {
+            const std::size_t colon = scanTo(text.substr(0, at), authority, L":");
+            user.assign(text.substr(authority, colon - authority));
+            if (colon < at)
+                password = std::wstring(text.substr(colon + 1, at - colon - 1));
+            authority = at + 1;
+            cursor = scanTo(text, authority, L"/");
+        } else {
+            cursor = at;
+        }
+
+        std::size_t h = authority;
+        bool bracketed = false;
+        for (; h < cursor; ++h) {
+            const wchar_t c = text[h];
+            if (!bracketed && (c == L'/' || c == L':'))
+                break;
+            if (c == L'[')
+                bracketed = true;
+            else if (c == L']')
+                bracketed = false;
+            host.push_back(c);
+        }
+        if (h < cursor && text[h] == L':')
+            port = parsePort(text.substr(h + 1, cursor - h - 1));
+    } else if (scheme == L"file") {
+        cursor = i - 1; // the single "/" begins the path; there is no authority
+    } else {
+        scheme.clear();
+        return;
+    }
+
+    std::size_t end = scanTo(text, cursor, L"?#");
+    path = PercentDecode(text.substr(cursor, end - cursor));
+    cursor = end;
+    if (cursor < n && text[cursor] == L'?') {
+        end = scanTo(text, cursor + 1, L"#");
+        query = PercentDecode(text.substr(cursor + 1, end - cursor - 1));
+        cursor = end;
+    }
+    if (cursor < n && text[cursor] == L'#')
+        fragment = PercentDecode(text.substr(cursor + 1));
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> Uri::SplitQuery(std::wstring_view q)
+{
+    std::vector<std::pair<std::wstring, std::wstring>> pairs;
+    std::size_t i = 0;
+    while (i < q.size()) {
+        const std::size_t keyEnd = scanTo(q, i, L"=&");
+        std::wstring key = plusToSpace(q.substr(i, keyEnd - i));
+        std::wstring value;
+        i = keyEnd;
+        if (i < q.size() && q[i] == L'=') {
+            const std::size_t valueEnd = scanTo(q, i + 1, L"&");
+            value = plusToSpace(q.substr(i + 1, valueEnd - i - 1));
+            i = valueEnd;
+        }
+        pairs.emplace_back(std::move(key), std::move(value));
+        if (i < q.size() && q[i] == L'&')
+            ++i;
+    }
+    return pairs;
+}
+
+} // namespace Vireo::Cam::Pdm

@@ -1,0 +1,99 @@
+// The in-memory rule set: dataset identity and find-or-create of rows.
+
+#include "pdm/rules/IntegrationRules.h"
+
+#include <gtest/gtest.h>
+
+namespace Vireo::Cam::Pdm {
+namespace {
+
+void addType(IntegrationRules& rules, const std::wstring& appCode, const std::wstring& name,
+             const std::wstring& datasetGuid, const std::wstring& appType)
+{
+    rules.AddTypes(appCode, name, appType, AppDataType::CamObject, L"", datasetGuid, L"plm-" + appType, {L"g"},
+                   L"tag", L"v");
+}
+
+TEST(AppDatasetIdentity, IsAppCodeAndDatasetGuidOnly)
+{
+    const AppDatasetHash hash;
+    const AppDataset a{L"VIREO CAM", L"first", L"d1"};
+    const AppDataset renamed{L"VIREO CAM", L"second", L"d1"};
+    EXPECT_EQ(a, renamed);
+    EXPECT_EQ(hash(a), hash(renamed));
+    for (const AppDataset& other : {AppDataset{L"vireo cam", L"first", L"d1"}, AppDataset{L"VIREO CAM", L"first", L"D1"},
+                                    AppDataset{L"VIREO CAM", L"first", L""}}) {
+        EXPECT_FALSE(a == other);
+        EXPECT_NE(hash(a), hash(other));
+    }
+    // seed 0, then appCode, then datasetGuid
+    std::uint64_t seed = 0;
+    for (const std::wstring& part : {std::wstring(L"VIREO CAM"), std::wstring(L"d1")}) {
+        const std::uint64_t h = std::hash<std::wstring>{}(part);
+        seed ^= h + 0x9e3779b9 + (seed << 6) + (seed >> 2);
+    }
+    EXPECT_EQ(hash(a), seed);
+}
+
+TEST(IntegrationRulesRows, SameDatasetKeepsTheFirstNameAndLoadOrder)
+{
+    IntegrationRules rules;
+    addType(rules, L"VIREO CAM", L"first", L"d1", L"ToolMillEnd");
+    addType(rules, L"VIREO CAM", L"other", L"d2", L"Part");
+    addType(rules, L"VIREO CAM", L"second", L"d1", L"MillLayers");
+    ASSERT_EQ(rules.GetTypes().size(), 2u);
+    const auto found = rules.GetTypes().find(AppDataset{L"VIREO CAM", L"", L"d1"});
+    ASSERT_NE(found, rules.GetTypes().end());
+    EXPECT_EQ(found->first.name, L"first");
+    ASSERT_EQ(found->second.size(), 2u);
+    EXPECT_EQ(found->second[0].appType, L"ToolMillEnd");
+    EXPECT_EQ(found->second[1].appType, L"MillLayers");
+    EXPECT_EQ(found->second[1].plmType, L"plm-MillLayers");
+    EXPECT_EQ(found->second[1].plmTagGroups, std::vector<std::wstring>{L"g"});
+}
+
+TEST(IntegrationRulesRows, ParameterRowsTakeTheirArgumentsInOrder)
+{
+    IntegrationRules rules;
+    rules.AddParams(L"Diameter", L"VIREO CAM", L"Tools", L"", L"Параметр объекта", L"D", L"ds", L"", {L"g1"},
+                    L"tag", L"tv", {L"p1", L"p2"}, L"param", 7, false, true);
+    const auto& rows = rules.GetParams().at(AppDataset{L"VIREO CAM", L"x", L"ds"});
+    ASSERT_EQ(rows.size(), 1u);
+    const Parameters& row = rows[0];
+    EXPECT_EQ(row.paramName, L"Diameter");
+    EXPECT_EQ(row.appType, L"");
+    EXPECT_EQ(row.appParamType, AppParamType::Parameter);
+    EXPECT_EQ(row.appParam, L"D");
+    EXPECT_EQ(row.plmType, L"");
+    EXPECT_EQ(row.plmTagGroups, std::vector<std::wstring>{L"g1"});
+    EXPECT_EQ(row.plmTag, L"tag");
+    EXPECT_EQ(row.plmTagValue, L"tv");
+    EXPECT_EQ(row.plmParamGroups, (std::vector<std::wstring>{L"p1", L"p2"}));
+    EXPECT_EQ(row.plmParam, L"param");
+    EXPECT_EQ(row.order, 7);
+    EXPECT_FALSE(row.appVisible);
+    EXPECT_TRUE(row.plmVisible);
+
+    const Parameters defaults;
+    EXPECT_EQ(defaults.order, 0);
+    EXPECT_TRUE(defaults.appVisible);
+    EXPECT_TRUE(defaults.plmVisible);
+}
+
+TEST(IntegrationRulesRows, CopiesAreIndependent)
+{
+    IntegrationRules source;
+    addType(source, L"VIREO CAM", L"n", L"d1", L"Part");
+    source.SetUploadFolder(L"/uploads");
+    IntegrationRules copy = source;
+    copy.GetTypes().begin()->second.clear();
+    addType(copy, L"VIREO CAM", L"n", L"d2", L"Stock");
+    copy.SetUploadFolder(L"/other");
+    ASSERT_EQ(source.GetTypes().size(), 1u);
+    EXPECT_EQ(source.GetTypes().begin()->second.size(), 1u);
+    EXPECT_EQ(source.GetUploadFolder(), L"/uploads");
+    EXPECT_EQ(copy.GetTypes().size(), 2u);
+}
+
+} // namespace
+} // namespace Vireo::Cam::Pdm
