@@ -1,0 +1,59 @@
+#pragma once
+// An XML document of the host: parses text or a file, builds elements and writes the
+// document back out with a declaration, two-space indentation and escaped text.
+
+#include "platform/xml/Node.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zkaux::xml {
+
+using XmlDocument = rapidxml::xml_document<char>;
+
+class Document {
+public:
+    Document();
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    // Replaces the contents with the parsed text. False when the text is not well-formed
+    // XML or has no root element; GetError and GetErrorOffset then tell why and where.
+    bool LoadXml(std::string_view text);
+    // As LoadXml with the contents of the file; an unreadable file also gives false.
+    bool LoadFile(const std::filesystem::path& path);
+
+    const std::string& GetError() const { return error_; }
+    // Byte offset of the error in the text, and its 1-based line.
+    std::size_t GetErrorOffset() const { return errorOffset_; }
+    std::size_t GetErrorLine() const { return errorLine_; }
+
+    // The root element, or an empty handle.
+    Node GetRoot();
+    // Makes an element with this name the root (replacing any other root) and returns it.
+    Node SetRoot(std::string_view name);
+    // A new element owned by this document, not attached anywhere.
+    Node CreateElement(std::string_view name);
+
+    std::string ToString();
+    XmlDocument& GetXmlDocument() { return *document_; }
+
+    // Copies text into the document's memory so that nodes may point at it.
+    char* AllocateString(std::string_view text);
+
+private:
+    void clear();
+
+    std::unique_ptr<XmlDocument> document_;
+    std::vector<char> buffer_;
+    std::string error_;
+    std::size_t errorOffset_ = 0;
+    std::size_t errorLine_ = 0;
+};
+
+} // namespace zkaux::xml
