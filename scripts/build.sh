@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds one flavour of the project into build/<flavour>.
-#   scripts/build.sh [normal|sanitize|fuzz] [cmake --build arguments...]
+#   scripts/build.sh [normal|sanitize|fuzz] [targets...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 flavour=${1:-normal}
@@ -16,4 +16,8 @@ esac
 dir=build/$flavour
 # Configure every time: new module folders are found only at configure time.
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIREO_WERROR=ON "${args[@]}" >/dev/null
-cmake --build "$dir" -j "$(nproc)" "$@"
+if [ $# -gt 0 ]; then
+  cmake --build "$dir" -j "$(nproc)" --target "$@"
+else
+  cmake --build "$dir" -j "$(nproc)"
+fi
