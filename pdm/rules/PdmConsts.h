@@ -1,0 +1,94 @@
+#pragma once
+// GUID keys of the integration-rule reference of the PDM: the reference, the parameters of
+// its rule objects and their two lists with the columns of each list.
+
+#include "pdm/links/Guid.h"
+
+namespace Vireo::Cam::Pdm::PdmConsts {
+
+// The reference that holds one rule object per application dataset.
+namespace AppIntegrationDts {
+    inline constexpr GuidKey Key{0x67892771, 0xadc2, 0x4e78, {0xb0, 0x52, 0x30, 0x2a, 0xd7, 0xd1, 0x09, 0x15}};
+
+    // Text: name of the rule object.
+    namespace NamePrm {
+        inline constexpr GuidKey Key{0xa14eaf5b, 0xbeae, 0x434e, {0xad, 0x9c, 0x2f, 0x4b, 0xb3, 0xfb, 0x31, 0x78}};
+    } // namespace NamePrm
+
+    // Text: application code.
+    namespace AppCodePrm {
+        inline constexpr GuidKey Key{0xd5cdcb27, 0x31c9, 0x4fa4, {0xa8, 0xec, 0x86, 0x8b, 0xa0, 0x14, 0x09, 0xca}};
+    } // namespace AppCodePrm
+
+    // Text: GUID of the dataset (a PDM reference group) the rules are for.
+    namespace DatasetGuidPrm {
+        inline constexpr GuidKey Key{0x025bce87, 0xb3a9, 0x4dc1, {0x85, 0x4d, 0xc7, 0xe5, 0x55, 0x4a, 0x3a, 0xdf}};
+    } // namespace DatasetGuidPrm
+
+    // Text: folder new PDM objects are uploaded to.
+    namespace LoadingFolderPrm {
+        inline constexpr GuidKey Key{0xdd9ec209, 0x504b, 0x4389, {0x97, 0x8f, 0xe1, 0xb7, 0x02, 0x7c, 0xba, 0x40}};
+    } // namespace LoadingFolderPrm
+
+    // Type rows: which CAM type maps to which PDM class.
+    namespace TypesLst {
+        inline constexpr GuidKey Key{0xaa2f4b2b, 0x0934, 0x41bd, {0x80, 0xdb, 0x1a, 0x59, 0x09, 0x86, 0x84, 0xe7}};
+
+        namespace PlmTypePrm {
+            inline constexpr GuidKey Key{0x1afb6833, 0x5600, 0x4f70, {0xbf, 0x84, 0xc6, 0x29, 0xd7, 0x81, 0xf4, 0x5b}};
+        } // namespace PlmTypePrm
+        namespace PlmTagPrm {
+            inline constexpr GuidKey Key{0x940e0ced, 0x1863, 0x43da, {0x8f, 0x48, 0x58, 0xa2, 0xa8, 0xbf, 0x72, 0x19}};
+        } // namespace PlmTagPrm
+        namespace PlmTagValuePrm {
+            inline constexpr GuidKey Key{0x5ec7fef7, 0x12dc, 0x4088, {0xac, 0xec, 0xf1, 0xef, 0x3e, 0x8c, 0x77, 0x84}};
+        } // namespace PlmTagValuePrm
+        namespace AppDataTypePrm {
+            inline constexpr GuidKey Key{0xcb163280, 0x2198, 0x4330, {0x96, 0x57, 0x31, 0xf4, 0x55, 0x3c, 0xde, 0xdb}};
+        } // namespace AppDataTypePrm
+        namespace AppTypePrm {
+            inline constexpr GuidKey Key{0x9d578f45, 0xc166, 0x4b7e, {0x83, 0xbe, 0x1b, 0xcc, 0x9c, 0xa4, 0xb0, 0xb1}};
+        } // namespace AppTypePrm
+        namespace PlmTypeAppParamPrm {
+            inline constexpr GuidKey Key{0x6606734e, 0x8c83, 0x4888, {0xa8, 0x14, 0x81, 0xae, 0x73, 0x41, 0x26, 0x9b}};
+        } // namespace PlmTypeAppParamPrm
+    } // namespace TypesLst
+
+    // Parameter rows: which CAM parameter maps to which PDM parameter.
+    namespace RuleSettingsLst {
+        inline constexpr GuidKey Key{0x716de1cd, 0xe3a0, 0x4e19, {0xb5, 0x73, 0x6f, 0x9e, 0xfa, 0xe3, 0xbb, 0xb3}};
+
+        namespace PlmTypePrm {
+            inline constexpr GuidKey Key{0xaa3bb8cc, 0x3f3f, 0x4293, {0x93, 0xd5, 0x92, 0xc2, 0x8e, 0x84, 0xb0, 0x13}};
+        } // namespace PlmTypePrm
+        namespace AppTypePrm {
+            inline constexpr GuidKey Key{0xea05edce, 0xcdf5, 0x4b38, {0x95, 0xce, 0x78, 0x96, 0x06, 0x0b, 0x45, 0x34}};
+        } // namespace AppTypePrm
+        namespace PlmTagPrm {
+            inline constexpr GuidKey Key{0x4fdba7d8, 0xadda, 0x407d, {0xbd, 0x81, 0xe9, 0xed, 0xc7, 0x49, 0xda, 0x39}};
+        } // namespace PlmTagPrm
+        namespace PlmTagValuePrm {
+            inline constexpr GuidKey Key{0x403bc094, 0x9b3b, 0x4891, {0x9b, 0xa3, 0xdf, 0x1a, 0xae, 0xf0, 0x81, 0x17}};
+        } // namespace PlmTagValuePrm
+        namespace ParamNamePrm {
+            inline constexpr GuidKey Key{0x5e13e514, 0xe916, 0x44cb, {0x9f, 0xf1, 0x14, 0xb5, 0x1b, 0x3a, 0xe4, 0xba}};
+        } // namespace ParamNamePrm
+        namespace AppParamTypePrm {
+            inline constexpr GuidKey Key{0x600ca2ac, 0xfa9d, 0x4ffc, {0xa3, 0x66, 0x60, 0x50, 0x90, 0xef, 0x21, 0x0a}};
+        } // namespace AppParamTypePrm
+        namespace AppParamPrm {
+            inline constexpr GuidKey Key{0x4c35c032, 0x41ec, 0x4e37, {0x99, 0x1e, 0x8d, 0x7b, 0xf4, 0x1a, 0x31, 0xa8}};
+        } // namespace AppParamPrm
+        namespace PlmParamPrm {
+            inline constexpr GuidKey Key{0xaa219407, 0xa997, 0x4ae6, {0xa8, 0x03, 0x84, 0x3d, 0xf2, 0x3a, 0x2b, 0xbc}};
+        } // namespace PlmParamPrm
+        namespace AppVisiblePrm {
+            inline constexpr GuidKey Key{0x82d74074, 0x4791, 0x4e3e, {0x94, 0x36, 0x6b, 0xb9, 0xaf, 0x8e, 0x31, 0x36}};
+        } // namespace AppVisiblePrm
+        namespace PlmVisiblePrm {
+            inline constexpr GuidKey Key{0x0d86496f, 0xd5b2, 0x471b, {0x87, 0xd3, 0xcd, 0xb7, 0x20, 0x38, 0x06, 0x7a}};
+        } // namespace PlmVisiblePrm
+    } // namespace RuleSettingsLst
+} // namespace AppIntegrationDts
+
+} // namespace Vireo::Cam::Pdm::PdmConsts
