@@ -1,0 +1,22 @@
+#pragma once
+// The PDM object model in one include.
+
+#include "platform/arbor/ClassTree.h"
+#include "platform/arbor/ComplexHierarchyLink.h"
+#include "platform/arbor/FaultPlan.h"
+#include "platform/arbor/ModelException.h"
+#include "platform/arbor/ObjectValue.h"
+#include "platform/arbor/Parameter.h"
+#include "platform/arbor/ParameterGroup.h"
+#include "platform/arbor/ParameterInfo.h"
+#include "platform/arbor/Reference.h"
+#include "platform/arbor/ReferenceCatalog.h"
+#include "platform/arbor/ReferenceInfo.h"
+#include "platform/arbor/ReferenceObject.h"
+#include "platform/arbor/ReferenceObjectCollection.h"
+#include "platform/arbor/SearchFilter.h"
+#include "platform/arbor/Seed.h"
+#include "platform/arbor/ServerConnection.h"
+#include "platform/arbor/ServerGateway.h"
+#include "platform/arbor/SystemGuid.h"
+#include "platform/arbor/Unit.h"
