@@ -1,0 +1,97 @@
+#pragma once
+// An ordered list of document objects held by another object (the machinings of a project,
+// the child groups of a group ...). It keeps ids: an object removed from the document drops
+// out of every list.
+
+#include "platform/host/Zkw32Doc.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace Vireo::Cam {
+
+template <class T>
+class ObjectList {
+public:
+    explicit ObjectList(const CZKObject& holder) : holder_(holder) {}
+    ObjectList(const ObjectList&) = delete;
+    ObjectList& operator=(const ObjectList&) = delete;
+
+    // Creates an object in the holder's document and appends it; null without a document.
+    T* Create()
+    {
+        CZkw32Doc* doc = holder_.GetDocumentPtr();
+        if (!doc)
+            return nullptr;
+        T* object = doc->template CreateObject<T>();
+        ids_.push_back(object->GetID());
+        return object;
+    }
+    // Appends an object of the holder's document; false when it is already listed or foreign.
+    bool Add(T* object)
+    {
+        if (!object || object->GetDocumentPtr() != holder_.GetDocumentPtr() || IndexOf(object) >= 0)
+            return false;
+        ids_.push_back(object->GetID());
+        return true;
+    }
+    // Takes the object out of the list (it stays in the document).
+    bool Remove(const T* object)
+    {
+        const auto found = object ? std::find(ids_.begin(), ids_.end(), object->GetID()) : ids_.end();
+        if (found == ids_.end())
+            return false;
+        ids_.erase(found);
+        return true;
+    }
+
+    std::vector<T*> GetAll() const
+    {
+        std::vector<T*> all;
+        if (CZkw32Doc* doc = holder_.GetDocumentPtr())
+            for (ZKObjectID id : ids_)
+                if (T* object = doc->template FindObjectAs<T>(id))
+                    all.push_back(object);
+        return all;
+    }
+    int GetCount() const { return static_cast<int>(GetAll().size()); }
+    // The object at a position, or null out of range.
+    T* Get(int index) const
+    {
+        const auto all = GetAll();
+        return index >= 0 && index < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(index)] : nullptr;
+    }
+    T* operator[](int index) const { return Get(index); }
+    int IndexOf(const T* object) const
+    {
+        const auto all = GetAll();
+        const auto found = std::find(all.begin(), all.end(), object);
+        return found == all.end() ? -1 : static_cast<int>(found - all.begin());
+    }
+    // Moves the object to a position (clamped into the list); false when it is not listed.
+    bool MoveTo(const T* object, int index)
+    {
+        auto all = GetAll();
+        const auto found = std::find(all.begin(), all.end(), object);
+        if (found == all.end())
+            return false;
+        T* moved = *found;
+        all.erase(found);
+        index = std::clamp(index, 0, static_cast<int>(all.size()));
+        all.insert(all.begin() + index, moved);
+        ids_.clear();
+        for (T* each : all)
+            ids_.push_back(each->GetID());
+        return true;
+    }
+
+    // The stored ids, for the document file.
+    const std::vector<ZKObjectID>& GetIds() const noexcept { return ids_; }
+    void SetIds(std::vector<ZKObjectID> ids) { ids_ = std::move(ids); }
+
+private:
+    const CZKObject& holder_;
+    std::vector<ZKObjectID> ids_;
+};
+
+} // namespace Vireo::Cam

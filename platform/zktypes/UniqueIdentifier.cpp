@@ -1,0 +1,75 @@
+#include "platform/zktypes/UniqueIdentifier.h"
+
+#include "platform/support/HashCombine.h"
+
+#include <cstdio>
+
+const UniqueIdentifier UniqueIdentifier::Null{};
+
+std::wstring UniqueIdentifier::ToString() const
+{
+    wchar_t text[40];
+    std::swprintf(text, 40, L"%08x-%04x-%04x-%02x%02x-%02x%02x%02x%02x%02x%02x", static_cast<unsigned>(Data1),
+                  unsigned{Data2}, unsigned{Data3}, unsigned{Data4[0]}, unsigned{Data4[1]}, unsigned{Data4[2]},
+                  unsigned{Data4[3]}, unsigned{Data4[4]}, unsigned{Data4[5]}, unsigned{Data4[6]},
+                  unsigned{Data4[7]});
+    return text;
+}
+
+namespace zktypes {
+namespace {
+
+int hexValue(wchar_t c)
+{
+    if (c >= L'0' && c <= L'9') return c - L'0';
+    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+    return -1;
+}
+
+bool readHex(std::wstring_view text, std::size_t at, std::size_t digits, std::uint64_t& out)
+{
+    out = 0;
+    for (std::size_t i = 0; i < digits; ++i) {
+        const int d = hexValue(text[at + i]);
+        if (d < 0)
+            return false;
+        out = (out << 4) | static_cast<std::uint64_t>(d);
+    }
+    return true;
+}
+
+} // namespace
+
+bool TryParseIdentifier(std::wstring_view text, UniqueIdentifier& out) noexcept
+{
+    if (text.size() == 38) {
+        if (text.front() != L'{' || text.back() != L'}')
+            return false;
+        text = text.substr(1, 36);
+    }
+    if (text.size() != 36 || text[8] != L'-' || text[13] != L'-' || text[18] != L'-' || text[23] != L'-')
+        return false;
+    std::uint64_t field = 0;
+    UniqueIdentifier id;
+    if (!readHex(text, 0, 8, field)) return false;
+    id.Data1 = static_cast<std::uint32_t>(field);
+    if (!readHex(text, 9, 4, field)) return false;
+    id.Data2 = static_cast<std::uint16_t>(field);
+    if (!readHex(text, 14, 4, field)) return false;
+    id.Data3 = static_cast<std::uint16_t>(field);
+    const std::size_t at[8] = {19, 21, 24, 26, 28, 30, 32, 34};
+    for (std::size_t i = 0; i < 8; ++i) {
+        if (!readHex(text, at[i], 2, field)) return false;
+        id.Data4[i] = static_cast<std::uint8_t>(field);
+    }
+    out = id;
+    return true;
+}
+
+} // namespace zktypes
+
+std::size_t std::hash<UniqueIdentifier>::operator()(const UniqueIdentifier& id) const noexcept
+{
+    return static_cast<std::size_t>(Vireo::Support::HashValues(id.High(), id.Low()));
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The host's 16-byte identifier of parameters, tool kinds, strategies, stock kinds and
+// geometry-set slots, laid out like a GUID.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct UniqueIdentifier {
+    std::uint32_t Data1 = 0;
+    std::uint16_t Data2 = 0;
+    std::uint16_t Data3 = 0;
+    std::uint8_t Data4[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+
+    // The all-zero identifier: "no host parameter".
+    static const UniqueIdentifier Null;
+    static const UniqueIdentifier& Empty() noexcept { return Null; }
+
+    constexpr std::uint64_t High() const noexcept
+    {
+        return (std::uint64_t{Data1} << 32) | (std::uint64_t{Data2} << 16) | Data3;
+    }
+    constexpr std::uint64_t Low() const noexcept
+    {
+        std::uint64_t low = 0;
+        for (std::uint8_t byte : Data4)
+            low = (low << 8) | byte;
+        return low;
+    }
+    constexpr bool IsEmpty() const noexcept { return High() == 0 && Low() == 0; }
+
+    // Lower-case hyphenated text without braces.
+    std::wstring ToString() const;
+
+    friend constexpr bool operator==(const UniqueIdentifier& a, const UniqueIdentifier& b) noexcept
+    {
+        return a.High() == b.High() && a.Low() == b.Low();
+    }
+    friend constexpr bool operator<(const UniqueIdentifier& a, const UniqueIdentifier& b) noexcept
+    {
+        return a.High() != b.High() ? a.High() < b.High() : a.Low() < b.Low();
+    }
+};
+
+namespace zktypes {
+
+namespace detail {
+consteval std::uint8_t hexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
+    if (c >= 'a' && c <= 'f') return static_cast<std::uint8_t>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'F') return static_cast<std::uint8_t>(c - 'A' + 10);
+    throw "non-hex digit in a host identifier";
+}
+consteval std::uint64_t hexField(const char* text, int from, int count)
+{
+    std::uint64_t value = 0;
+    for (int i = 0; i < count; ++i)
+        value = (value << 4) | hexDigit(text[from + i]);
+    return value;
+}
+} // namespace detail
+
+// Compile-time identifier from "xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx"; the host's own tables
+// are written with it so that every identifier reads as it is quoted.
+consteval UniqueIdentifier HostId(const char (&text)[37])
+{
+    if (text[8] != '-' || text[13] != '-' || text[18] != '-' || text[23] != '-')
+        throw "malformed host identifier";
+    UniqueIdentifier id;
+    id.Data1 = static_cast<std::uint32_t>(detail::hexField(text, 0, 8));
+    id.Data2 = static_cast<std::uint16_t>(detail::hexField(text, 9, 4));
+    id.Data3 = static_cast<std::uint16_t>(detail::hexField(text, 14, 4));
+    const int at[8] = {19, 21, 24, 26, 28, 30, 32, 34};
+    for (int i = 0; i < 8; ++i)
+        id.Data4[i] = static_cast<std::uint8_t>(detail::hexField(text, at[i], 2));
+    return id;
+}
+
+// Reads identifier text (hyphenated, optionally in braces, either case); false when malformed.
+bool TryParseIdentifier(std::wstring_view text, UniqueIdentifier& out) noexcept;
+
+} // namespace zktypes
+
+template <>
+struct std::hash<UniqueIdentifier> {
+    std::size_t operator()(const UniqueIdentifier& id) const noexcept;
+};
