@@ -27,6 +27,7 @@ public:
     Query& Bind(int at, long long value);
     Query& Bind(int at, const System::Guid& guid);
     Query& Bind(int at, std::wstring_view text);
+    Query& Bind(int at, const std::wstring& text) { return Bind(at, std::wstring_view(text)); }
     Query& Bind(int at, const ObjectValue& value);
     Query& BindNull(int at);
     // Steps once: true while a row is there.

@@ -24,6 +24,7 @@ namespace Vireo::Arbor::Model {
 
 class ObjectWriter;
 class Database;
+class Query;
 
 struct SystemFields {
     std::optional<int> Order;
@@ -39,6 +40,11 @@ public:
     };
     ReferenceObject(std::shared_ptr<Model::Reference> reference, std::shared_ptr<ClassObject> objectClass,
                     const Stored& stored);
+
+    // A new object (open for changes), under `parent` when one is given.
+    static std::shared_ptr<ReferenceObject> CreateNew(std::shared_ptr<Model::Reference> reference,
+                                                      std::shared_ptr<ClassObject> objectClass,
+                                                      const std::shared_ptr<ReferenceObject>& parent);
 
     const System::Guid& Guid() const { return guid_; }
     int Id() const { return static_cast<int>(id_); }
@@ -103,6 +109,8 @@ private:
     ParameterGroup& checkedGroup(const std::shared_ptr<ParameterGroup>& group) const;
     std::vector<std::shared_ptr<ReferenceObject>> readLinks(ParameterGroup& group);
     std::vector<std::shared_ptr<ReferenceObject>> readRows(ParameterGroup& group);
+    std::vector<std::shared_ptr<ReferenceObject>> readObjects(Query& query, int referenceColumn);
+    std::vector<ParameterGroup*> ownGroups() const;
     long long writeId() const { return id_ != 0 ? id_ : stagedId_; }
 
     std::shared_ptr<Model::Reference> reference_;

@@ -38,6 +38,11 @@ public:
 
     // The GUID of every reference's class pseudo-parameter.
     static const System::Guid ClassParameterGuid;
+    // The units reference and the parameters of its objects.
+    static const System::Guid UnitsReferenceGuid;
+    static const System::Guid UnitNameGuid;
+    static const System::Guid UnitShortNameGuid;
+    static const System::Guid UnitClassGuid;
 
 private:
     void readUnits(Database& database);

@@ -16,6 +16,7 @@ void Document::clear()
 {
     document_->clear();
     buffer_.clear();
+    source_.clear();
     error_.clear();
     errorOffset_ = 0;
     errorLine_ = 0;
@@ -26,6 +27,7 @@ bool Document::LoadXml(std::string_view text)
     clear();
     buffer_.assign(text.begin(), text.end());
     buffer_.push_back('\0');
+    source_.assign(text);
     try {
         document_->parse<0>(buffer_.data());
     } catch (const rapidxml::parse_error& e) {
@@ -59,6 +61,17 @@ bool Document::LoadFile(const std::filesystem::path& path)
     }
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     return LoadXml(text);
+}
+
+std::size_t Document::LineOf(const Node& node) const
+{
+    if (!node || buffer_.empty())
+        return 0;
+    const char* name = node.GetXmlNode()->name();
+    if (name < buffer_.data() || name >= buffer_.data() + buffer_.size())
+        return 0;
+    const auto offset = static_cast<std::size_t>(name - buffer_.data());
+    return 1 + static_cast<std::size_t>(std::count(source_.begin(), source_.begin() + static_cast<std::ptrdiff_t>(std::min(offset, source_.size())), '\n'));
 }
 
 Node Document::GetRoot()

@@ -40,6 +40,10 @@ public:
     // A new element owned by this document, not attached anywhere.
     Node CreateElement(std::string_view name);
 
+    // The 1-based line of the text on which a parsed element starts; 0 for elements
+    // that were not parsed from text.
+    std::size_t LineOf(const Node& node) const;
+
     std::string ToString();
     XmlDocument& GetXmlDocument() { return *document_; }
 
@@ -51,6 +55,7 @@ private:
 
     std::unique_ptr<XmlDocument> document_;
     std::vector<char> buffer_;
+    std::string source_; // the parsed text as given; the parser writes into buffer_
     std::string error_;
     std::size_t errorOffset_ = 0;
     std::size_t errorLine_ = 0;
