@@ -71,6 +71,7 @@ private:
     ToolAdditionalData& data_;
 };
 
+// A holder or an extension. Setting its name or length makes it present on the tool.
 class ToolAdditionalProp : public BaseToolProp {
 public:
     const std::wstring& GetName() const noexcept { return data_.name; }
