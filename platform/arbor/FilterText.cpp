@@ -193,6 +193,7 @@ private:
     void parsePath(TermPath& path)
     {
         auto context = reference_;
+        auto table = std::shared_ptr<ParameterGroup>();
         do {
             skipBlanks();
             if (take(L">") || (at_ < text_.size() && text_[at_] == L'<')) {
@@ -206,6 +207,7 @@ private:
                     fail("a link group or table of reference \"" + narrow(context->Name()) + "\"");
                 }
                 path.AddGroup(group, backward);
+                table = group->IsTable() ? group : nullptr;
                 if (backward)
                     context = group->ReferenceInfo();
                 else if (group->IsLinkGroup())
@@ -213,10 +215,11 @@ private:
                 continue;
             }
             const std::size_t where = at_;
-            auto parameter = findParameter(*context, parseGuid());
+            auto parameter = findParameter(table ? table : context->Description(), parseGuid());
             if (!parameter) {
                 at_ = where;
-                fail("a parameter of reference \"" + narrow(context->Name()) + "\"");
+                fail("a parameter of " + std::string(table ? "table" : "reference") + " \"" +
+                     narrow(table ? table->Name() : context->Name()) + "\"");
             }
             bool ignoreCase = at_ < text_.size() && text_[at_] == L'i';
             if (ignoreCase)
@@ -238,13 +241,19 @@ private:
         return nullptr;
     }
 
-    static std::shared_ptr<ParameterInfo> findParameter(const ReferenceInfo& context, const System::Guid& guid)
+    // A parameter of the objects of `owner` (a reference's own group or a table): its
+    // own and those of its plain groups, not those of links or other tables.
+    static std::shared_ptr<ParameterInfo> findParameter(const std::shared_ptr<ParameterGroup>& owner,
+                                                        const System::Guid& guid)
     {
-        if (guid == Schema::ClassParameterGuid)
-            return context.Description()->ClassParameterInfo();
-        for (auto group : context.Description()->GetAllGroups())
+        if (owner->IsReference() && guid == Schema::ClassParameterGuid)
+            return owner->ClassParameterInfo();
+        for (auto group : owner->GetAllGroups()) {
+            if (group->IsLinkGroup() || (group->IsTable() && group != owner))
+                continue;
             if (auto parameter = group->Item(guid))
                 return parameter;
+        }
         return nullptr;
     }
 

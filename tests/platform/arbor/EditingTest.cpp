@@ -1,0 +1,110 @@
+#include "ModelFixture.h"
+
+namespace Vireo::Arbor::Model::Testing {
+namespace {
+
+using namespace Example;
+
+TEST_F(ModelTest, ObjectValuesConvertAndMissingOnesAreTheSharedNull)
+{
+    auto drill = tools->Find(Drill8);
+    ASSERT_TRUE(drill);
+    EXPECT_EQ(drill->Class()->Guid(), Drill);
+    EXPECT_EQ(*drill->Reference(), *tools);
+    EXPECT_EQ(text(drill, Name), L"Drill 8");
+    EXPECT_EQ(drill->GetObjectValue(Flutes.ToString(), false)->ToInt32(nullptr), 2);
+    EXPECT_TRUE(drill->GetObjectValue(Coolant.ToString(), false)->ToBoolean());
+    EXPECT_EQ(drill->GetObjectValue(Length.ToString(), false)->ToDouble(), 80.0); // from the Sizes group
+    EXPECT_EQ(drill->GetObjectValue(L"Name", false)->ToString(), L"Drill 8");
+    auto mill = tools->Find(Mill10);
+    EXPECT_EQ(mill->GetObjectValue(Coolant.ToString(), false), ObjectValue::Null);
+    EXPECT_EQ(mill->GetObjectValue(L"no such", false), ObjectValue::Null);
+    EXPECT_THROW(mill->GetObjectValue(L"no such", true), ModelException);
+    auto diameter = drill->ParameterValues().GetParameter(Diameter);
+    ASSERT_TRUE(diameter);
+    EXPECT_EQ(diameter->ToString(), L"8");
+    EXPECT_EQ(diameter->ParameterInfo()->Unit()->Guid(), Millimetre);
+    EXPECT_FALSE(drill->ParameterValues().GetParameter(Tag)); // a table column, not the object's
+
+    const struct {
+        ObjectValue value;
+        std::wstring text;
+        int number;
+        bool flag;
+    } values[] = {{ObjectValue(L"42"), L"42", 42, false}, {ObjectValue(2.5), L"2.5", 2, true},
+                  {ObjectValue(3.5), L"3.5", 4, true},    {ObjectValue(true), L"True", 1, true},
+                  {ObjectValue(), L"", 0, false}};
+    for (const auto& v : values) {
+        EXPECT_EQ(v.value.ToString(), v.text);
+        EXPECT_EQ(v.value.ToInt32(), v.number) << v.value.ToString();
+        if (!std::holds_alternative<std::wstring>(v.value.Value())) {
+            EXPECT_EQ(v.value.ToBoolean(), v.flag) << v.value.ToString();
+        }
+    }
+    EXPECT_THROW(ObjectValue(L"4x").ToInt32(), ModelException);
+    EXPECT_THROW(ObjectValue(L"maybe").ToBoolean(), ModelException);
+}
+
+TEST_F(ModelTest, NewObjectsReachTheDatabaseOnlyThroughApplyChanges)
+{
+    auto object = tools->CreateReferenceObject(toolClass(Drill));
+    ASSERT_TRUE(object);
+    EXPECT_FALSE(tools->CreateReferenceObject(toolClass(ToolClass))); // abstract
+    EXPECT_TRUE(object->IsNew());
+    EXPECT_EQ(object->Id(), 0);
+    EXPECT_FALSE(object->IsModified());
+    auto& values = object->ParameterValues();
+    EXPECT_TRUE(values.TrySetValue(Name, L"Drill 12"));
+    EXPECT_TRUE(values.TrySetValue(Diameter, L"12.5")); // text that is a number
+    EXPECT_TRUE(values.TrySetValue(Flutes, 3));
+    EXPECT_FALSE(values.TrySetValue(Flutes, L"three"));
+    EXPECT_FALSE(values.TrySetValue(Tag, L"A"));
+    EXPECT_TRUE(object->IsModified());
+    EXPECT_FALSE(tools->Find(object->Guid()));
+
+    ASSERT_TRUE(object->ApplyChanges());
+    EXPECT_FALSE(object->IsNew());
+    EXPECT_NE(object->Id(), 0);
+    EXPECT_FALSE(object->IsModified());
+    auto again = tools->Find(object->Id());
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->Guid(), object->Guid());
+    EXPECT_EQ(again->GetObjectValue(Diameter.ToString(), false)->ToDouble(), 12.5);
+    EXPECT_EQ(again->GetObjectValue(Flutes.ToString(), false)->ToInt32(), 3);
+
+    // Saved objects take values only while open; setting the stored value changes nothing.
+    EXPECT_FALSE(again->ParameterValues().TrySetValue(Flutes, 5));
+    again->BeginChanges();
+    EXPECT_TRUE(again->ParameterValues().TrySetValue(Flutes, 3));
+    EXPECT_FALSE(again->IsModified());
+    EXPECT_TRUE(again->ParameterValues().TrySetValue(Flutes, 5));
+    EXPECT_TRUE(again->IsModified());
+    EXPECT_TRUE(again->ParameterValues().TrySetValue(Name, ObjectValue()));
+    ASSERT_TRUE(again->ApplyChanges());
+    auto third = tools->Find(object->Guid());
+    EXPECT_EQ(third->GetObjectValue(Flutes.ToString(), false)->ToInt32(), 5);
+    EXPECT_EQ(third->GetObjectValue(Name.ToString(), false), ObjectValue::Null);
+}
+
+TEST_F(ModelTest, FailedSaveLeavesDatabaseAndObjectAsBefore)
+{
+    auto object = tools->CreateReferenceObject(toolClass(Drill));
+    object->ParameterValues().TrySetValue(Name, L"Half");
+    auto unsavedHolder = holders->CreateReferenceObject(holders->Classes()->Find(HolderClass));
+    object->SetLinkedObject(group(HolderLink), unsavedHolder);
+    EXPECT_THROW(object->ApplyChanges(), ModelException);
+    EXPECT_TRUE(object->IsNew());
+    EXPECT_TRUE(object->IsModified());
+    EXPECT_FALSE(tools->Find(object->Guid()));
+    auto all = tools->CreateLoader(nullptr, nullptr, nullptr);
+    all->Load();
+    EXPECT_EQ(all->size(), 4u);
+
+    // Once the holder is saved the same object saves in full.
+    ASSERT_TRUE(unsavedHolder->ApplyChanges());
+    ASSERT_TRUE(object->ApplyChanges());
+    EXPECT_EQ(tools->Find(object->Guid())->GetObject(group(HolderLink))->Guid(), unsavedHolder->Guid());
+}
+
+} // namespace
+} // namespace Vireo::Arbor::Model::Testing
