@@ -1,0 +1,175 @@
+// CAM documents: the file round trip, the sample document, and change brackets over CAM
+// changes.
+
+#include "SampleWorkshop.h"
+
+#include "platform/cam/CamDocument.h"
+#include "platform/cam/MachiningTree.h"
+#include "platform/cam/ParameterIds.h"
+#include "platform/cam/ToolParts.h"
+#include "platform/host/DocumentText.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using namespace Vireo::Cam;
+using Vireo::Cam::Testing::BuildWorkshop;
+using Vireo::Cam::Testing::Workshop;
+namespace Ids = Vireo::Cam::HostIds;
+namespace ZKUnits = zktypes::ZKUnits;
+
+const std::filesystem::path samplePath = std::filesystem::path(VIREO_SOURCE_DIR) / "data/cam/workshop.vcam";
+
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Changes of every kind the document journals.
+void changeEverything(CZkw32Doc& doc, const Workshop& w)
+{
+    Model model(&doc);
+    Machining* added = w.group->GetMachinings().Create();
+    added->SetStrategy(GetDefaultStrategyFactory().Create(Ids::StrategyKinds::TurnGroove));
+    added->GetTool() = w.drill;
+    w.roughing->SetStrategy(GetDefaultStrategyFactory().Create(Ids::StrategyKinds::MillFace));
+    w.drilling->SetDescription(L"changed");
+    w.drilling->GetTool() = nullptr;
+    MachiningTree::Item(w.drilling).SetOrder(5);
+    w.endMill->GetParameters().TrySetValue(Ids::ToolParams::MillEnd::D, DoubleValue(0.5, ZKUnits::Inch));
+    w.endMill->SetTextAttrib(L"shank_uri", L"arbor://x", true);
+    w.project->DeleteAttrib(L"uri", true);
+    ToolHolderProp holder(*w.endMill);
+    holder.GetParamsProp().GetParams(0)->SetName(L"Renamed nut");
+    holder.GetParamsProp().RemoveParam(1);
+    ToolExtensionProp(*w.drill).GetParamsProp().AddParam().SetName(L"Sleeve");
+    ToolShankProp(*w.drill).SetNeedShank(true);
+    auto material = std::make_unique<DocumentMaterial>(&doc, *GetMaterialLibraryManager().GetMaterialAsName(L"Brass CuZn39Pb3"));
+    material->SetID(doc.NewObjectID());
+    doc.Cont3DData().GetMaterials().Add(std::move(material));
+    w.part->GetVisualProperty().SetMaterial(&doc, L"Brass CuZn39Pb3");
+    w.part->SetMassDefault(false);
+    w.stock->GetBoundingBodyProp().GetParameters().SetType(BoundingShapes::Cylinder);
+    w.stock->GetMaterialUtilProp().SetMass(zkaux::RealParameter::Of(3, ZKUnits::Kilogram));
+    w.geometry->GetGeometrySet().SetModelObject(Ids::GeometrySlots::Fixture, nullptr);
+    model.GetFixtures().Remove(w.fixture);
+    model.GetSharedGeometrySets().Create()->SetName(L"Set 2");
+}
+
+TEST(CamDocument, TheSampleDocumentIsTheWorkshopAndReadsBackAsWritten)
+{
+    CZkw32Doc doc;
+    BuildWorkshop(doc);
+    const std::string sample = readFile(samplePath);
+    ASSERT_FALSE(sample.empty()) << samplePath;
+    EXPECT_EQ(doc.SaveToText(), sample);
+
+    const auto loaded = OpenCamDocument(samplePath);
+    EXPECT_EQ(loaded->SaveToText(), sample);
+    Model model(loaded.get());
+    ASSERT_EQ(model.GetMachinings().GetCount(), 2);
+    Machining* roughing = model.GetMachinings()[0];
+    EXPECT_EQ(roughing->GetName(), L"Roughing");
+    EXPECT_EQ(roughing->GetStrategy()->GetKind(), Ids::StrategyKinds::MillLayers);
+    ASSERT_TRUE(roughing->GetTool());
+    Tool* endMill = roughing->GetTool().Get();
+    EXPECT_EQ(endMill->GetLogic()->GetKind(), Ids::ToolKinds::MillEnd);
+    EXPECT_EQ(ToolHolderProp(*endMill).GetParamsProp().GetParams(0)->GetLength(),
+              zkaux::RealParameter::Of(1.25, ZKUnits::Inch));
+    const Part* part = model.GetParts()[0];
+    EXPECT_EQ(part->GetVisualProperty().GetMaterial()->GetMaterialName(), L"Steel C45");
+    EXPECT_EQ(part->GetCoatingMaterial()->GetMaterialName(), L"Titanium nitride");
+    const Stock* stock = model.GetStocks()[0];
+    EXPECT_DOUBLE_EQ(stock->GetDimensionProp().GetDimension(2).ValueIn(ZKUnits::Millimeter), 30);
+    EXPECT_EQ(stock->GetReferencedObjects(), std::vector<CZKObject*>{model.GetParts()[0]});
+    MachiningProject* project = model.GetMachiningProjects()[0];
+    EXPECT_EQ(project->GetGeometrySet().GetModelObject(Ids::GeometrySlots::Stock), stock);
+}
+
+TEST(CamDocument, CancelledCamChangesLeaveTheSavedTextUnchanged)
+{
+    CZkw32Doc doc;
+    const Workshop w = BuildWorkshop(doc);
+    const std::string before = doc.SaveToText();
+    ToolHolderProp holder(*w.endMill);
+    ToolAdditionalParams* firstItem = holder.GetParamsProp().GetParams(0);
+
+    doc.BeginChanges(L"Created cam objects from pdm");
+    changeEverything(doc, w);
+    EXPECT_NE(doc.SaveToText(), before);
+    doc.CancelChanges(true);
+    EXPECT_EQ(doc.SaveToText(), before);
+    // Items that existed are refilled in place.
+    EXPECT_EQ(holder.GetParamsProp().GetParams(0), firstItem);
+    EXPECT_EQ(w.fixture->GetName(), L"Vice");
+}
+
+TEST(CamDocument, OnlyTheCancelledInnerBracketIsUndone)
+{
+    CZkw32Doc doc;
+    const Workshop w = BuildWorkshop(doc);
+    const std::string before = doc.SaveToText();
+    doc.BeginChanges(L"Outer");
+    w.stock->SetDescription(L"outer change");
+    ToolShankProp(*w.endMill).SetName(L"outer shank");
+    const std::string afterOuter = doc.SaveToText();
+
+    doc.BeginChanges(L"Inner");
+    changeEverything(doc, w);
+    doc.CancelChanges(true);
+    EXPECT_EQ(doc.SaveToText(), afterOuter);
+
+    doc.BeginChanges(L"Kept inner");
+    changeEverything(doc, w);
+    const std::string afterKept = doc.SaveToText();
+    doc.EndChanges(true, false);
+    EXPECT_EQ(doc.SaveToText(), afterKept);
+    doc.CancelChanges(true);
+    EXPECT_EQ(doc.SaveToText(), before);
+}
+
+TEST(CamDocument, MalformedCamLinesAreRejectedWithTheirFault)
+{
+    const std::string sample = readFile(samplePath);
+    struct Case {
+        const char* from;
+        const char* to;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"logic ae471e72-676d-4739-9418-bc4000adb986", "logic ae471e72-676d-4739-9418-bc4000adb987",
+         "unknown tool kind ae471e72-676d-4739-9418-bc4000adb987"},
+        {"strategy 6fc33699", "strategy 0fc33699", "unknown strategy kind"},
+        {"double 12 mm", "double 12 furlong", "unknown unit \"furlong\""},
+        {"double 12 mm", "decimal 12 mm", "unknown value kind \"decimal\""},
+        {"double 12 mm", "double twelve mm", "\"twelve\" is not a number"},
+        {"stock-type 1", "stock-type 7", "a stock type must be 0 to 4"},
+        {"    length 1.25 in\n", "", "missing line \"length\""},
+        {"  parent-owner 0\n", "  parent-owner 0\n  colour red\n", "unknown line \"colour\""},
+        {"geometry-set 61d9cd76-5d7b-4517-b58b-ce57e5bbfcbe", "geometry-set 61d9cd76-5d7b-4517-b58b-ce57e5bbfcbf",
+         "unknown geometry-set type"},
+        {"  density 7.85", "  density -1", "a density must be positive"},
+    };
+    for (const Case& c : cases) {
+        std::string text = sample;
+        const auto at = text.find(c.from);
+        ASSERT_NE(at, std::string::npos) << c.from;
+        text.replace(at, std::string(c.from).size(), c.to);
+        try {
+            ReadCamDocument(text);
+            ADD_FAILURE() << "accepted: " << c.to;
+        } catch (const Vireo::Host::DocumentFormatError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find("line "), std::string::npos) << error.what();
+        }
+    }
+}
+
+} // namespace
