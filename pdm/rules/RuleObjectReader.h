@@ -1,0 +1,17 @@
+#pragma once
+// Reads a rule object of the PDM as it is cached: its header cells, its type rows and its
+// parameter rows, each cell converted by the kind the rule format gives it.
+
+#include "pdm/rules/RuleListValue.h"
+#include "platform/arbor/ModelFwd.h"
+
+#include <vector>
+
+namespace Vireo::Cam::Pdm {
+
+// The four header cells, with both row lists not read yet.
+RuleListValue readRuleHeader(const Arbor::Model::ReferenceObject& ruleObject);
+std::vector<TypesListValue> readTypeRows(Arbor::Model::ReferenceObject& ruleObject);
+std::vector<ParamsListValue> readParamRows(Arbor::Model::ReferenceObject& ruleObject);
+
+} // namespace Vireo::Cam::Pdm
