@@ -1,0 +1,79 @@
+// Type matching and the catalogue queries of CamObjectManager.
+
+#include "pdm/cam/CamObjectManager.h"
+
+namespace Vireo::Cam::Pdm {
+
+CamObjectManager::CamObjectManager(CamObject camObject) : object(std::move(camObject))
+{
+    for (const auto& [type, descriptor] : CamTypes)
+        if (descriptor.predicate(object)) {
+            appType = type;
+            break;
+        }
+}
+
+std::vector<std::wstring_view> CamObjectManager::GetCamTypeNames()
+{
+    std::vector<std::wstring_view> names;
+    names.reserve(CamTypes.size());
+    for (const auto& entry : CamTypes)
+        names.push_back(entry.first);
+    return names;
+}
+
+UniqueIdentifier CamObjectManager::GetParameterId(std::wstring_view name) const
+{
+    const auto type = CamTypes.find(appType);
+    if (type == CamTypes.end())
+        return UniqueIdentifier::Empty();
+    const auto parameter = type->second.parameters.find(name);
+    return parameter == type->second.parameters.end() ? UniqueIdentifier::Empty() : parameter->second;
+}
+
+bool CamObjectManager::IsCamObject(const CamObject& object, std::wstring_view type)
+{
+    const auto generic = GenericCamTypes.find(type);
+    for (const auto& [name, descriptor] : CamTypes) {
+        if (!descriptor.predicate(object))
+            continue;
+        if (type.empty() || name == type)
+            return true;
+        if (generic != GenericCamTypes.end() && generic->second.first.contains(name))
+            return true;
+    }
+    return false;
+}
+
+bool CamObjectManager::IsNull(const CamObject& object) noexcept
+{
+    return object.index() == CamObjectIndex::Document && std::get<CZKObject*>(object) == nullptr;
+}
+
+CamObject CamObjectManager::MakeCamObject(CZkw32Doc* doc, std::wstring_view type, const CamObject& parent)
+{
+    const auto found = CamTypes.find(type);
+    return found == CamTypes.end() ? CamObject() : found->second.factory(doc, parent);
+}
+
+std::wstring_view CamObjectManager::GetAppTypeParam(std::wstring_view type)
+{
+    if (const auto generic = GenericCamTypes.find(type); generic != GenericCamTypes.end())
+        return generic->second.second;
+    for (const auto& [name, family] : GenericCamTypes)
+        if (family.first.contains(type))
+            return family.second;
+    return {};
+}
+
+bool CamObjectManager::IsGenericAppType(std::wstring_view type)
+{
+    return GenericCamTypes.contains(type);
+}
+
+const GenericCamTypeMap& CamObjectManager::GetGenericCamTypes() noexcept
+{
+    return GenericCamTypes;
+}
+
+} // namespace Vireo::Cam::Pdm
