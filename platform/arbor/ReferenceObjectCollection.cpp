@@ -10,6 +10,8 @@
 #include "platform/arbor/Schema.h"
 #include "platform/arbor/ServerConnection.h"
 
+#include <unordered_map>
+
 namespace Vireo::Arbor::Model {
 
 ReferenceObjectCollection::ReferenceObjectCollection(std::shared_ptr<Reference> reference,
@@ -34,31 +36,49 @@ void ReferenceObjectCollection::Load()
         state_ = LoadState::Loaded; // an unsaved object has no children yet
         return;
     }
-    std::string sql = "SELECT o.id, o.guid, o.class_id, o.ord FROM objects o";
+    std::string from = " FROM objects o";
     if (parent_)
-        sql += " JOIN hierarchy h ON h.child_id = o.id AND h.parent_id = ?";
-    sql += " WHERE o.ref_id = ? AND o.owner_id IS NULL";
+        from += " JOIN hierarchy h ON h.child_id = o.id AND h.parent_id = ?";
+    from += " WHERE o.ref_id = ? AND o.owner_id IS NULL";
     SqlCondition condition;
     if (filter_) {
         condition = ToSqlCondition(*filter_);
-        sql += " AND (" + condition.text + ")";
+        from += " AND (" + condition.text + ")";
     }
-    sql += parent_ ? " ORDER BY h.position, o.id" : " ORDER BY o.id";
-
-    auto query = connection->GetDatabase().Prepare(sql);
-    int at = 0;
-    if (parent_)
-        query.Bind(++at, static_cast<long long>(parent_->Id()));
-    query.Bind(++at, static_cast<long long>(reference_->Id()));
-    for (const auto& value : condition.values)
-        query.Bind(++at, value);
+    auto& database = connection->GetDatabase();
+    auto bind = [&](Query& query) {
+        int at = 0;
+        if (parent_)
+            query.Bind(++at, static_cast<long long>(parent_->Id()));
+        query.Bind(++at, static_cast<long long>(reference_->Id()));
+        for (const auto& value : condition.values)
+            query.Bind(++at, value);
+    };
     const auto& schema = *connection->GetSchema();
-    while (query.Step()) {
-        ReferenceObject::Stored stored{query.Int(0), query.Guid(1), std::nullopt};
-        if (!query.IsNull(3))
-            stored.order = static_cast<int>(query.Int(3));
-        objects_.push_back(
-            std::make_shared<ReferenceObject>(reference_, schema.Handle(schema.ClassById(query.Int(2))), stored));
+    std::unordered_map<long long, ReferenceObject*> byId;
+    {
+        auto query = database.Prepare("SELECT o.id, o.guid, o.class_id, o.ord" + from +
+                                      (parent_ ? " ORDER BY h.position, o.id" : " ORDER BY o.id"));
+        bind(query);
+        while (query.Step()) {
+            ReferenceObject::Stored stored{query.Int(0), query.Guid(1), std::nullopt};
+            if (!query.IsNull(3))
+                stored.order = static_cast<int>(query.Int(3));
+            auto object = std::make_shared<ReferenceObject>(reference_, schema.Handle(schema.ClassById(query.Int(2))), stored);
+            object->stored_.emplace();
+            byId[stored.id] = object.get();
+            objects_.push_back(std::move(object));
+        }
+    }
+    // The values of all found objects in one pass, rather than one query per object.
+    auto values = database.Prepare("SELECT v.object_id, v.param_id, v.value FROM vals v WHERE v.object_id IN "
+                                   "(SELECT o.id" + from + ")");
+    bind(values);
+    while (values.Step()) {
+        auto object = byId.find(values.Int(0));
+        auto* parameter = schema.ParameterById(values.Int(1));
+        if (object != byId.end() && parameter)
+            object->second->stored_->emplace(parameter->Id(), values.Value(2, parameter->ValueType()));
     }
     state_ = LoadState::Loaded;
 }
