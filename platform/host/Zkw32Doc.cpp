@@ -5,6 +5,7 @@
 #include "platform/host/HostObjects.h"
 #include "platform/support/Utf8.h"
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -104,8 +105,10 @@ CZKObject* CZkw32Doc::AddObject(std::unique_ptr<CZKObject> object)
 
 bool CZkw32Doc::RemoveObject(CZKObject* object)
 {
-    const auto found = object ? objects_.find(object->GetID()) : objects_.end();
-    if (found == objects_.end() || found->second.get() != object)
+    // Found by address, so that a pointer to an object already gone is answered, not read.
+    const auto found = std::find_if(objects_.begin(), objects_.end(),
+                                    [object](const auto& entry) { return entry.second.get() == object; });
+    if (!object || found == objects_.end())
         return false;
     std::unique_ptr<CZKObject> removed = std::move(found->second);
     objects_.erase(found);
