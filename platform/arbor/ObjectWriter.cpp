@@ -78,7 +78,7 @@ void ObjectWriter::insert(ReferenceObject& object)
         query.BindNull(6);
     query.Run();
     object.stagedId_ = database_.LastInsertId();
-    if (auto parent = object.parent_.lock()) {
+    if (const auto& parent = object.parent_) {
         if (parent->writeId() == 0)
             throw ModelException("the parent object is not saved");
         addToHierarchy(parent->writeId(), object.stagedId_);
@@ -138,6 +138,7 @@ void ObjectWriter::commitInMemory()
         if (object->id_ == 0) {
             object->id_ = object->stagedId_;
             object->stagedId_ = 0;
+            object->parent_.reset();
         }
         if (auto owner = object->owner_.lock(); owner && object->table_ && object->ownerId_ == 0)
             object->ownerId_ = owner->id_;

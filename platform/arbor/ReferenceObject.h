@@ -40,6 +40,8 @@ public:
     };
     ReferenceObject(std::shared_ptr<Model::Reference> reference, std::shared_ptr<ClassObject> objectClass,
                     const Stored& stored);
+    ReferenceObject(const ReferenceObject&) = delete;
+    ReferenceObject& operator=(const ReferenceObject&) = delete;
 
     // A new object (open for changes), under `parent` when one is given.
     static std::shared_ptr<ReferenceObject> CreateNew(std::shared_ptr<Model::Reference> reference,
@@ -132,7 +134,7 @@ private:
     std::weak_ptr<ReferenceObject> owner_;
     long long ownerId_ = 0;
     ParameterGroup* table_ = nullptr;
-    std::weak_ptr<ReferenceObject> parent_;
+    std::shared_ptr<ReferenceObject> parent_; // until the object is saved under it
 };
 
 } // namespace Vireo::Arbor::Model

@@ -3,7 +3,6 @@
 #include "platform/arbor/Database.h"
 #include "platform/arbor/ReferenceCatalog.h"
 #include "platform/arbor/Schema.h"
-#include "platform/arbor/ServerGateway.h"
 
 namespace Vireo::Arbor::Model {
 namespace {
@@ -13,12 +12,6 @@ std::wstring metaValue(Database& database, const char* key, std::wstring fallbac
     auto query = database.Prepare("SELECT value FROM meta WHERE key = ?1");
     query.Bind(1, std::wstring_view(std::wstring(key, key + std::char_traits<char>::length(key))));
     return query.Step() ? query.Text(0) : fallback;
-}
-
-std::shared_ptr<ServerConnection>& current()
-{
-    static std::shared_ptr<ServerConnection> connection;
-    return connection;
 }
 
 } // namespace
@@ -41,17 +34,5 @@ void ServerConnection::ReloadSchema()
     serverName_ = metaValue(*database_, "server_name", L"localhost");
     parameters_ = Model::ConnectionParameters(metaValue(*database_, "server_address", serverName_));
 }
-
-bool ServerGateway::IsConnected() { return current() != nullptr; }
-std::shared_ptr<ServerConnection> ServerGateway::Connection() { return current(); }
-
-std::shared_ptr<ServerConnection> ServerGateway::Open(const std::string& path)
-{
-    current() = ServerConnection::Open(path);
-    return current();
-}
-
-void ServerGateway::Connect(std::shared_ptr<ServerConnection> connection) { current() = std::move(connection); }
-void ServerGateway::Close() { current().reset(); }
 
 } // namespace Vireo::Arbor::Model
