@@ -55,7 +55,8 @@ void GeometrySet::Save(Host::TextNode& node) const
 {
     Host::TextNode& set = node.Add(L"geometry-set", {type_.IsEmpty() ? L"-" : type_.ToString()});
     for (const auto& [slot, id] : slots_)
-        set.Add(L"slot", {slot.ToString(), id.toString()});
+        if (GetModelObject(slot))
+            set.Add(L"slot", {slot.ToString(), id.toString()});
 }
 
 void GeometrySet::Load(const Host::TextNode& node)

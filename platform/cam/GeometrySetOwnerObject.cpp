@@ -49,8 +49,9 @@ void GeometrySetOwnerObject::SaveState(Host::TextNode& node) const
     ModelObject::SaveState(node);
     ownSet_.Save(node);
     for (const auto& [kind, id] : sources_)
-        node.Add(L"source", {std::to_wstring(kind), id.toString()});
-    node.Add(L"parent-owner", {parentOwner_.toString()});
+        if (GetSourceGeometrySet(kind))
+            node.Add(L"source", {std::to_wstring(kind), id.toString()});
+    node.Add(L"parent-owner", {GetParentGeometrySetOwner() ? parentOwner_.toString() : L"0"});
 }
 
 void GeometrySetOwnerObject::LoadState(const Host::TextNode& node)

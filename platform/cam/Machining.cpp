@@ -53,7 +53,7 @@ void Machining::SaveState(Host::TextNode& node) const
 {
     GeometrySetOwnerObject::SaveState(node);
     node.Add(L"strategy", {strategy_ ? strategy_->GetKind().ToString() : L"-"});
-    node.Add(L"tool", {tool_.GetID().toString()});
+    node.Add(L"tool", {tool_ ? tool_.GetID().toString() : L"0"});
 }
 
 void Machining::LoadState(const Host::TextNode& node)

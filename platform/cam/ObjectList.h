@@ -85,8 +85,14 @@ public:
         return true;
     }
 
-    // The stored ids, for the document file.
-    const std::vector<ZKObjectID>& GetIds() const noexcept { return ids_; }
+    // The ids of the listed objects that still exist, for the document file.
+    std::vector<ZKObjectID> GetIds() const
+    {
+        std::vector<ZKObjectID> ids;
+        for (const T* object : GetAll())
+            ids.push_back(object->GetID());
+        return ids;
+    }
     void SetIds(std::vector<ZKObjectID> ids) { ids_ = std::move(ids); }
 
 private:

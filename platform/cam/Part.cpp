@@ -11,7 +11,8 @@ namespace {
 
 void saveSlot(Host::TextNode& node, std::wstring key, const MaterialSlot& slot)
 {
-    node.Add(std::move(key), {slot.GetID().toString(), Host::FormatBool(slot.IsDerived())});
+    const std::wstring id = slot.Get() ? slot.GetID().toString() : L"0";
+    node.Add(std::move(key), {id, Host::FormatBool(slot.IsDerived())});
 }
 
 void loadSlot(const Host::TextNode& node, std::wstring_view key, MaterialSlot& slot)

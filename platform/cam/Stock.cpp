@@ -180,12 +180,13 @@ void Stock::SaveState(Host::TextNode& node) const
     const MaterialUtilStockProp& util = materialUtil_;
     Host::TextNode& utilNode = node.Add(L"material-util");
     utilNode.Add(L"state", {Host::FormatBool(util.utilState_)});
-    utilNode.Add(L"material", {util.material_.toString(), Host::FormatBool(util.genericDerived_)});
+    const std::wstring material = util.GetMaterial() ? util.material_.toString() : L"0";
+    utilNode.Add(L"material", {material, Host::FormatBool(util.genericDerived_)});
     utilNode.Add(L"mass-default", {Host::FormatBool(util.massDefault_)});
     SaveReal(utilNode, L"mass", util.mass_);
     utilNode.Add(L"part-select-visible", {Host::FormatBool(util.partSelectVisible_)});
-    SaveIds(utilNode, L"objects", util.objects_);
-    SaveIds(node, L"referenced", referenced_);
+    SaveIds(utilNode, L"objects", idsOf(util.GetObjects()));
+    SaveIds(node, L"referenced", idsOf(GetReferencedObjects()));
 }
 
 void Stock::LoadState(const Host::TextNode& node)

@@ -149,6 +149,8 @@ int CZkw32Doc::GetChangeDepth() const noexcept
 
 bool CZkw32Doc::BeginChanges(std::wstring_view name)
 {
+    if (readOnly_)
+        return false;
     Frame frame{std::wstring(name), {}, nextId_};
     for (const auto& [id, object] : objects_)
         frame.objects.emplace(id, saveObject(*object));
@@ -197,15 +199,18 @@ void CZkw32Doc::Restore(const Frame& frame)
             it = objects_.erase(it);
         }
     }
-    for (const auto& [id, state] : frame.objects) {
-        if (!objects_.contains(id)) {
-            for (auto it = removed_.begin(); it != removed_.end(); ++it)
-                if (*it && (*it)->GetID() == id) {
-                    objects_.emplace(id, std::move(*it));
-                    removed_.erase(it);
-                    break;
-                }
+    for (auto it = removed_.begin(); it != removed_.end();) {
+        const ZKObjectID id = (*it)->GetID();
+        if (frame.objects.contains(id) && !objects_.contains(id)) {
+            objects_.emplace(id, std::move(*it));
+            it = removed_.erase(it);
+        } else {
+            ++it;
         }
+    }
+    // Objects are back in place before any is compared: what an object saves may depend on
+    // which others exist.
+    for (const auto& [id, state] : frame.objects) {
         CZKObject* object = FindObject(id);
         if (object && saveObject(*object) != state)
             object->LoadState(state);
@@ -273,9 +278,12 @@ std::unique_ptr<CZkw32Doc> CZkw32Doc::LoadFromText(std::string_view text, const 
             node.Fail("unknown object class \"" + Vireo::Support::WideToUtf8(node.args[1]) + "\"");
         object->SetID(ZKObjectID(static_cast<std::uint64_t>(id)));
         object->LoadState(node);
-        checkKnownLines(*object, node);
         doc->AddObject(std::move(object));
     }
+    // Checked once every object exists: some lines are written only for objects that do.
+    for (std::size_t i = 1; i < root.children.size(); ++i)
+        if (const TextNode& node = root.children[i]; node.key == L"object")
+            checkKnownLines(*doc->FindObject(ZKObjectID(static_cast<std::uint64_t>(node.ArgInteger(0)))), node);
     if (!haveNextId)
         throw DocumentFormatError("the document has no \"next-id\" line");
     if (nextId < doc->nextId_)

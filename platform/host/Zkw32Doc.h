@@ -87,6 +87,7 @@ public:
     // Change brackets. Every change made between BeginChanges and the matching EndChanges
     // or CancelChanges belongs to that bracket; brackets nest, and an inner bracket that is
     // kept becomes part of the one around it.
+    // False (and no bracket) while the document is read-only.
     bool BeginChanges(std::wstring_view name);
     // Closes the innermost bracket; `keep` false rolls it back. False when none is open.
     bool EndChanges(bool keep = true, bool regenerate = false);
@@ -96,6 +97,10 @@ public:
     int GetChangeDepth() const noexcept;
     // Names of the kept outermost brackets, oldest first.
     const std::vector<std::wstring>& GetUndoSteps() const noexcept { return undoSteps_; }
+
+    // A read-only document refuses change brackets.
+    void SetReadOnly(bool readOnly) noexcept { readOnly_ = readOnly; }
+    bool IsReadOnly() const noexcept { return readOnly_; }
 
     void Regenerate3D() noexcept { ++regenerations_; }
     int GetRegenerationCount() const noexcept { return regenerations_; }
@@ -129,6 +134,7 @@ private:
     std::vector<std::wstring> undoSteps_;
     std::uint64_t nextId_ = 1;
     int regenerations_ = 0;
+    bool readOnly_ = false;
     ZKContainer3D container_;
 };
 

@@ -135,6 +135,33 @@ TEST(CamDocument, OnlyTheCancelledInnerBracketIsUndone)
     EXPECT_EQ(doc.SaveToText(), before);
 }
 
+TEST(CamDocument, ReferencesToRemovedObjectsAreNotSaved)
+{
+    CZkw32Doc doc;
+    const Workshop w = BuildWorkshop(doc);
+    Model model(&doc);
+    const ZKObjectID drilling = w.drilling->GetID();
+    model.GetMachinings().Remove(w.drilling);
+    model.GetTools().Remove(w.endMill);
+    model.GetStocks().Remove(w.stock);
+    doc.RemoveObject(doc.Container3D().FindMaterial(L"Titanium nitride"));
+    const std::string text = doc.SaveToText();
+    EXPECT_EQ(text.find("  machinings " + std::to_string(drilling.Value())), std::string::npos);
+    EXPECT_EQ(text.find("slot b9c98044"), std::string::npos); // the stock slot
+    EXPECT_NE(text.find("  tool 0\n"), std::string::npos);
+    EXPECT_NE(text.find("  coating 0 true\n"), std::string::npos);
+    EXPECT_EQ(ReadCamDocument(text)->SaveToText(), text);
+
+    // A file that names objects it does not hold reads, and saves without them.
+    std::string dangling = readFile(samplePath);
+    const std::string slot = "slot 7eaf7d26-20e1-4f10-90e5-8a1dbc6dfaa9 ";
+    const auto at = dangling.find(slot);
+    ASSERT_NE(at, std::string::npos);
+    dangling.replace(at + slot.size(), 2, "99");
+    const std::string resaved = ReadCamDocument(dangling)->SaveToText();
+    EXPECT_EQ(resaved.find(slot), std::string::npos);
+}
+
 TEST(CamDocument, MalformedCamLinesAreRejectedWithTheirFault)
 {
     const std::string sample = readFile(samplePath);

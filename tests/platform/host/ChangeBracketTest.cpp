@@ -93,6 +93,10 @@ TEST_F(Document, AKeptInnerBracketFoldsIntoTheOuterOne)
     EXPECT_EQ(doc.GetRegenerationCount(), 1);
     EXPECT_FALSE(doc.EndChanges(true, false));
     EXPECT_FALSE(doc.CancelChanges(true));
+
+    doc.SetReadOnly(true);
+    EXPECT_FALSE(doc.BeginChanges(L"Refused"));
+    EXPECT_FALSE(doc.IsChanging());
 }
 
 TEST_F(Document, ChangesOutsideBracketsAndTransientAttributes)
