@@ -108,3 +108,52 @@ TEST_F(ModelTest, FailedSaveLeavesDatabaseAndObjectAsBefore)
 
 } // namespace
 } // namespace Vireo::Arbor::Model::Testing
+
+namespace Vireo::Arbor::Model::Testing {
+namespace {
+
+using namespace Example;
+
+TEST_F(ModelTest, PendingChangesShowUntilCancelled)
+{
+    auto drill = tools->Find(Drill8);
+    drill->BeginChanges();
+    ASSERT_TRUE(drill->ParameterValues().TrySetValue(Name, L"Renamed"));
+    EXPECT_EQ(text(drill, Name), L"Renamed"); // reads see the object's own changes
+    EXPECT_EQ(drill->ParameterValues().GetParameter(Name)->ToString(), L"Renamed");
+    EXPECT_EQ(text(tools->Find(Drill8), Name), L"Drill 8");
+    auto row = drill->CreateListObject(group(Items), group(Items)->Classes()->Find(ItemClass));
+    row->ParameterValues().TrySetValue(Tag, L"C");
+    ASSERT_TRUE(row->ApplyChanges()); // the owner is saved: written at once
+    drill->SetLinkedObject(group(HolderLink), holders->Find(HolderSk));
+    EXPECT_EQ(drill->GetObject(group(HolderLink))->Guid(), HolderSk);
+    drill->CancelChanges();
+    EXPECT_FALSE(drill->IsModified());
+    EXPECT_FALSE(drill->IsOpenForChanges());
+    EXPECT_EQ(text(drill, Name), L"Drill 8");
+    EXPECT_EQ(drill->GetObject(group(HolderLink))->Guid(), HolderHsk);
+    EXPECT_EQ(drill->GetObjects(Items).size(), 3u);
+}
+
+TEST_F(ModelTest, OneToOneTableRowAndSetLinkToNothing)
+{
+    auto mill = tools->Find(Mill10);
+    EXPECT_FALSE(mill->GetObject(group(Spec)));
+    auto row = mill->CreateListObject(group(Spec), group(Spec)->Classes()->Find(SpecRow));
+    ASSERT_TRUE(row);
+    EXPECT_TRUE(row->ParameterValues().TrySetValue(G(L"d6177757-43b9-4953-87e4-c520b6b1d4f0"), L"coated"));
+    EXPECT_TRUE(row->IsModified());
+    ASSERT_TRUE(row->ApplyChanges());
+    EXPECT_EQ(tools->Find(Mill10)->GetObject(group(Spec))->GetObjectValue(L"Note", true)->ToString(), L"coated");
+
+    auto drill = tools->Find(Drill8);
+    EXPECT_EQ(drill->SetLinkedObject(group(HolderLink), nullptr), nullptr);
+    EXPECT_FALSE(drill->GetObject(group(HolderLink)));
+    EXPECT_EQ(drill->AddLinkedObject(group(Accessories), nullptr), nullptr);
+    ASSERT_TRUE(drill->ApplyChanges());
+    EXPECT_FALSE(tools->Find(Drill8)->GetObject(group(HolderLink)));
+    EXPECT_EQ(tools->Find(Drill8)->GetObjects(Accessories).size(), 2u);
+}
+
+} // namespace
+} // namespace Vireo::Arbor::Model::Testing

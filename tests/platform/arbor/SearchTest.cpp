@@ -163,3 +163,34 @@ TEST_F(SearchTest, BackwardLinksFindTheMasters)
 
 } // namespace
 } // namespace Vireo::Arbor::Model::Testing
+
+namespace Vireo::Arbor::Model::Testing {
+namespace {
+
+using namespace Example;
+using namespace Search;
+
+TEST_F(ModelTest, ChildrenOfAParentCanBeFilteredAndCompared)
+{
+    auto filter = std::make_shared<Filter>(tools->ReferenceInfo());
+    auto notDrill = filter->Terms()->AddTerm();
+    notDrill->Path.AddParameter(tools->ParameterGroup()->Item(Name), true);
+    notDrill->Operator = ComparisonOperator::NotEqual;
+    notDrill->Value = ObjectValue(L"DRILL 8");
+    auto loader = tools->CreateLoader(filter, tools->Find(SetA), nullptr);
+    loader->Load();
+    ASSERT_EQ(loader->size(), 1u);
+    EXPECT_EQ((*loader)[0]->Guid(), Mill10);
+    EXPECT_EQ((*loader)[0]->GetObjectValue(Flutes.ToString(), false)->ToInt32(), 4);
+
+    auto unsaved = tools->CreateReferenceObject(toolClass(Mill));
+    auto none = tools->CreateLoader(nullptr, unsaved, nullptr);
+    none->Load();
+    EXPECT_EQ(none->State(), LoadState::Loaded);
+    EXPECT_EQ(none->size(), 0u);
+    auto before = tools->CreateLoader(nullptr, nullptr, nullptr);
+    EXPECT_EQ(before->State(), LoadState::NotLoaded);
+}
+
+} // namespace
+} // namespace Vireo::Arbor::Model::Testing

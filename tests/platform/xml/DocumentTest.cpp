@@ -77,3 +77,17 @@ TEST(XmlDocument, ClonesTreesBetweenDocumentsThatOutliveTheSource)
     EXPECT_EQ(objects.GetXml(), "<Objects>\n  <RootObject id=\"7\">\n    <Object v=\"1\">x</Object>\n"
                                 "  </RootObject>\n</Objects>\n");
 }
+
+TEST(XmlDocument, TellsTheLineOfParsedElementsAndReplacesValues)
+{
+    Document doc;
+    ASSERT_TRUE(doc.LoadXml("<Root>\n  <A>old</A>\n\n  <B\n    x=\"1\"/>\n</Root>"));
+    auto a = doc.GetRoot().GetSubNode("A");
+    EXPECT_EQ(doc.LineOf(doc.GetRoot()), 1u);
+    EXPECT_EQ(doc.LineOf(a), 2u);
+    EXPECT_EQ(doc.LineOf(doc.GetRoot().GetSubNode("B")), 4u);
+    a.SetValue("new");
+    EXPECT_EQ(a.GetValue(), "new");
+    EXPECT_EQ(a.GetXml(), "<A>new</A>\n");
+    EXPECT_EQ(doc.LineOf(doc.GetRoot().AddChild("C")), 0u);
+}
