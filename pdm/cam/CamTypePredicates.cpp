@@ -100,24 +100,22 @@ bool IsOfCamType(const CamObject& object, const UniqueIdentifier& classId,
     }
 }
 
-template bool IsOfCamType<Cam::IToolLogic>(const CamObject&, const UniqueIdentifier&, const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::IStrategy>(const CamObject&, const UniqueIdentifier&, const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::MachiningProject>(const CamObject&, const UniqueIdentifier&,
-                                                 const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::MachiningGroup>(const CamObject&, const UniqueIdentifier&,
-                                               const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::Part>(const CamObject&, const UniqueIdentifier&, const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::Fixture>(const CamObject&, const UniqueIdentifier&, const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::Stock>(const CamObject&, const UniqueIdentifier&, const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::SharedGeometrySet>(const CamObject&, const UniqueIdentifier&,
-                                                  const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::ToolShankProp>(const CamObject&, const UniqueIdentifier&,
-                                              const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::ToolHolderProp>(const CamObject&, const UniqueIdentifier&,
-                                               const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::ToolExtensionProp>(const CamObject&, const UniqueIdentifier&,
-                                                  const CamTypeDiscriminator&) noexcept;
-template bool IsOfCamType<Cam::ToolAdditionalParams>(const CamObject&, const UniqueIdentifier&,
-                                                     const CamTypeDiscriminator&) noexcept;
+#define VIREO_CAM_TYPE_PREDICATE(T)                                                                                    \
+    template bool IsOfCamType<T>(const CamObject&, const UniqueIdentifier&, const CamTypeDiscriminator&) noexcept;
+
+VIREO_CAM_TYPE_PREDICATE(Cam::IToolLogic)
+VIREO_CAM_TYPE_PREDICATE(Cam::IStrategy)
+VIREO_CAM_TYPE_PREDICATE(Cam::MachiningProject)
+VIREO_CAM_TYPE_PREDICATE(Cam::MachiningGroup)
+VIREO_CAM_TYPE_PREDICATE(Cam::Part)
+VIREO_CAM_TYPE_PREDICATE(Cam::Fixture)
+VIREO_CAM_TYPE_PREDICATE(Cam::Stock)
+VIREO_CAM_TYPE_PREDICATE(Cam::SharedGeometrySet)
+VIREO_CAM_TYPE_PREDICATE(Cam::ToolShankProp)
+VIREO_CAM_TYPE_PREDICATE(Cam::ToolHolderProp)
+VIREO_CAM_TYPE_PREDICATE(Cam::ToolExtensionProp)
+VIREO_CAM_TYPE_PREDICATE(Cam::ToolAdditionalParams)
+
+#undef VIREO_CAM_TYPE_PREDICATE
 
 } // namespace Vireo::Cam::Pdm
