@@ -366,21 +366,6 @@ TEST_F(MakeData, LoadsTheShippedToolRules)
     EXPECT_EQ(appTypes(rules, cam, tools), std::vector<std::wstring>{L"ToolMillEnd"});
     EXPECT_EQ(appParams(rules, cam, tools),
               (std::vector<std::wstring>{L"Name", L"D", L"Lw", L"L", L"Z", L"Shoulder", L"Ds", L"Ln"}));
-    const auto& diameter = rules.GetParams().at(AppDataset{cam, L"", tools})[1];
-    EXPECT_EQ(diameter.plmParamGroups, std::vector<std::wstring>{tools});
-    EXPECT_EQ(diameter.plmParam, L"1c77a014-8cdb-4a07-a90c-8f94f3a56819");
-
-    TestBuilder parts;
-    parts.appFilter = {{cam, AppTypeSet{{L"ToolShank", AppDataType::CamObject}, {L"ToolHolder", AppDataType::CamObject}}}};
-    parts.plmFilter = {{tools, {}}};
-    ASSERT_TRUE(run(parts));
-    const auto& shank = parts.received.at(0).GetTypes().at(AppDataset{cam, L"", tools}).at(0);
-    EXPECT_EQ(shank.appType, L"ToolShank");
-    EXPECT_EQ(shank.plmTagGroups, std::vector<std::wstring>{L"80dd51c3-3a14-4262-8acf-1d6aad4f2a80"});
-    EXPECT_EQ(shank.plmTagValue, L"Shank");
-    const auto& holderRows = parts.received.at(0).GetParams().at(AppDataset{cam, L"", tools});
-    EXPECT_EQ(holderRows.back().plmParamGroups,
-              (std::vector<std::wstring>{L"035bc756-c7cf-4b7e-8441-9e12afb992be", L"4d727c71-3911-4149-8dc5-f5876bf9bbbd"}));
 }
 
 } // namespace
