@@ -61,6 +61,8 @@ struct GroupRow {
     GroupKind kind;
     long long scope; // the reference or table whose objects hold its parameters
     long long reference;
+    long long owner = 0;
+    long long slave = 0; // link groups: the linked reference
 };
 
 struct ClassRow {
@@ -79,11 +81,6 @@ struct ParameterRow {
     ParameterValueType type;
 };
 
-// Work that must wait until everything of the file is known.
-struct Deferred {
-    Node node;
-    std::function<void()> run;
-};
 
 class SeedLoader {
 public:
@@ -113,7 +110,7 @@ public:
                 unexpected(child, root);
         }
         for (auto& step : deferred_)
-            step.run();
+            step();
     }
 
 private:
@@ -191,27 +188,26 @@ private:
 
     void readExisting()
     {
-        auto groups = db_.Prepare("SELECT id, guid, kind, owner_id FROM groups ORDER BY id");
-        std::map<long long, std::pair<GroupKind, long long>> shape;
+        // Owners come before the groups listed under them.
+        auto groups = db_.Prepare("SELECT id, guid, kind, owner_id, slave_id FROM groups ORDER BY id");
         while (groups.Step()) {
             const auto kind = static_cast<GroupKind>(groups.Int(2));
+            const long long id = groups.Int(0);
             const long long owner = groups.IsNull(3) ? 0 : groups.Int(3);
-            shape[groups.Int(0)] = {kind, owner};
-            const long long scope = (kind == GroupKind::Reference || kind == GroupKind::TableOneToOne ||
-                                     kind == GroupKind::TableOneToMany) ? groups.Int(0) : owner;
-            long long reference = groups.Int(0);
-            while (shape.count(reference) && shape[reference].second != 0)
-                reference = shape[reference].second;
-            groups_[groups.Guid(1)] = {groups.Int(0), kind, scope, reference};
+            const auto* above = owner ? groupsById_.at(owner) : nullptr;
+            const bool holdsObjects = !above || kind == GroupKind::TableOneToOne || kind == GroupKind::TableOneToMany;
+            auto& row = groups_[groups.Guid(1)] = {id, kind, holdsObjects ? id : above->scope,
+                                                   above ? above->reference : id, owner,
+                                                   groups.IsNull(4) ? 0 : groups.Int(4)};
+            groupsById_[id] = &row;
             used_.insert(groups.Guid(1));
-            existingReferences_.insert(groups.Guid(1));
+            if (kind == GroupKind::Reference)
+                existingReferences_.insert(groups.Guid(1));
         }
-        auto parameters = db_.Prepare("SELECT p.id, p.guid, p.type, p.group_id FROM parameters p");
-        for (; parameters.Step();)
-            for (const auto& [guid, group] : groups_)
-                if (group.id == parameters.Int(3))
-                    parameters_[{group.scope, parameters.Guid(1)}] = {parameters.Int(0),
-                                                                       static_cast<ParameterValueType>(parameters.Int(2))};
+        auto parameters = db_.Prepare("SELECT id, guid, type, group_id FROM parameters");
+        while (parameters.Step())
+            parameters_[{groupsById_.at(parameters.Int(3))->scope, parameters.Guid(1)}] = {
+                parameters.Int(0), static_cast<ParameterValueType>(parameters.Int(2))};
         auto classes = db_.Prepare("SELECT id, guid, group_id, abstract FROM classes");
         while (classes.Step()) {
             classes_[classes.Guid(1)] = {classes.Int(0), classes.Int(2), classes.Int(3) != 0};
@@ -244,7 +240,8 @@ private:
             query.BindNull(4);
         query.Bind(5, static_cast<long long>(hierarchy)).Bind(6, ++position_).Run();
         const long long id = db_.LastInsertId();
-        groups_[guid] = {id, kind, scope ? scope : id, reference ? reference : id};
+        auto& row = groups_[guid] = {id, kind, scope ? scope : id, reference ? reference : id, owner, 0};
+        groupsById_[id] = &row;
         return id;
     }
 
@@ -312,10 +309,7 @@ private:
     void insertParameter(const Node& node, long long group, const System::Guid& guid, const std::wstring& name,
                          ParameterValueType type, const System::Guid* unit)
     {
-        long long scope = group;
-        for (const auto& [g, row] : groups_)
-            if (row.id == group)
-                scope = row.scope;
+        const long long scope = groupsById_.at(group)->scope;
         if (parameters_.count({scope, guid}))
             fail(node, "parameter GUID " + Support::WideToUtf8(guid.ToString()) + " is used twice");
         auto query = db_.Prepare("INSERT INTO parameters(guid, group_id, name, type, unit_guid, position) "
@@ -349,7 +343,7 @@ private:
     void readGroup(const Node& node, long long owner, long long reference)
     {
         const auto kind = choice<GroupKind>(node, "kind", {{"plain", GroupKind::Plain}, {"hierarchy", GroupKind::Hierarchy}});
-        const long long scope = groupById(owner).scope;
+        const long long scope = groupsById_.at(owner)->scope;
         const long long id = insertGroup(node, guidAttribute(node, "guid"), wide(required(node, "name")), kind, owner,
                                          scope, reference);
         for (auto child : node.GetChildren()) {
@@ -359,30 +353,22 @@ private:
         }
     }
 
-    const GroupRow& groupById(long long id) const
-    {
-        for (const auto& [guid, row] : groups_)
-            if (row.id == id)
-                return row;
-        throw ModelException("internal: unknown group");
-    }
-
     void readLink(const Node& node, long long reference)
     {
         const auto kind = flag(node, "many", false) ? GroupKind::LinkToMany : GroupKind::LinkToOne;
         const long long id = insertGroup(node, guidAttribute(node, "guid"), wide(required(node, "name")), kind,
                                          reference, reference, reference);
         const auto target = guidAttribute(node, "to");
-        deferred_.push_back({node, [this, node, id, target] {
-                                 auto found = groups_.find(target);
-                                 if (found == groups_.end() || found->second.kind != GroupKind::Reference)
-                                     fail(node, "attribute \"to\" names no reference: " +
-                                                    Support::WideToUtf8(target.ToString()));
-                                 db_.Prepare("UPDATE groups SET slave_id = ?1 WHERE id = ?2")
-                                     .Bind(1, found->second.id)
-                                     .Bind(2, id)
-                                     .Run();
-                             }});
+        deferred_.push_back([this, node, id, target] { resolveLinkTarget(node, id, target); });
+    }
+
+    void resolveLinkTarget(const Node& node, long long link, const System::Guid& target)
+    {
+        auto found = groups_.find(target);
+        if (found == groups_.end() || found->second.kind != GroupKind::Reference)
+            fail(node, "attribute \"to\" names no reference: " + Support::WideToUtf8(target.ToString()));
+        db_.Prepare("UPDATE groups SET slave_id = ?1 WHERE id = ?2").Bind(1, found->second.id).Bind(2, link).Run();
+        groupsById_.at(link)->slave = found->second.id;
     }
 
     void readTable(const Node& node, long long reference)
@@ -425,26 +411,7 @@ private:
                                          flag(node, "abstract", false));
         const auto groups = guidList(node, "groups");
         const auto children = guidList(node, "children");
-        deferred_.push_back({node, [this, node, id, group, groups, children] {
-                                 long long position = 0;
-                                 for (const auto& guid : groups) {
-                                     auto found = groups_.find(guid);
-                                     if (found == groups_.end() || groupOwnerChain(found->second.id, group) == false)
-                                         fail(node, "attribute \"groups\" names no group of this class's reference or "
-                                                    "table: " + Support::WideToUtf8(guid.ToString()));
-                                     db_.Prepare("INSERT INTO class_groups(class_id, group_id, position) VALUES(?1, ?2, ?3)")
-                                         .Bind(1, id).Bind(2, found->second.id).Bind(3, ++position).Run();
-                                 }
-                                 position = 0;
-                                 for (const auto& guid : children) {
-                                     auto found = classes_.find(guid);
-                                     if (found == classes_.end())
-                                         fail(node, "attribute \"children\" names no class: " +
-                                                        Support::WideToUtf8(guid.ToString()));
-                                     db_.Prepare("INSERT INTO class_children(class_id, child_id, position) VALUES(?1, ?2, ?3)")
-                                         .Bind(1, id).Bind(2, found->second.id).Bind(3, ++position).Run();
-                                 }
-                             }});
+        deferred_.push_back([this, node, id, group, groups, children] { resolveClassLists(node, id, group, groups, children); });
         for (auto child : node.GetChildren()) {
             if (child.GetName() != "Class")
                 unexpected(child, node);
@@ -452,18 +419,35 @@ private:
         }
     }
 
-    // Whether `group` is listed (directly or further down) under `owner`.
-    bool groupOwnerChain(long long group, long long owner) const
+    void resolveClassLists(const Node& node, long long id, long long owner, const std::vector<System::Guid>& groups,
+                           const std::vector<System::Guid>& children)
     {
-        for (long long current = group; current;) {
-            auto step = db_.Prepare("SELECT owner_id FROM groups WHERE id = ?1");
-            step.Bind(1, current);
-            if (!step.Step() || step.IsNull(0))
-                return false;
-            current = step.Int(0);
-            if (current == owner)
-                return true;
+        long long position = 0;
+        for (const auto& guid : groups) {
+            auto found = groups_.find(guid);
+            if (found == groups_.end() || !isUnder(found->second.id, owner))
+                fail(node, "attribute \"groups\" names no group of this class's reference or table: " +
+                               Support::WideToUtf8(guid.ToString()));
+            db_.Prepare("INSERT INTO class_groups(class_id, group_id, position) VALUES(?1, ?2, ?3)")
+                .Bind(1, id).Bind(2, found->second.id).Bind(3, ++position).Run();
         }
+        position = 0;
+        for (const auto& guid : children) {
+            auto found = classes_.find(guid);
+            if (found == classes_.end())
+                fail(node, "attribute \"children\" names no class: " + Support::WideToUtf8(guid.ToString()));
+            db_.Prepare("INSERT INTO class_children(class_id, child_id, position) VALUES(?1, ?2, ?3)")
+                .Bind(1, id).Bind(2, found->second.id).Bind(3, ++position).Run();
+        }
+    }
+
+    // Whether `group` is listed (directly or further down) under `owner`.
+    bool isUnder(long long group, long long owner) const
+    {
+        for (auto found = groupsById_.find(group); found != groupsById_.end() && found->second->owner != 0;
+             found = groupsById_.find(found->second->owner))
+            if (found->second->owner == owner)
+                return true;
         return false;
     }
 
@@ -545,20 +529,20 @@ private:
             fail(node, "the reference has no hierarchy, so objects have no parents");
         if (hierarchy == ReferenceHierarchyType::Tree && parents.size() > 1)
             fail(node, "in a tree hierarchy an object has one parent");
-        deferred_.push_back({node, [this, node, id, reference, parents] {
-                                 long long position = 0;
-                                 for (const auto& guid : parents) {
-                                     auto found = objects_.find(guid);
-                                     if (found == objects_.end() || found->second.reference != reference)
-                                         fail(node, "attribute \"parents\" names no object of this reference: " +
-                                                        Support::WideToUtf8(guid.ToString()));
-                                     db_.Prepare("INSERT OR IGNORE INTO hierarchy(parent_id, child_id, position) VALUES("
-                                                 "?1, ?2, (SELECT COALESCE(MAX(position), 0) + 1 FROM hierarchy WHERE "
-                                                 "parent_id = ?1))")
-                                         .Bind(1, found->second.id).Bind(2, id).Run();
-                                     ++position;
-                                 }
-                             }});
+        deferred_.push_back([this, node, id, reference, parents] { resolveParents(node, id, reference, parents); });
+    }
+
+    void resolveParents(const Node& node, long long child, long long reference, const std::vector<System::Guid>& parents)
+    {
+        for (const auto& guid : parents) {
+            auto found = objects_.find(guid);
+            if (found == objects_.end() || found->second.reference != reference)
+                fail(node, "attribute \"parents\" names no object of this reference: " +
+                               Support::WideToUtf8(guid.ToString()));
+            db_.Prepare("INSERT OR IGNORE INTO hierarchy(parent_id, child_id, position) VALUES(?1, ?2, "
+                        "(SELECT COALESCE(MAX(position), 0) + 1 FROM hierarchy WHERE parent_id = ?1))")
+                .Bind(1, found->second.id).Bind(2, child).Run();
+        }
     }
 
     void readContents(const Node& node, long long object, long long reference, long long scope)
@@ -598,23 +582,21 @@ private:
             fail(node, "attribute \"group\" names no link group of this reference: " +
                            Support::WideToUtf8(groupGuid.ToString()));
         const auto target = guidAttribute(node, "object");
-        const GroupRow link = group->second;
-        deferred_.push_back({node, [this, node, object, link, target] {
-                                 auto found = objects_.find(target);
-                                 auto slave = db_.Prepare("SELECT slave_id FROM groups WHERE id = ?1");
-                                 slave.Bind(1, link.id);
-                                 slave.Step();
-                                 if (found == objects_.end() || found->second.reference != slave.Int(0))
-                                     fail(node, "attribute \"object\" names no object of the linked reference: " +
-                                                    Support::WideToUtf8(target.ToString()));
-                                 if (link.kind == GroupKind::LinkToOne)
-                                     db_.Prepare("DELETE FROM links WHERE master_id = ?1 AND group_id = ?2")
-                                         .Bind(1, object).Bind(2, link.id).Run();
-                                 db_.Prepare("INSERT OR IGNORE INTO links(master_id, group_id, slave_id, position) "
-                                             "VALUES(?1, ?2, ?3, (SELECT COALESCE(MAX(position), 0) + 1 FROM links "
-                                             "WHERE master_id = ?1 AND group_id = ?2))")
-                                     .Bind(1, object).Bind(2, link.id).Bind(3, found->second.id).Run();
-                             }});
+        const long long link = group->second.id;
+        deferred_.push_back([this, node, object, link, target] { resolveObjectLink(node, object, *groupsById_.at(link), target); });
+    }
+
+    void resolveObjectLink(const Node& node, long long object, const GroupRow& link, const System::Guid& target)
+    {
+        auto found = objects_.find(target);
+        if (found == objects_.end() || found->second.reference != link.slave)
+            fail(node, "attribute \"object\" names no object of the linked reference: " +
+                           Support::WideToUtf8(target.ToString()));
+        if (link.kind == GroupKind::LinkToOne)
+            db_.Prepare("DELETE FROM links WHERE master_id = ?1 AND group_id = ?2").Bind(1, object).Bind(2, link.id).Run();
+        db_.Prepare("INSERT OR IGNORE INTO links(master_id, group_id, slave_id, position) VALUES(?1, ?2, ?3, "
+                    "(SELECT COALESCE(MAX(position), 0) + 1 FROM links WHERE master_id = ?1 AND group_id = ?2))")
+            .Bind(1, object).Bind(2, link.id).Bind(3, found->second.id).Run();
     }
 
     Database& db_;
@@ -629,7 +611,8 @@ private:
     std::unordered_set<System::Guid> used_;
     std::unordered_set<System::Guid> existingReferences_;
     std::unordered_set<System::Guid> units_;
-    std::vector<Deferred> deferred_;
+    std::vector<std::function<void()>> deferred_; // checks that need the whole file read
+    std::unordered_map<long long, GroupRow*> groupsById_;
 };
 
 void seed(ServerConnection& connection, zkaux::xml::Document& document, const std::string& source)
