@@ -23,4 +23,7 @@ Cam::Pdm::IntegrationRules LoadAllRules();
 extern const wchar_t* const TechnologyReferenceGuid;
 extern const wchar_t* const SampleProjectGuid;
 
+// The GUID text of a sample object by the key the data generator gives it ("endmill", ...).
+std::wstring SampleObjectGuid(const std::wstring& key);
+
 } // namespace Vireo::Testing
