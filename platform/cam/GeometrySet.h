@@ -88,7 +88,9 @@ public:
     // The geometry set in use: that of the source set of kind 0, else of kind 1, else the
     // owner's own.
     GeometrySet& GetGeometrySet() override = 0;
-    virtual SharedGeometrySet* GetSourceGeometrySet(int kind) const = 0;
+    // The shared set the owner takes geometry of this kind from, or null. `visibleOnly` is
+    // the slot lookup's flag; every set of a document is visible, so both give the same.
+    virtual SharedGeometrySet* GetSourceGeometrySet(int kind, bool visibleOnly = true) const = 0;
     virtual void SetSourceGeometrySet(int kind, SharedGeometrySet* set) = 0;
     virtual IGeometrySetOwner* GetParentGeometrySetOwner() const = 0;
     // Takes the parent as the owner this one inherits from; false when it is no owner.

@@ -14,7 +14,7 @@ GeometrySet& GeometrySetOwnerObject::GetGeometrySet()
     return ownSet_;
 }
 
-SharedGeometrySet* GeometrySetOwnerObject::GetSourceGeometrySet(int kind) const
+SharedGeometrySet* GeometrySetOwnerObject::GetSourceGeometrySet(int kind, bool /*visibleOnly*/) const
 {
     const auto found = sources_.find(kind);
     CZkw32Doc* doc = GetDocumentPtr();

@@ -15,7 +15,7 @@ public:
 
     GeometrySet& GetGeometrySet() override;
     GeometrySet& GetOwnGeometrySet() noexcept { return ownSet_; }
-    SharedGeometrySet* GetSourceGeometrySet(int kind) const override;
+    SharedGeometrySet* GetSourceGeometrySet(int kind, bool visibleOnly = true) const override;
     void SetSourceGeometrySet(int kind, SharedGeometrySet* set) override;
     IGeometrySetOwner* GetParentGeometrySetOwner() const override;
     bool TrySetParentGeometrySetOwner(CZKObject* parent) override;
