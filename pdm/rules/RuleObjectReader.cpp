@@ -77,12 +77,10 @@ ParamsListValue readParamRow(const Model::ReferenceObject& row)
 }
 
 template <class Row, class ReadRow>
-std::vector<Row> readRows(Model::ReferenceObject& ruleObject, const GuidKey& list, ReadRow readRow)
+void readRows(Model::ReferenceObject& ruleObject, const GuidKey& list, ReadRow readRow, std::vector<Row>& rows)
 {
-    std::vector<Row> rows;
     for (const auto& row : ruleObject.GetObjects(list.ToNetGuid()))
         rows.push_back(readRow(*row));
-    return rows;
 }
 
 } // namespace
@@ -98,14 +96,14 @@ RuleListValue readRuleHeader(const Model::ReferenceObject& ruleObject)
     return header;
 }
 
-std::vector<TypesListValue> readTypeRows(Model::ReferenceObject& ruleObject)
+void readTypeRows(Model::ReferenceObject& ruleObject, std::vector<TypesListValue>& rows)
 {
-    return readRows<TypesListValue>(ruleObject, Rules::TypesLst::Key, readTypeRow);
+    readRows(ruleObject, Rules::TypesLst::Key, readTypeRow, rows);
 }
 
-std::vector<ParamsListValue> readParamRows(Model::ReferenceObject& ruleObject)
+void readParamRows(Model::ReferenceObject& ruleObject, std::vector<ParamsListValue>& rows)
 {
-    return readRows<ParamsListValue>(ruleObject, Rules::RuleSettingsLst::Key, readParamRow);
+    readRows(ruleObject, Rules::RuleSettingsLst::Key, readParamRow, rows);
 }
 
 } // namespace Vireo::Cam::Pdm

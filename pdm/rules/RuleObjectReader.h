@@ -11,7 +11,8 @@ namespace Vireo::Cam::Pdm {
 
 // The four header cells, with both row lists not read yet.
 RuleListValue readRuleHeader(const Arbor::Model::ReferenceObject& ruleObject);
-std::vector<TypesListValue> readTypeRows(Arbor::Model::ReferenceObject& ruleObject);
-std::vector<ParamsListValue> readParamRows(Arbor::Model::ReferenceObject& ruleObject);
+// Append the rows as they are read: a read that fails half-way leaves the rows read so far.
+void readTypeRows(Arbor::Model::ReferenceObject& ruleObject, std::vector<TypesListValue>& rows);
+void readParamRows(Arbor::Model::ReferenceObject& ruleObject, std::vector<ParamsListValue>& rows);
 
 } // namespace Vireo::Cam::Pdm

@@ -16,18 +16,19 @@ void RuleSetLoader::Add(Arbor::Model::ReferenceObject& ruleObject)
         entry = cache.insert(key, readRuleHeader(ruleObject));
     RuleListValue& cached = entry->second;
 
-    // A row list becomes part of the cache only once all of it was read, so a read that
-    // failed half-way is tried again next time rather than remembered as the object's rows.
+    // A row list is marked read before its rows are read, and rows go into the cache as
+    // they come: a read that fails half-way leaves the rows read so far, and they are what
+    // later loads of this rule object see.
     AcceptedTypes accepted;
     if (!cached.types)
-        cached.types = readTypeRows(ruleObject);
+        readTypeRows(ruleObject, cached.types.emplace());
     for (const auto& row : *cached.types)
         addTypeRow(cached, row, accepted);
 
     if (rules_.GetTypes().empty())
         return;
     if (!cached.params)
-        cached.params = readParamRows(ruleObject);
+        readParamRows(ruleObject, cached.params.emplace());
     for (const auto& row : *cached.params)
         addParamRow(cached, row, accepted);
 }

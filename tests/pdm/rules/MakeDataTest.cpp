@@ -324,7 +324,7 @@ TEST_F(MakeData, The257thKeyEvictsTheLeastRecentlyUsed)
     EXPECT_EQ(appParams(reloaded.received.at(0), cam, d1), std::vector<std::wstring>{L"p"});
 }
 
-TEST_F(MakeData, AFailedLoadCachesNoRuleSet)
+TEST_F(MakeData, AFailedLoadCachesNoRuleSetButKeepsTheRowsRead)
 {
     SeedRuleObjects(pdm, {{.name = L"A", .appCode = cam, .datasetGuid = d1,
                            .types = {{.appType = L"T", .plmType = c1}},
@@ -336,10 +336,8 @@ TEST_F(MakeData, AFailedLoadCachesNoRuleSet)
     EXPECT_THROW(run(), ModelException);
     faults.FailAt(FaultPoint::Search, 2, FaultAction::ReturnFalse);
     EXPECT_FALSE(run());
-    // The second table read (parameter rows) fails; the type rows read before stay cached.
-    faults.FailAt(FaultPoint::TableRead, 2, FaultAction::Throw);
-    EXPECT_THROW(run(), ModelException);
-    // A value of the second parameter row cannot be read: the half-read list is not kept.
+    // The second parameter row cannot be read: the list stays marked as read, with the rows
+    // that came before the failure (none: rows are read with their table).
     faults.FailAt(FaultPoint::ObjectRead, faults.Count(FaultPoint::ObjectRead) + 2, FaultAction::Throw);
     EXPECT_THROW(run(), ModelException);
     EXPECT_TRUE(builder.received.empty());
@@ -347,9 +345,25 @@ TEST_F(MakeData, AFailedLoadCachesNoRuleSet)
     faults.Reset();
     ASSERT_TRUE(run());
     EXPECT_EQ(faults.Count(FaultPoint::Search), 1U) << "no failed load was cached";
-    EXPECT_EQ(faults.Count(FaultPoint::TableRead), 1U) << "only the parameter rows are read again";
-    EXPECT_EQ(faults.Count(FaultPoint::ObjectRead), 2U);
-    EXPECT_EQ(appParams(builder.received.at(0), cam, d1), (std::vector<std::wstring>{L"p", L"q"}));
+    EXPECT_EQ(faults.Count(FaultPoint::TableRead), 0U) << "the rows read before the failure stay cached";
+    EXPECT_EQ(appParams(builder.received.at(0), cam, d1), std::vector<std::wstring>{});
+}
+
+TEST_F(MakeData, AFailedTableReadLeavesAnEmptyRowList)
+{
+    SeedRuleObjects(pdm, {{.name = L"A", .appCode = cam, .datasetGuid = d1,
+                           .types = {{.appType = L"T", .plmType = c1}},
+                           .params = {{.appParam = L"p"}}}});
+    builder.appFilter = {{cam, std::nullopt}};
+    auto& faults = pdm.Faults();
+    faults.FailAt(FaultPoint::TableRead, 2, FaultAction::Throw); // the parameter rows
+    EXPECT_THROW(run(), ModelException);
+
+    faults.Reset();
+    ASSERT_TRUE(run());
+    EXPECT_EQ(faults.Count(FaultPoint::TableRead), 0U);
+    EXPECT_EQ(appParams(builder.received.at(0), cam, d1), std::vector<std::wstring>{});
+    EXPECT_EQ(builder.received.at(0).GetTypes().size(), 1U);
 }
 
 TEST_F(MakeData, LoadsTheShippedToolRules)
