@@ -3,6 +3,7 @@
 #include "platform/cam/ParameterIds.h"
 
 #include <algorithm>
+#include <array>
 
 // The strategy kinds of the host with their parameters. Name, description, order number
 // and tolerance stand at the top level of a machining's parameters; the technology
@@ -36,58 +37,54 @@ constexpr ParameterDeclaration number(const UniqueIdentifier& id, std::wstring_v
     return {id, name, BaseValue::Double, unit, value, L"", group};
 }
 
-#define VIREO_TOP_LEVEL                                                                                        \
-    text(Common::Name, L"Name"), text(Common::Description, L"Description"),                                    \
-        integer(Common::OrderNo, L"OrderNo", 0), number(Tolerance, L"Tolerance", 0.01, ZKUnits::Millimeter)
-#define VIREO_FEEDS                                                                                            \
-    number(Feed, L"Feed", 1000, ZKUnits::MillimeterPerMinute, FeedsGroup),                                     \
-        number(SpindleSpeed, L"SpindleSpeed", 5000, ZKUnits::RevolutionPerMinute, FeedsGroup)
-#define VIREO_ALLOWANCES                                                                                       \
-    number(PartAllowance, L"PartAllowance", 0, ZKUnits::Millimeter, AllowancesGroup),                         \
-        number(Offset, L"Offset", 0, ZKUnits::Millimeter, AllowancesGroup),                                    \
-        number(AxialOffset, L"AxialOffset", 0, ZKUnits::Millimeter, AllowancesGroup),                          \
-        number(RadialOffset, L"RadialOffset", 0, ZKUnits::Millimeter, AllowancesGroup)
-#define VIREO_LAYERS                                                                                           \
-    number(Depth, L"Depth", 10, ZKUnits::Millimeter, PassesGroup),                                             \
-        integer(LayerNumber, L"LayerNumber", 1, PassesGroup),                                                  \
-        number(DepthStep, L"DepthStep", 1, ZKUnits::Millimeter, PassesGroup)
+template <std::size_t... N>
+constexpr auto join(const std::array<ParameterDeclaration, N>&... parts)
+{
+    std::array<ParameterDeclaration, (N + ...)> all{};
+    std::size_t at = 0;
+    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(at)), at += N), ...);
+    return all;
+}
 
-constexpr ParameterDeclaration millingParams[] = {
-    VIREO_TOP_LEVEL, VIREO_FEEDS, VIREO_ALLOWANCES, VIREO_LAYERS,
-    number(PassStep, L"PassStep", 5, ZKUnits::Millimeter, PassesGroup),
+constexpr std::array topLevel{
+    text(Common::Name, L"Name"),
+    text(Common::Description, L"Description"),
+    integer(Common::OrderNo, L"OrderNo", 0),
+    number(Tolerance, L"Tolerance", 0.01, ZKUnits::Millimeter),
 };
-constexpr ParameterDeclaration surfaceParams[] = {
-    VIREO_TOP_LEVEL, VIREO_FEEDS, VIREO_ALLOWANCES,
-    number(PassStep, L"PassStep", 5, ZKUnits::Millimeter, PassesGroup),
+constexpr std::array feeds{
+    number(Feed, L"Feed", 1000, ZKUnits::MillimeterPerMinute, FeedsGroup),
+    number(SpindleSpeed, L"SpindleSpeed", 5000, ZKUnits::RevolutionPerMinute, FeedsGroup),
 };
-constexpr ParameterDeclaration faceParams[] = {
-    VIREO_TOP_LEVEL,
+constexpr std::array faceFeeds{
     number(FaceFeed, L"Feed", 1200, ZKUnits::MillimeterPerMinute, FeedsGroup),
     number(FaceSpindleSpeed, L"SpindleSpeed", 4000, ZKUnits::RevolutionPerMinute, FeedsGroup),
+};
+constexpr std::array offset{
     number(Offset, L"Offset", 0, ZKUnits::Millimeter, AllowancesGroup),
-    VIREO_LAYERS,
-    number(PassStep, L"PassStep", 5, ZKUnits::Millimeter, PassesGroup),
 };
-constexpr ParameterDeclaration plungeParams[] = {
-    VIREO_TOP_LEVEL, VIREO_FEEDS, VIREO_ALLOWANCES, VIREO_LAYERS,
-    number(PlungePassStep, L"PassStep", 3, ZKUnits::Millimeter, PassesGroup),
+constexpr std::array allowances{
+    number(PartAllowance, L"PartAllowance", 0, ZKUnits::Millimeter, AllowancesGroup),
+    number(Offset, L"Offset", 0, ZKUnits::Millimeter, AllowancesGroup),
+    number(AxialOffset, L"AxialOffset", 0, ZKUnits::Millimeter, AllowancesGroup),
+    number(RadialOffset, L"RadialOffset", 0, ZKUnits::Millimeter, AllowancesGroup),
 };
-constexpr ParameterDeclaration turningParams[] = {
-    VIREO_TOP_LEVEL, VIREO_FEEDS, VIREO_ALLOWANCES,
+constexpr std::array layers{
+    number(Depth, L"Depth", 10, ZKUnits::Millimeter, PassesGroup),
+    integer(LayerNumber, L"LayerNumber", 1, PassesGroup),
     number(DepthStep, L"DepthStep", 1, ZKUnits::Millimeter, PassesGroup),
 };
-constexpr ParameterDeclaration finishTurningParams[] = {
-    VIREO_TOP_LEVEL, VIREO_FEEDS,
-    number(Offset, L"Offset", 0, ZKUnits::Millimeter, AllowancesGroup),
-};
-constexpr ParameterDeclaration holeParams[] = {
-    VIREO_TOP_LEVEL, VIREO_FEEDS,
-};
+constexpr std::array passStep{number(PassStep, L"PassStep", 5, ZKUnits::Millimeter, PassesGroup)};
+constexpr std::array plungePassStep{number(PlungePassStep, L"PassStep", 3, ZKUnits::Millimeter, PassesGroup)};
+constexpr std::array depthStep{number(DepthStep, L"DepthStep", 1, ZKUnits::Millimeter, PassesGroup)};
 
-#undef VIREO_TOP_LEVEL
-#undef VIREO_FEEDS
-#undef VIREO_ALLOWANCES
-#undef VIREO_LAYERS
+constexpr auto millingParams = join(topLevel, feeds, allowances, layers, passStep);
+constexpr auto surfaceParams = join(topLevel, feeds, allowances, passStep);
+constexpr auto faceParams = join(topLevel, faceFeeds, offset, layers, passStep);
+constexpr auto plungeParams = join(topLevel, feeds, allowances, layers, plungePassStep);
+constexpr auto turningParams = join(topLevel, feeds, allowances, depthStep);
+constexpr auto finishTurningParams = join(topLevel, feeds, offset);
+constexpr auto holeParams = join(topLevel, feeds);
 
 const StrategyDescription descriptions[] = {
     {StrategyKinds::MillLayers, 1, L"Layer milling", millingParams, groups},

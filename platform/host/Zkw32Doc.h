@@ -43,14 +43,13 @@ private:
 // The 3D container of a document: the model data that CAM objects refer to.
 class ZKContainer3D {
 public:
-    explicit ZKContainer3D(CZkw32Doc& doc) : materials_(doc), doc_(doc) {}
+    explicit ZKContainer3D(CZkw32Doc& doc) : materials_(doc) {}
     // The object named so among the container's materials, or null.
     CZKObject* FindMaterial(std::wstring_view name) const;
     ZKMaterialList& GetMaterials() noexcept { return materials_; }
 
 private:
     ZKMaterialList materials_;
-    CZkw32Doc& doc_;
 };
 
 class CZkw32Doc {
