@@ -51,6 +51,7 @@ void changeEverything(CZkw32Doc& doc, const Workshop& w)
     holder.GetParamsProp().RemoveParam(1);
     ToolExtensionProp(*w.drill).GetParamsProp().AddParam().SetName(L"Sleeve");
     ToolShankProp(*w.drill).SetNeedShank(true);
+    w.drill->SetLogic(GetDefaultToolLogicFactory().Create(Ids::ToolKinds::Reamer));
     auto material = std::make_unique<DocumentMaterial>(&doc, *GetMaterialLibraryManager().GetMaterialAsName(L"Brass CuZn39Pb3"));
     material->SetID(doc.NewObjectID());
     doc.Cont3DData().GetMaterials().Add(std::move(material));

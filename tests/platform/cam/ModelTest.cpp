@@ -116,6 +116,34 @@ TEST_F(CamModel, MachiningTreeOrderListsAndToolReference)
     EXPECT_EQ(project->GetMachinings().GetCount(), 2);
 }
 
+TEST_F(CamModel, ObjectListsHoldObjectsOfTheirOwnDocumentOnly)
+{
+    MachiningGroup* group = model.GetMachiningGroups().Create();
+    CZkw32Doc other;
+    Machining* foreign = Model(&other).GetMachinings().Create();
+    EXPECT_FALSE(group->GetMachinings().Add(foreign));
+    EXPECT_FALSE(group->GetMachinings().Add(nullptr));
+
+    Machining* a = group->GetMachinings().Create();
+    Machining* b = group->GetMachinings().Create();
+    Machining* c = model.GetMachinings().Create();
+    EXPECT_TRUE(group->GetMachinings().Add(c));
+    EXPECT_TRUE(group->GetMachinings().MoveTo(a, 99));
+    EXPECT_EQ(group->GetMachinings().GetAll(), (std::vector<Machining*>{b, c, a}));
+    EXPECT_TRUE(group->GetMachinings().MoveTo(a, -5));
+    EXPECT_EQ(group->GetMachinings().IndexOf(a), 0);
+    EXPECT_TRUE(group->GetMachinings().Remove(b));
+    EXPECT_EQ(model.GetMachinings().GetCount(), 3); // taken out of the list, not the document
+    doc.RemoveObject(c);
+    EXPECT_EQ(group->GetMachinings().GetAll(), std::vector<Machining*>{a});
+    EXPECT_EQ(group->GetMachinings().GetIds(), std::vector<ZKObjectID>{a->GetID()});
+    EXPECT_EQ(group->GetMachinings()[1], nullptr);
+    EXPECT_FALSE(MachiningTree::Item(b).SetOrder(1));
+
+    Tool freeStanding;
+    EXPECT_EQ(ObjectList<Machining>(freeStanding).Create(), nullptr);
+}
+
 TEST_F(CamModel, GeometrySetsSlotsAndSourceSets)
 {
     MachiningGroup* group = model.GetMachiningGroups().Create();
