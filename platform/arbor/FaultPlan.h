@@ -26,6 +26,9 @@ enum class FaultAction { Throw, ReturnFalse };
 class FaultPlan {
 public:
     // The n-th call (1-based, counted from installation or Reset) at this point fails.
+    // Failing by returning false means: a search ends in LoadState::Failed, a find gives
+    // null, a link or table read gives no objects, TrySetValue and ApplyChanges give
+    // false. Reading an object's values has no such answer and throws either way.
     void FailAt(FaultPoint point, std::size_t nth, FaultAction action = FaultAction::Throw);
     std::size_t Count(FaultPoint point) const { return counts_[index(point)]; }
     // Table rows handed out by table reads.

@@ -120,37 +120,6 @@ std::shared_ptr<const ObjectValue> ReferenceObject::GetObjectValue(std::wstring_
     return std::make_shared<const ObjectValue>(value->second);
 }
 
-std::shared_ptr<Parameter> ParameterCollection::GetParameter(const System::Guid& guid) const
-{
-    auto parameter = owner_.findParameter(guid);
-    if (!parameter)
-        return nullptr;
-    auto value = owner_.GetObjectValue(guid.ToString(), false);
-    return std::make_shared<Parameter>(std::move(parameter), *value);
-}
-
-bool ParameterCollection::TrySetValue(const System::Guid& guid, const ObjectValue& value)
-{
-    if (auto* plan = owner_.faults(); plan && !plan->Pass(FaultPoint::ValueWrite))
-        return false;
-    if (!owner_.open_)
-        return false;
-    auto parameter = owner_.findParameter(guid);
-    if (!parameter)
-        return false;
-    auto converted = value.ConvertTo(parameter->ValueType());
-    if (!converted)
-        return false;
-    const auto& stored = owner_.storedValues();
-    auto current = stored.find(parameter->Id());
-    const bool same = current == stored.end() ? converted->IsNull() : current->second == *converted;
-    if (same)
-        owner_.changes_.erase(parameter->Id());
-    else
-        owner_.changes_[parameter->Id()] = *converted;
-    return true;
-}
-
 ParameterGroup& ReferenceObject::checkedGroup(const std::shared_ptr<ParameterGroup>& group) const
 {
     if (!group)
@@ -304,22 +273,6 @@ std::vector<std::shared_ptr<ReferenceObject>> ReferenceObject::GetParents()
                                     "o.id = h.parent_id WHERE h.child_id = ?1 ORDER BY o.id");
     query.Bind(1, id_);
     return readObjects(query, -1);
-}
-
-bool ComplexHierarchyLink::EndChanges()
-{
-    if (!parent_ || !child_ || child_->IsNew() || parent_ == child_ || parent_->Guid() == child_->Guid())
-        return false;
-    const auto& info = *parent_->Reference()->ReferenceInfo();
-    if (!info.HasHierarchy() || child_->Reference()->Id() != info.Id())
-        return false;
-    const auto parents = child_->GetParents();
-    const bool already = std::any_of(parents.begin(), parents.end(),
-                                     [&](const auto& p) { return p->Id() == parent_->Id(); });
-    if (already || (!parents.empty() && info.HierarchyType() != ReferenceHierarchyType::Complex))
-        return false;
-    parent_->childLinks_.push_back(child_);
-    return true;
 }
 
 void ReferenceObject::BeginChanges() { open_ = true; }
