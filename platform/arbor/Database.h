@@ -88,7 +88,6 @@ private:
         bool busy = false;
     };
     void createTables();
-    friend class Query;
 
     std::string path_;
     sqlite3* db_ = nullptr;

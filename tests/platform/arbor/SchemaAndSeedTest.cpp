@@ -1,5 +1,7 @@
 #include "ModelFixture.h"
 
+#include "platform/arbor/Database.h"
+
 #include <filesystem>
 
 namespace Vireo::Arbor::Model::Testing {
@@ -127,6 +129,52 @@ TEST(ModelSeed, FileDatabaseKeepsItsDataAndVersion)
     }
     for (const char* suffix : {"", "-wal", "-shm"})
         std::filesystem::remove(file + suffix);
+}
+
+} // namespace
+} // namespace Vireo::Arbor::Model::Testing
+
+namespace Vireo::Arbor::Model::Testing {
+namespace {
+
+TEST(ModelStorage, DatabaseOfAnotherVersionIsRefusedByPath)
+{
+    const auto path = (std::filesystem::temp_directory_path() /
+                       (L"arbor-version-" + System::Guid::NewGuid().ToString().substr(0, 8) + L".db")).string();
+    { ServerConnection::Open(path)->GetDatabase().Execute("PRAGMA user_version = 99"); }
+    try {
+        ServerConnection::Open(path);
+        ADD_FAILURE();
+    } catch (const ModelException& e) {
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("schema version 99"), std::string::npos) << e.what();
+    }
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(path + suffix);
+    EXPECT_THROW(ServerConnection::Open("/nonexistent-dir/x.db"), ModelException);
+}
+
+TEST_F(ModelTest, UnitsMayBeAddedByALaterFile)
+{
+    SeedFromText(*connection,
+                 "<Pdm><Units><Unit guid=\"10000000-0000-0000-0000-0000000000aa\" name=\"Inch\" short=\"in\"/>"
+                 "</Units></Pdm>",
+                 "more units");
+    auto units = connection->ReferenceCatalog()->Find(L"Units")->CreateReference();
+    auto loader = units->CreateLoader(nullptr, nullptr, nullptr);
+    loader->Load();
+    EXPECT_EQ(loader->size(), 6u);
+    EXPECT_EQ(connection->ReferenceCatalog()->GetReferences().size(), 3u);
+}
+
+TEST_F(ModelTest, ValuesThatCannotBeReadThrowEvenWhenPlannedToReturnFalse)
+{
+    auto plan = std::make_shared<FaultPlan>();
+    connection->SetFaultPlan(plan);
+    auto drill = tools->Find(Example::Drill8);
+    plan->FailAt(FaultPoint::ObjectRead, 2, FaultAction::ReturnFalse);
+    EXPECT_THROW(drill->GetObjectValue(Example::Name.ToString(), false), ModelException);
+    EXPECT_EQ(text(drill, Example::Name), L"Drill 8"); // the next read goes through
 }
 
 } // namespace
