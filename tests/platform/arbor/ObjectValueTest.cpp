@@ -15,31 +15,38 @@ TEST(ObjectValue, ConvertsToParameterTypesOrRefuses)
     const struct {
         ObjectValue in;
         Type type;
-        std::optional<ObjectValue> out;
+        bool fits;
+        ObjectValue out;
     } cases[] = {
-        {ObjectValue(L" 42 "), Type::Integer, ObjectValue(42)},
-        {ObjectValue(L"+7"), Type::Integer, ObjectValue(7)},
-        {ObjectValue(L"4.5"), Type::Integer, std::nullopt},
-        {ObjectValue(L"99999999999"), Type::Integer, std::nullopt},
-        {ObjectValue(2.5), Type::Integer, ObjectValue(2)}, // to even
-        {ObjectValue(-3.5), Type::Integer, ObjectValue(-4)},
-        {ObjectValue(1e12), Type::Integer, std::nullopt},
-        {ObjectValue(true), Type::Integer, ObjectValue(1)},
-        {ObjectValue(L"0.025"), Type::Double, ObjectValue(0.025)},
-        {ObjectValue(L"1e-3"), Type::Double, ObjectValue(0.001)},
-        {ObjectValue(L"1,5"), Type::Double, std::nullopt},
-        {ObjectValue(3), Type::Double, ObjectValue(3.0)},
-        {ObjectValue(L"TRUE"), Type::Boolean, ObjectValue(true)},
-        {ObjectValue(L"false"), Type::Boolean, ObjectValue(false)},
-        {ObjectValue(L"1"), Type::Boolean, std::nullopt},
-        {ObjectValue(0), Type::Boolean, ObjectValue(false)},
-        {ObjectValue(0.25), Type::Text, ObjectValue(L"0.25")},
-        {ObjectValue(false), Type::Text, ObjectValue(L"False")},
-        {ObjectValue(-12), Type::Text, ObjectValue(L"-12")},
-        {ObjectValue(), Type::Integer, ObjectValue()},
+        {ObjectValue(L" 42 "), Type::Integer, true, ObjectValue(42)},
+        {ObjectValue(L"+7"), Type::Integer, true, ObjectValue(7)},
+        {ObjectValue(L"4.5"), Type::Integer, false, {}},
+        {ObjectValue(L"99999999999"), Type::Integer, false, {}},
+        {ObjectValue(2.5), Type::Integer, true, ObjectValue(2)}, // to even
+        {ObjectValue(-3.5), Type::Integer, true, ObjectValue(-4)},
+        {ObjectValue(1e12), Type::Integer, false, {}},
+        {ObjectValue(true), Type::Integer, true, ObjectValue(1)},
+        {ObjectValue(L"0.025"), Type::Double, true, ObjectValue(0.025)},
+        {ObjectValue(L"1e-3"), Type::Double, true, ObjectValue(0.001)},
+        {ObjectValue(L"1,5"), Type::Double, false, {}},
+        {ObjectValue(3), Type::Double, true, ObjectValue(3.0)},
+        {ObjectValue(L"TRUE"), Type::Boolean, true, ObjectValue(true)},
+        {ObjectValue(L"false"), Type::Boolean, true, ObjectValue(false)},
+        {ObjectValue(L"1"), Type::Boolean, false, {}},
+        {ObjectValue(0), Type::Boolean, true, ObjectValue(false)},
+        {ObjectValue(0.25), Type::Text, true, ObjectValue(L"0.25")},
+        {ObjectValue(false), Type::Text, true, ObjectValue(L"False")},
+        {ObjectValue(-12), Type::Text, true, ObjectValue(L"-12")},
+        {ObjectValue(), Type::Integer, true, ObjectValue()},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.in.ConvertTo(c.type), c.out) << std::string(c.in.ToString().begin(), c.in.ToString().end());
+    for (const auto& c : cases) {
+        const auto shown = c.in.ToString();
+        auto converted = c.in.ConvertTo(c.type);
+        ASSERT_EQ(converted.has_value(), c.fits) << std::string(shown.begin(), shown.end());
+        if (converted) {
+            EXPECT_EQ(converted->Value(), c.out.Value()) << std::string(shown.begin(), shown.end());
+        }
+    }
 }
 
 TEST(ObjectValue, TextFormsReadBackExactly)
