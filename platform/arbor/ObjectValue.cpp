@@ -11,6 +11,12 @@ namespace Vireo::Arbor::Model {
 
 const std::shared_ptr<const ObjectValue> ObjectValue::Null = std::make_shared<const ObjectValue>();
 
+ObjectValue::ObjectValue(const ObjectValue& other) = default;
+ObjectValue::ObjectValue(ObjectValue&& other) noexcept = default;
+ObjectValue& ObjectValue::operator=(const ObjectValue& other) = default;
+ObjectValue& ObjectValue::operator=(ObjectValue&& other) noexcept = default;
+ObjectValue::~ObjectValue() = default;
+
 namespace {
 
 std::wstring shortest(double number)

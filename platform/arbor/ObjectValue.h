@@ -24,6 +24,13 @@ public:
     ObjectValue(double number) : value_(number) {}
     ObjectValue(bool flag) : value_(flag) {}
     explicit ObjectValue(Variant value) : value_(std::move(value)) {}
+    // Out of line: GCC 12 with the sanitizers warns falsely about inlined moves of a
+    // variant holding a text (for example inside std::optional) in callers' code.
+    ObjectValue(const ObjectValue& other);
+    ObjectValue(ObjectValue&& other) noexcept;
+    ObjectValue& operator=(const ObjectValue& other);
+    ObjectValue& operator=(ObjectValue&& other) noexcept;
+    ~ObjectValue();
 
     static const std::shared_ptr<const ObjectValue> Null;
 
