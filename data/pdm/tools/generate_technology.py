@@ -34,7 +34,6 @@ RADIAN = "928092cb-1742-49dd-adf8-353d3e55784c"
 KILOGRAM = "565f065b-665d-4404-8957-34bbae787496"
 MM_PER_MIN = "305f9040-cec0-4d7f-ba6e-ee6faf3e19ad"
 RPM = "3bb1dc1c-43f9-466d-a672-84fe50b27572"
-EXTRA_UNITS = [(MM_PER_MIN, "Millimetre per minute", "mm/min"), (RPM, "Revolution per minute", "rpm")]
 
 # Value kinds: PDM type and unit. The PDM keeps lengths in metres and angles in radians,
 # the CAM side millimetres and degrees.
@@ -388,11 +387,9 @@ def technology_xml():
              "     Machining technology of a CAM department: projects, groups, machinings, tools and their",
              "     parts, stocks, parts, fixtures and geometry sets in one hierarchy in which an object may",
              "     have several parents, and the materials they link to. Lengths are kept in metres, angles",
-             "     in radians, masses in kilograms. Seed units.xml first. -->",
-             "<Pdm>", "  <Units>"]
-    for unit, name, short in EXTRA_UNITS:
-        lines.append(f'    <Unit guid="{unit}" name="{name}" short="{short}"/>')
-    lines += ["  </Units>", f'  <Reference guid="{MATERIALS}" name="Materials">',
+             "     in radians, masses in kilograms, feeds in mm/min. Seed units.xml first. -->",
+             "<Pdm>"]
+    lines += [f'  <Reference guid="{MATERIALS}" name="Materials">',
               f'    <Group guid="{MATERIAL_GROUP}" name="Material data">',
               f'      <Parameter guid="{MATERIAL_NAME}" name="Name"/>',
               f'      <Parameter guid="{MATERIAL_DENSITY}" name="Density" type="double"/>',
