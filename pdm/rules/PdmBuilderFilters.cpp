@@ -1,0 +1,65 @@
+#include "pdm/rules/PdmBuilder.h"
+#include "pdm/rules/RuleParameterGuid.h"
+
+#include "platform/arbor/Model.h"
+
+namespace Vireo::Cam::Pdm {
+namespace {
+
+namespace Model = Vireo::Arbor::Model;
+
+bool isReferenceGroup(const std::shared_ptr<Model::Reference>& reference)
+{
+    return reference && reference->ParameterGroup() && reference->ParameterGroup()->IsReference();
+}
+
+PlmTypeSet classTexts(const Model::ClassObjectCollection& classes)
+{
+    PlmTypeSet texts;
+    for (const auto& objectClass : classes)
+        if (objectClass)
+            texts.insert(objectClass->Guid().ToString());
+    return texts;
+}
+
+} // namespace
+
+PlmFilter PdmBuilder::GetPlmFilter() const
+{
+    if (updateDatasetObject) {
+        const auto& reference = updateDatasetObject->Reference();
+        if (!isReferenceGroup(reference) || !updateDatasetObject->Class())
+            return {};
+        return {{reference->ParameterGroup()->Guid().ToString(), {updateDatasetObject->Class()->Guid().ToString()}}};
+    }
+    std::shared_ptr<Model::Reference> reference;
+    bool parentSaved = false;
+    if (parentDatasetObject) {
+        reference = parentDatasetObject->Reference();
+        parentSaved = parentDatasetObject->Id() != 0;
+    } else if (referenceInfo) {
+        reference = referenceInfo->CreateReference();
+    }
+    if (!isReferenceGroup(reference))
+        return {};
+    PlmTypeSet classes;
+    if (parentSaved && parentDatasetObject->Class())
+        classes = classTexts(parentDatasetObject->Class()->ChildObjectClasses());
+    else if (!parentSaved && reference->Classes())
+        classes = classTexts(reference->Classes()->GetRootClasses());
+    return {{reference->ParameterGroup()->Guid().ToString(), std::move(classes)}};
+}
+
+bool PdmBuilder::IsValidType(const AppDataset& /*dataset*/, const Types& row) const
+{
+    if (row.plmTag.empty() || !updateDatasetObject)
+        return true;
+    try {
+        auto tag = updateDatasetObject->ParameterValues().GetParameter(RuleParameterGuid(row.plmTag));
+        return tag && tag->ToString() == row.plmTagValue;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+} // namespace Vireo::Cam::Pdm
