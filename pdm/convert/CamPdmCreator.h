@@ -1,0 +1,43 @@
+#pragma once
+// Writes a CAM object into the PDM: a new PDM object under a chosen parent, or the PDM
+// object the CAM object is linked to, with the values the rules map; on request the CAM
+// children follow, one PDM object each. No link is stored on any CAM object here.
+
+// The rule model comes first: its enumerator CamObject must not meet the handle type first.
+#include "pdm/rules/PdmBuilder.h"
+#include "pdm/cam/CamObject.h"
+
+namespace Vireo::Cam::Pdm {
+
+class CamPdmCreator : public PdmBuilder {
+public:
+    // Creates in the reference with this GUID (under the parent set with SetParentDatasetObject).
+    CamPdmCreator(CamObject object, const System::Guid& referenceGuid);
+    // Updates the object with this id in the reference with this id.
+    CamPdmCreator(CamObject object, int objectId, int referenceId);
+    // Creates in the reference with this id (the child walks).
+    CamPdmCreator(CamObject object, int referenceId);
+    ~CamPdmCreator() override;
+
+    NameFilter GetNameFilter() const override;
+    // The object's own type and every generic type that covers it.
+    AppFilter GetAppFilter() const override;
+    bool ProcessRules(const IntegrationRules& rules) override;
+    // Copies the CAM values of the plain parameter rows into `object`; true when one was written.
+    bool FillData(const PdmObject& object, const AppDataset& dataset, const std::vector<Types>& types,
+                  const std::vector<Parameters>& params, const std::wstring& uploadFolder) override;
+
+    void SetRecursive(bool value) noexcept { recursive = value; }
+
+protected:
+    // One new PDM object per CAM child, breadth-first below the root just created.
+    void CreateChildren();
+    // Linked children are updated, unlinked ones get a new PDM object.
+    void UpdateChildren();
+
+private:
+    CamObject camObject;
+    bool recursive = false;
+};
+
+} // namespace Vireo::Cam::Pdm

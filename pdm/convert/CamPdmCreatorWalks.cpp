@@ -1,0 +1,135 @@
+#include "pdm/convert/CamPdmCreator.h"
+
+#include "pdm/cam/CamConsts.h"
+#include "pdm/cam/CamObjectManager.h"
+#include "pdm/links/ObjectId.h"
+#include "pdm/rules/IntegrationManager.h"
+
+#include "platform/arbor/Model.h"
+
+#include <deque>
+#include <unordered_map>
+
+namespace Vireo::Cam::Pdm {
+namespace {
+
+namespace Model = Vireo::Arbor::Model;
+
+// A CAM object of the walk with the PDM object that stands for it (null when none was found).
+struct Node {
+    CamObject camObject;
+    PdmObject pdmObject;
+};
+
+std::shared_ptr<Model::ReferenceInfo> referenceInfoOf(const PdmObject& object)
+{
+    if (!object || !object->Reference() || !object->Reference()->ParameterGroup())
+        return nullptr;
+    auto referenceGroup = object->Reference()->ParameterGroup()->ReferenceGroup();
+    return referenceGroup ? referenceGroup->ReferenceInfo() : nullptr;
+}
+
+// Objects that several machinings or projects may use: stocks, parts, fixtures and tools.
+// Every catalogue type is one of a kind, so the type the object was matched to decides; one
+// match instead of four keeps the walk of large projects cheap.
+bool isShareable(const CamObject& object)
+{
+    const CamObjectManager manager(object);
+    const std::wstring_view type = manager.GetAppType();
+    if (type == CamConsts::PartInfo::Type || type == CamConsts::FixtureInfo::Type)
+        return true;
+    const auto& families = CamObjectManager::GetGenericCamTypes();
+    for (const std::wstring_view family : {CamConsts::StockInfo::Type, CamConsts::ToolInfo::Type}) {
+        const auto members = families.find(family);
+        if (type == family || (members != families.end() && members->second.first.count(type)))
+            return true;
+    }
+    return false;
+}
+
+bool linkAsChild(const PdmObject& parent, const PdmObject& child)
+{
+    try {
+        auto link = parent->CreateChildLink(child);
+        return link && link->EndChanges() && parent->ApplyChanges();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+std::vector<CamObject> childrenOf(const CamObject& object)
+{
+    return CamObjectManager(object).GetChildCamObjects(true);
+}
+
+// The root of a new CAM child: a full run of a child builder under `parent` (or at the top
+// of the reference). Null when it failed or saved nothing.
+PdmObject createChild(const CamObject& child, int referenceId, const PdmObject& parent)
+{
+    CamPdmCreator builder(child, referenceId);
+    builder.SetParentDatasetObject(parent);
+    if (!IntegrationManager().MakeData(builder) || builder.GetDatasetObjects().empty())
+        return nullptr;
+    return builder.GetDatasetObjects().back();
+}
+
+} // namespace
+
+void CamPdmCreator::CreateChildren()
+{
+    if (GetDatasetObjects().empty())
+        return;
+    const PdmObject root = GetDatasetObjects().back();
+    const auto info = referenceInfoOf(root);
+    if (!info)
+        return;
+    const int referenceId = info->Id();
+    const bool sharing = info->HierarchyType() == Model::ReferenceHierarchyType::Complex;
+    std::unordered_map<CamObjectId, PdmObject> made;
+    std::deque<Node> queue{{camObject, root}};
+    while (!queue.empty()) {
+        const Node parent = std::move(queue.front());
+        queue.pop_front();
+        for (const auto& child : childrenOf(parent.camObject)) {
+            const auto id = CamObjectManager::GetId(child);
+            const bool shared = sharing && isShareable(child);
+            if (shared) {
+                const auto existing = made.find(id);
+                if (existing != made.end() && linkAsChild(parent.pdmObject, existing->second))
+                    continue;
+            }
+            auto created = createChild(child, referenceId, parent.pdmObject);
+            if (!created)
+                continue;
+            if (shared)
+                made[id] = created;
+            queue.push_back({child, std::move(created)});
+        }
+    }
+}
+
+void CamPdmCreator::UpdateChildren()
+{
+    const auto info = referenceInfoOf(GetUpdateDatasetObject());
+    if (!info)
+        return;
+    const int referenceId = info->Id();
+    std::deque<Node> queue{{camObject, GetUpdateDatasetObject()}};
+    while (!queue.empty()) {
+        const Node parent = std::move(queue.front());
+        queue.pop_front();
+        for (const auto& child : childrenOf(parent.camObject)) {
+            if (const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(child))) {
+                CamPdmCreator linked(child, link->second, link->first);
+                IntegrationManager().MakeData(linked);
+                // The children of a linked child are visited whether or not its update worked.
+                queue.push_back({child, linked.GetUpdateDatasetObject()});
+                continue;
+            }
+            if (auto created = createChild(child, referenceId, parent.pdmObject))
+                queue.push_back({child, std::move(created)});
+        }
+    }
+}
+
+} // namespace Vireo::Cam::Pdm
