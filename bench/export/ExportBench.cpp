@@ -1,0 +1,160 @@
+// Recursive export of a generated CAM project - one machining per tool - into a file database.
+//
+// Figures: objects per second (the project, every machining and every tool), and the cost per
+// object across sizes. For the share of time inside SQLite, profile one size alone with
+// callgrind, counting only the export:
+//   valgrind --tool=callgrind --toggle-collect='*exportProject*'
+//       bench_export --benchmark_filter='Export/200$'
+// (one command line).
+#include "pdm/convert/CamPdmCreator.h"
+#include "pdm/rules/IntegrationManager.h"
+#include "platform/arbor/Model.h"
+#include "platform/cam/Model.h"
+#include "platform/cam/ParameterIds.h"
+#include "platform/support/Utf8.h"
+#include "tests/pdm/testing/RuleSeed.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+namespace ArborModel = Vireo::Arbor::Model;
+namespace Cam = Vireo::Cam;
+namespace Pdm = Vireo::Cam::Pdm;
+
+const std::wstring referenceGuid = L"7ec00000-0000-4000-8000-000000000000";
+const std::wstring nameGuid = L"7ec00000-0000-4000-8000-000000000001";
+const std::wstring diameterGuid = L"7ec00000-0000-4000-8000-000000000003";
+
+const char technologySeed[] = R"(<Pdm><Reference guid="7ec00000-0000-4000-8000-000000000000" name="Technology" hierarchy="complex">
+  <Parameter guid="7ec00000-0000-4000-8000-000000000001" name="Name"/>
+  <Parameter guid="7ec00000-0000-4000-8000-000000000003" name="Diameter" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
+  <Class guid="7ec00000-0000-4000-8000-0000000000c1" name="Project" children="7ec00000-0000-4000-8000-0000000000c2"/>
+  <Class guid="7ec00000-0000-4000-8000-0000000000c2" name="Machining" children="7ec00000-0000-4000-8000-0000000000c3"/>
+  <Class guid="7ec00000-0000-4000-8000-0000000000c3" name="Tool"/>
+</Reference></Pdm>)";
+
+std::wstring path(const std::wstring& parameter)
+{
+    return L"{" + referenceGuid + L"}.{" + parameter + L"}";
+}
+
+std::string ruleSeed()
+{
+    Vireo::Testing::RuleObjectSeed rules;
+    rules.name = L"Technology";
+    rules.appCode = L"VIREO CAM";
+    rules.datasetGuid = referenceGuid;
+    rules.types = {{L"MachiningProject", L"{7ec00000-0000-4000-8000-0000000000c1}", L"", L"", std::nullopt, L""},
+                   {L"Machining", L"{7ec00000-0000-4000-8000-0000000000c2}", L"", L"", std::nullopt, L""},
+                   {L"Tool", L"{7ec00000-0000-4000-8000-0000000000c3}", L"", L"", std::nullopt, L""}};
+    Vireo::Testing::ParamRowSeed name;
+    name.appParam = L"Name";
+    name.plmParam = path(nameGuid);
+    Vireo::Testing::ParamRowSeed diameter;
+    diameter.appParam = L"D";
+    diameter.appType = L"Tool";
+    diameter.plmParam = path(diameterGuid);
+    rules.params = {name, diameter};
+    return Vireo::Testing::RuleObjectsSeed({rules});
+}
+
+std::filesystem::path databasePath()
+{
+    return std::filesystem::temp_directory_path() / "vireo-export-bench.db";
+}
+
+void removeDatabase()
+{
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(databasePath().string() + suffix);
+}
+
+// A fresh file database holding units, rules and the technology reference.
+void openSeededDatabase()
+{
+    removeDatabase();
+    auto connection = ArborModel::ServerGateway::Open(databasePath().string());
+    const auto data = std::filesystem::path(VIREO_SOURCE_DIR) / "data" / "pdm";
+    ArborModel::SeedFromFile(*connection, data / "units.xml");
+    ArborModel::SeedFromFile(*connection, data / "integration-rules.xml");
+    ArborModel::SeedFromText(*connection, technologySeed, "technology");
+    ArborModel::SeedFromText(*connection, ruleSeed(), "rules");
+}
+
+Cam::MachiningProject* buildProject(CZkw32Doc& doc, int machinings)
+{
+    namespace Ids = Cam::HostIds;
+    Cam::Model model(&doc);
+    auto* project = model.GetMachiningProjects().Create();
+    project->SetName(L"Generated");
+    for (int i = 0; i < machinings; ++i) {
+        auto* tool = model.GetTools().Create();
+        tool->SetLogic(Cam::GetDefaultToolLogicFactory().Create(Ids::ToolKinds::MillEnd));
+        tool->SetName(L"Tool " + std::to_wstring(i));
+        tool->GetParameters().TrySetValue(Ids::ToolParams::MillEnd::D,
+                                          Cam::DoubleValue(1 + i % 40, zktypes::ZKUnits::Millimeter));
+        auto* machining = project->GetMachinings().Create();
+        machining->SetStrategy(Cam::GetDefaultStrategyFactory().Create(Ids::StrategyKinds::MillLayers));
+        machining->SetName(L"Machining " + std::to_wstring(i));
+        machining->GetTool() = tool;
+    }
+    return project;
+}
+
+// Kept out of line so that a profiler can count this call alone.
+[[gnu::noinline]] std::size_t exportProject(Cam::MachiningProject* project)
+{
+    Pdm::CamPdmCreator creator(Pdm::CamObject{static_cast<CZKObject*>(project)}, System::Guid::Parse(referenceGuid));
+    creator.SetRecursive(true);
+    return Pdm::IntegrationManager().MakeData(creator) ? creator.GetDatasetObjects().size() : 0;
+}
+
+std::size_t countObjects()
+{
+    auto info = ArborModel::ServerGateway::Connection()->ReferenceCatalog()->Find(System::Guid::Parse(referenceGuid));
+    auto loader = info->CreateReference()->CreateLoader(nullptr, nullptr, nullptr);
+    loader->Load();
+    return loader->size();
+}
+
+void Export(benchmark::State& state)
+{
+    const int machinings = static_cast<int>(state.range(0));
+    std::size_t objects = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        openSeededDatabase();
+        auto doc = std::make_unique<CZkw32Doc>();
+        auto* project = buildProject(*doc, machinings);
+        state.ResumeTiming();
+
+        if (exportProject(project) == 0)
+            state.SkipWithError("the export failed");
+
+        state.PauseTiming();
+        objects = countObjects();
+        if (objects != static_cast<std::size_t>(2 * machinings + 1))
+            state.SkipWithError("the export left objects out");
+        ArborModel::ServerGateway::Close();
+        doc.reset();
+        removeDatabase();
+        state.ResumeTiming();
+    }
+    state.counters["objects"] = static_cast<double>(objects);
+    state.counters["objects_per_second"] =
+        benchmark::Counter(static_cast<double>(objects) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["seconds_per_object"] = benchmark::Counter(
+        static_cast<double>(objects) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(Export)->Arg(200)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();
