@@ -1,0 +1,166 @@
+#include "pdm/convert/PdmCamComparator.h"
+
+#include "pdm/cam/CamConsts.h"
+#include "pdm/convert/CamTypeChoice.h"
+#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/PdmObjectAccess.h"
+#include "pdm/convert/ValueConversion.h"
+#include "platform/arbor/Model.h"
+
+#include <exception>
+#include <set>
+
+namespace Vireo::Cam::Pdm {
+
+namespace {
+
+bool isPlainKind(const Cam::BaseValue& value)
+{
+    switch (value.GetType()) {
+    case Cam::BaseValue::Bool:
+    case Cam::BaseValue::Int:
+    case Cam::BaseValue::Double:
+    case Cam::BaseValue::String:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+PdmCamComparator::PdmCamComparator(CamObject object) : AppBuilder(ObjectPtr{}), camObject(std::move(object)) {}
+
+PdmCamComparator::PdmCamComparator(const System::Guid& objectGuid, const System::Guid& referenceGuid,
+                                   CamObject object)
+    : AppBuilder(objectGuid, referenceGuid), camObject(std::move(object))
+{
+}
+
+PdmCamComparator::PdmCamComparator(int objectId, int referenceId, CamObject object)
+    : AppBuilder(objectId, referenceId), camObject(std::move(object))
+{
+}
+
+NameFilter PdmCamComparator::GetNameFilter() const
+{
+    return {};
+}
+
+AppFilter PdmCamComparator::GetAppFilter() const
+{
+    AppTypeSet types;
+    if (!CamObjectManager::IsNull(camObject)) {
+        const std::wstring type = CamObjectManager(camObject).GetAppType();
+        if (!type.empty())
+            types.emplace(type, AppDataType::CamObject);
+        for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
+            if (family.first.count(type))
+                types.emplace(std::wstring(generic), AppDataType::CamObject);
+    }
+    return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
+}
+
+std::wstring PdmCamComparator::GetUri() const
+{
+    return getPdmUri(GetDatasetObject());
+}
+
+bool PdmCamComparator::ProcessRules(const IntegrationRules& rules)
+{
+    if (!GetDatasetObject())
+        return listExportableValues(rules);
+    runRules = &rules;
+    const bool result = AppBuilder::ProcessRules(rules);
+    runRules = nullptr;
+    return result;
+}
+
+// Without a PDM object: every CAM value the rules would export, once per CAM parameter.
+bool PdmCamComparator::listExportableValues(const IntegrationRules& rules)
+{
+    different = true;
+    if (CamObjectManager::IsNull(camObject))
+        return false;
+    const CamObjectManager manager(camObject);
+    std::set<std::wstring> taken;
+    bool appended = false;
+    for (const auto& [dataset, types] : rules.GetTypes()) {
+        const auto rows = rules.GetParams().find(dataset);
+        if (rows == rules.GetParams().end())
+            continue;
+        for (const Parameters& row : rows->second) {
+            if (row.appParamType != AppParamType::Parameter || taken.count(row.appParam))
+                continue;
+            CamValuePtr value = manager.GetValue(row.appParam);
+            if (!value || !isPlainKind(*value))
+                continue;
+            taken.insert(row.appParam);
+            parameters.push_back({row.paramName, row.appParam, std::move(value), CamValuePtr{}});
+            appended = true;
+        }
+    }
+    return appended;
+}
+
+bool PdmCamComparator::FillData(ObjectPtr object, const AppDataset& dataset, const std::vector<Types>& types,
+                                const std::vector<Parameters>& params, const std::wstring& /*uploadFolder*/)
+{
+    if (CamObjectManager::IsNull(camObject) || types.empty())
+        return false;
+    if (!typeMatchDecided && object == GetDatasetObject()) {
+        typeMatch = decideTypeMatch(dataset, types);
+        typeMatchDecided = true;
+    }
+    if (!typeMatch)
+        return false;
+    for (const Parameters& row : params) {
+        try {
+            compareRow(*object, row);
+        } catch (const std::exception&) {
+            // A row that cannot be compared is left out and does not count as a difference.
+        }
+    }
+    return !parameters.empty();
+}
+
+// Whether some type row stands for the CAM object's own type on the builder's PDM object.
+bool PdmCamComparator::decideTypeMatch(const AppDataset& dataset, const std::vector<Types>& types) const
+{
+    const std::wstring ownType = CamObjectManager(camObject).GetAppType();
+    if (ownType.empty())
+        return false;
+    static const std::vector<Parameters> noRows;
+    const std::vector<Parameters>* rows = &noRows;
+    if (runRules) {
+        if (const auto found = runRules->GetParams().find(dataset); found != runRules->GetParams().end())
+            rows = &found->second;
+    }
+    for (const Types& row : types)
+        if (ChooseCamType(row.appType, *rows, GetDatasetObject()) == ownType)
+            return true;
+    return false;
+}
+
+void PdmCamComparator::compareRow(Vireo::Arbor::Model::ReferenceObject& object, const Parameters& row)
+{
+    if (row.appParamType != AppParamType::Parameter)
+        return;
+    const auto parameter = getPdmParameter(object, row.plmParam);
+    if (!parameter || !HasPdmTag(object, row.plmTag, row.plmTagValue))
+        return;
+    if (!CamObjectManager::IsCamObject(camObject, L""))
+        return;
+    CamValuePtr camValue = CamObjectManager(camObject).GetValue(row.appParam);
+    if (!camValue)
+        return;
+    CamValuePtr pdmValue = MakeCamValueFromPdm(*parameter, *camValue);
+    if (!pdmValue)
+        return;
+    const bool equal = IsEqualCamBaseValue(camValue.get(), pdmValue.get());
+    parameters.push_back({row.paramName, row.appParam, std::move(camValue), std::move(pdmValue)});
+    if (!equal)
+        different = true;
+}
+
+} // namespace Vireo::Cam::Pdm

@@ -1,0 +1,206 @@
+#include "pdm/convert/PdmCamCreator.h"
+
+#include "pdm/cam/CamConsts.h"
+#include "pdm/cam/CamObjectManager.h"
+#include "pdm/convert/CamTypeChoice.h"
+#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/PdmObjectAccess.h"
+#include "platform/arbor/Model.h"
+#include "platform/host/Zkw32Doc.h"
+
+#include <exception>
+#include <optional>
+
+namespace Vireo::Cam::Pdm {
+
+namespace {
+
+constexpr wchar_t undoStepName[] = L"Created cam objects from pdm";
+
+// The document's change bracket of one run: kept or rolled back by Close, rolled back when
+// the run ends by an exception.
+class ChangeBracket {
+public:
+    explicit ChangeBracket(CZkw32Doc* doc) : doc_(doc), open_(doc && doc->BeginChanges(undoStepName)) {}
+    ~ChangeBracket()
+    {
+        if (open_)
+            doc_->CancelChanges(true);
+    }
+    ChangeBracket(const ChangeBracket&) = delete;
+    ChangeBracket& operator=(const ChangeBracket&) = delete;
+
+    void Close(bool keep)
+    {
+        if (!open_)
+            return;
+        open_ = false;
+        if (keep)
+            doc_->EndChanges(true, false);
+        else
+            doc_->CancelChanges(true);
+    }
+
+private:
+    CZkw32Doc* doc_;
+    bool open_;
+};
+
+void addTypeWithFamilies(AppTypeSet& set, std::wstring_view type)
+{
+    if (type.empty())
+        return;
+    set.emplace(std::wstring(type), AppDataType::CamObject);
+    for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
+        if (family.first.count(type))
+            set.emplace(std::wstring(generic), AppDataType::CamObject);
+}
+
+template <class Names>
+void addTypes(AppTypeSet& set, const Names& names)
+{
+    for (std::wstring_view name : names)
+        set.emplace(std::wstring(name), AppDataType::CamObject);
+}
+
+} // namespace
+
+PdmCamCreator::PdmCamCreator(ObjectPtr object, CZkw32Doc* doc, CamObject parent)
+    : AppBuilder(std::move(object)), document(doc), camParent(std::move(parent))
+{
+}
+
+PdmCamCreator::PdmCamCreator(const System::Guid& objectGuid, const System::Guid& referenceGuid, CZkw32Doc* doc,
+                             CamObject parent)
+    : AppBuilder(objectGuid, referenceGuid), document(doc), camParent(std::move(parent))
+{
+}
+
+PdmCamCreator::PdmCamCreator(const System::Guid& objectGuid, const System::Guid& referenceGuid, CZkw32Doc* doc,
+                             UI::DragSpecialNode target)
+    : AppBuilder(objectGuid, referenceGuid), document(doc), dropTarget(target)
+{
+}
+
+PdmCamCreator::PdmCamCreator(int objectId, int referenceId, CamObject object)
+    : AppBuilder(objectId, referenceId), camObject(std::move(object))
+{
+}
+
+NameFilter PdmCamCreator::GetNameFilter() const
+{
+    return {};
+}
+
+AppFilter PdmCamCreator::GetAppFilter() const
+{
+    AppTypeSet types;
+    if (!CamObjectManager::IsNull(camObject)) {
+        addTypeWithFamilies(types, CamObjectManager(camObject).GetAppType());
+    } else if (!CamObjectManager::IsNull(camParent)) {
+        addTypes(types, CamObjectManager(camParent).GetChildAppTypes());
+    } else {
+        switch (dropTarget) {
+        case UI::MachiningProjectsNode:
+            addTypes(types, CamObjectManager::GetChildAppTypes(CamConsts::MachiningProjectsFolderInfo::Type));
+            break;
+        case UI::SharedGeometrySetsNode:
+            addTypes(types, CamObjectManager::GetChildAppTypes(CamConsts::SharedGeometrySetsFolderInfo::Type));
+            break;
+        case UI::ToolsNode:
+            addTypes(types, CamObjectManager::GetChildAppTypes(CamConsts::ToolsFolderInfo::Type));
+            break;
+        default:
+            addTypes(types, CamObjectManager::GetCamTypeNames());
+            break;
+        }
+    }
+    return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
+}
+
+CZkw32Doc* PdmCamCreator::bracketDocument() const
+{
+    if (document)
+        return document;
+    return CamObjectManager::IsNull(camObject) ? nullptr : CamObjectManager::GetDocument(camObject);
+}
+
+bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
+{
+    const bool updating = !CamObjectManager::IsNull(camObject);
+    std::optional<ChangeBracket> bracket;
+    if (!GetCreationTry())
+        bracket.emplace(bracketDocument());
+    const bool result = AppBuilder::ProcessRules(rules);
+    if (result && !GetCreationTry() && CamObjectManager::IsCamObject(camObject, L"")) {
+        const std::wstring link = getPdmUri(GetDatasetObject());
+        if (!link.empty())
+            CamObjectManager::SetUri(camObject, link);
+        if (recursive) {
+            if (updating)
+                UpdateChildren();
+            else
+                CreateChildren();
+        }
+    }
+    if (bracket)
+        bracket->Close(result);
+    return result;
+}
+
+bool PdmCamCreator::FillData(ObjectPtr object, const AppDataset& /*dataset*/, const std::vector<Types>& types,
+                             const std::vector<Parameters>& params, const std::wstring& /*uploadFolder*/)
+{
+    if (types.empty())
+        return false;
+    if (CamObjectManager::IsNull(camObject) && !chooseAndCreate(types, params))
+        return false;
+    return copyValues(*object, params);
+}
+
+// Makes the CAM object of the type the first row stands for; during a creation try only
+// checks that there is such a type.
+bool PdmCamCreator::chooseAndCreate(const std::vector<Types>& types, const std::vector<Parameters>& params)
+{
+    const std::wstring type = ChooseCamType(types.front().appType, params, GetDatasetObject());
+    if (type.empty())
+        return false;
+    if (GetCreationTry())
+        return true;
+    camObject = CamObjectManager::MakeCamObject(document, type, camParent);
+    return !CamObjectManager::IsNull(camObject);
+}
+
+bool PdmCamCreator::copyValues(Vireo::Arbor::Model::ReferenceObject& object, const std::vector<Parameters>& params)
+{
+    std::optional<CamObjectManager> manager;
+    bool written = false;
+    for (const Parameters& row : params) {
+        if (row.appParamType != AppParamType::Parameter)
+            continue;
+        try {
+            const auto parameter = getPdmParameter(object, row.plmParam);
+            if (!parameter || !HasPdmTag(object, row.plmTag, row.plmTagValue))
+                continue;
+            if (GetCreationTry())
+                return true;
+            if (!CamObjectManager::IsCamObject(camObject, L""))
+                continue;
+            if (!manager)
+                manager.emplace(camObject);
+            const auto current = manager->GetValue(row.appParam);
+            if (!current)
+                continue;
+            const auto value = MakeCamValueFromPdm(*parameter, *current);
+            if (!value)
+                continue;
+            manager->SetValue(row.appParam, *value);
+            written = true;
+        } catch (const std::exception&) {
+            // One row that cannot be read or written does not stop the others.
+        }
+    }
+    return written;
+}
+
+} // namespace Vireo::Cam::Pdm

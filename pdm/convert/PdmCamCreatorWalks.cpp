@@ -1,0 +1,175 @@
+// The breadth-first walks of PdmCamCreator over the PDM children of its object.
+
+#include "pdm/convert/PdmCamCreator.h"
+
+#include "pdm/cam/CamConsts.h"
+#include "pdm/cam/CamObjectManager.h"
+#include "pdm/links/ObjectId.h"
+#include "pdm/rules/IntegrationManager.h"
+#include "platform/arbor/Model.h"
+#include "platform/support/HashCombine.h"
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace Vireo::Cam::Pdm {
+
+namespace Model = Vireo::Arbor::Model;
+
+namespace {
+
+// GUID texts of the stock, the part and the fixture created nearest above a level.
+using GeometryContext = std::array<std::wstring, 3>;
+constexpr std::size_t stockSlot = 0;
+constexpr std::size_t partSlot = 1;
+constexpr std::size_t fixtureSlot = 2;
+
+struct CreateNode {
+    CamObject camObject;
+    std::shared_ptr<Model::ReferenceObject> object;
+    std::shared_ptr<GeometryContext> context;
+};
+
+struct UpdateNode {
+    CamObject camObject;
+    std::shared_ptr<Model::ReferenceObject> object;
+};
+
+struct ObjectIdHash {
+    std::size_t operator()(const ObjectId& id) const noexcept
+    {
+        return static_cast<std::size_t>(Support::HashValues(id.first, id.second));
+    }
+};
+
+// The PDM children of `object` in the walked reference; null when the reference has no
+// hierarchy or the children cannot be loaded.
+std::shared_ptr<Model::ReferenceObjectCollection> loadChildren(const std::shared_ptr<Model::Reference>& reference,
+                                                               const std::shared_ptr<Model::ReferenceObject>& object)
+{
+    if (!reference || !object || !reference->ReferenceInfo() || !reference->ReferenceInfo()->HasHierarchy())
+        return nullptr;
+    auto children = reference->CreateLoader(nullptr, object, nullptr);
+    if (!children)
+        return nullptr;
+    children->Load();
+    return children->State() == Model::LoadState::Loaded ? children : nullptr;
+}
+
+// The context slot a created CAM object takes, or none.
+std::optional<std::size_t> geometrySlotOf(const CamObject& object)
+{
+    if (CamObjectManager::IsCamObject(object, CamConsts::StockInfo::Type))
+        return stockSlot;
+    if (CamObjectManager::IsCamObject(object, CamConsts::PartInfo::Type))
+        return partSlot;
+    if (CamObjectManager::IsCamObject(object, CamConsts::FixtureInfo::Type))
+        return fixtureSlot;
+    return std::nullopt;
+}
+
+bool isTool(const CamObject& object)
+{
+    return CamObjectManager::IsCamObject(object, CamConsts::ToolInfo::Type);
+}
+
+// A link read back from a CAM object; a link that is no valid link text counts as none.
+std::optional<ObjectId> linkedObjectId(const CamObject& object)
+{
+    try {
+        return GetObjectIdFromUri(CamObjectManager::GetUri(object));
+    } catch (const std::range_error&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void PdmCamCreator::CreateChildren()
+{
+    const auto& root = GetDatasetObject();
+    const auto reference = root ? root->Reference() : nullptr;
+    std::unordered_map<std::wstring, CamObject> created;
+    std::deque<CreateNode> queue{{camObject, root, std::make_shared<GeometryContext>()}};
+    while (!queue.empty()) {
+        const CreateNode node = std::move(queue.front());
+        queue.pop_front();
+        const auto children = loadChildren(reference, node.object);
+        if (!children)
+            continue;
+        // Shared by every child pushed from this node: a stock made for a later sibling is
+        // also seen by the subtrees of earlier ones.
+        const auto context = std::make_shared<GeometryContext>(*node.context);
+        for (const auto& child : *children) {
+            const std::wstring guid = child->Guid().ToString();
+            if (std::find(node.context->begin(), node.context->end(), guid) != node.context->end())
+                continue;
+            if (const auto known = created.find(guid); known != created.end() && isTool(known->second)) {
+                CamObject tool = known->second;
+                CamObjectManager::AddChild(node.camObject, tool);
+                continue;
+            }
+            PdmCamCreator builder(child, document, node.camObject);
+            if (!IntegrationManager().MakeData(builder))
+                continue;
+            const CamObject& made = builder.GetCamObject();
+            queue.push_back({made, child, context});
+            if (const auto slot = geometrySlotOf(made)) {
+                (*context)[*slot] = guid;
+                created[guid] = made;
+            } else if (isTool(made)) {
+                created[guid] = made;
+            }
+        }
+        if (*context == *node.context)
+            continue;
+        // A level that got its own part also gets the stock and fixture it inherits.
+        for (const std::size_t slot : {stockSlot, fixtureSlot}) {
+            if ((*node.context)[slot] != (*context)[slot])
+                continue;
+            if (const auto inherited = created.find((*context)[slot]); inherited != created.end()) {
+                CamObject shared = inherited->second;
+                CamObjectManager::AddChild(node.camObject, shared);
+            }
+        }
+    }
+}
+
+void PdmCamCreator::UpdateChildren()
+{
+    const auto& root = GetDatasetObject();
+    const auto reference = root ? root->Reference() : nullptr;
+    std::deque<UpdateNode> queue{{camObject, root}};
+    while (!queue.empty()) {
+        const UpdateNode node = std::move(queue.front());
+        queue.pop_front();
+        const auto children = loadChildren(reference, node.object);
+        if (!children)
+            continue;
+        std::unordered_set<ObjectId, ObjectIdHash> linked;
+        for (const CamObject& camChild : CamObjectManager(node.camObject).GetChildCamObjects(true)) {
+            const auto id = linkedObjectId(camChild);
+            if (!id)
+                continue;
+            linked.insert(*id);
+            PdmCamCreator builder(id->second, id->first, camChild);
+            IntegrationManager().MakeData(builder);
+            queue.push_back({builder.GetCamObject(), builder.GetDatasetObject()});
+        }
+        // New CAM objects go into the document of the object being updated.
+        CZkw32Doc* const doc = document ? document : CamObjectManager::GetDocument(node.camObject);
+        for (const auto& child : *children) {
+            if (linked.count({child->Reference()->Id(), child->Id()}))
+                continue;
+            PdmCamCreator builder(child, doc, node.camObject);
+            if (IntegrationManager().MakeData(builder))
+                queue.push_back({builder.GetCamObject(), child});
+        }
+    }
+}
+
+} // namespace Vireo::Cam::Pdm

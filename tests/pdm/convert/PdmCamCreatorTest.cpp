@@ -1,0 +1,229 @@
+#include "PdmCamTestSupport.h"
+
+#include "pdm/links/ObjectId.h"
+#include "pdm/convert/PdmCamValue.h"
+#include "platform/ui/I18n.h"
+
+#include <cmath>
+
+namespace Vireo::Cam::Pdm::Testing {
+namespace {
+
+namespace Model = Vireo::Arbor::Model;
+using zktypes::ZKUnits::Degree;
+using zktypes::ZKUnits::Millimeter;
+using zktypes::ZKUnits::MillimeterPerMinute;
+
+class PdmCamCreatorTest : public ShopTest {
+protected:
+    template <class T>
+    std::vector<T*> all() const
+    {
+        return Cam::ModelList<T>(const_cast<CZkw32Doc*>(&doc)).GetAll();
+    }
+    CamObject camOf(CZKObject* object) const { return CamObject(object); }
+
+    // The PDM ids the object's link names.
+    static std::optional<ObjectId> linkOf(const CamObject& object)
+    {
+        return GetObjectIdFromUri(CamObjectManager::GetUri(object));
+    }
+};
+
+TEST_F(PdmCamCreatorTest, ImportsTheProjectSubtreeWithOneSharedToolAndOneStock)
+{
+    ASSERT_TRUE(importProject());
+    EXPECT_TRUE(pdm.Ui().Messages().empty());
+    EXPECT_EQ(all<Cam::MachiningProject>().size(), 1u);
+    EXPECT_EQ(all<Cam::MachiningGroup>().size(), 1u);
+    ASSERT_EQ(all<Cam::Machining>().size(), 2u);
+    ASSERT_EQ(all<Cam::Tool>().size(), 1u);
+    EXPECT_EQ(all<Cam::Stock>().size(), 1u) << "the blank below the group is the project's blank";
+    EXPECT_EQ(all<Cam::Part>().size(), 1u);
+    EXPECT_EQ(all<Cam::Fixture>().size(), 1u);
+
+    Cam::Tool* tool = all<Cam::Tool>()[0];
+    for (Cam::Machining* machining : all<Cam::Machining>())
+        EXPECT_EQ(machining->GetTool().Get(), tool) << "tools are shared, not copied";
+
+    const CamObject camTool = camOf(tool);
+    EXPECT_TRUE(CamObjectManager::IsCamObject(camTool, L"ToolMillEnd"));
+    EXPECT_EQ(text(camTool, L"Name"), L"End mill 12");
+    EXPECT_DOUBLE_EQ(number(camTool, L"D", Millimeter), 12.0) << "metres in the PDM, millimetres in CAM";
+    EXPECT_TRUE(CamObjectManager::IsCamObject(camOf(all<Cam::Stock>()[0]), L"StockBlock"));
+    EXPECT_EQ(text(project, L"Description"), L"Five-axis housing");
+    for (Cam::Machining* machining : all<Cam::Machining>()) {
+        const CamObject camMachining = camOf(machining);
+        const bool layers = text(camMachining, L"Name") == L"Layers";
+        EXPECT_TRUE(CamObjectManager::IsCamObject(camMachining, layers ? L"MillLayers" : L"HoleDrill"));
+        EXPECT_DOUBLE_EQ(number(camMachining, L"Feed", MillimeterPerMinute), layers ? 800.0 : 120.0)
+            << "a PDM number without unit arrives in the CAM unit";
+    }
+
+    // Every created object carries a link that names its own PDM object.
+    const auto check = [&](CZKObject* object, const wchar_t* guid) {
+        const auto link = linkOf(camOf(object));
+        ASSERT_TRUE(link) << guid;
+        EXPECT_EQ(link->first, shop->Id());
+        EXPECT_EQ(link->second, pdmObject(guid)->Id()) << guid;
+    };
+    check(DocumentObjectOf(project), Shop::Project);
+    check(all<Cam::MachiningGroup>()[0], Shop::Group);
+    check(tool, Shop::EndMill);
+    check(all<Cam::Stock>()[0], Shop::Blank);
+    check(all<Cam::Part>()[0], Shop::Part);
+    check(all<Cam::Fixture>()[0], Shop::Vice);
+
+    EXPECT_EQ(doc.GetChangeDepth(), 0);
+    const std::vector<std::wstring> steps{L"Created cam objects from pdm"};
+    EXPECT_EQ(doc.GetUndoSteps(), steps) << "the children's brackets nest in the project's";
+}
+
+TEST_F(PdmCamCreatorTest, AGenericStockIsCreatedAsTheTypeItsSelectorNames)
+{
+    ASSERT_TRUE(importProject(false));
+    const std::string before = doc.SaveToText();
+    PdmCamCreator kindless(pdmObject(Shop::KindlessStock), &doc, project);
+    EXPECT_FALSE(IntegrationManager().MakeData(kindless));
+    EXPECT_TRUE(CamObjectManager::IsNull(kindless.GetCamObject()));
+    EXPECT_EQ(doc.SaveToText(), before);
+
+    PdmCamCreator blank(pdmObject(Shop::Blank), &doc, project);
+    ASSERT_TRUE(IntegrationManager().MakeData(blank));
+    EXPECT_TRUE(CamObjectManager::IsCamObject(blank.GetCamObject(), L"StockBlock"));
+    EXPECT_EQ(text(blank.GetCamObject(), L"Description"), L"Block blank");
+}
+
+TEST_F(PdmCamCreatorTest, ACreationTryMakesNothingAndSucceedsOnTheFirstApplicableRow)
+{
+    PdmCamCreator creator(System::Guid::Parse(Shop::Project), System::Guid::Parse(Shop::Reference), &doc,
+                          UI::MachiningProjectsNode);
+    creator.SetCreationTry(true);
+    creator.SetRecursive(true);
+    EXPECT_TRUE(IntegrationManager().MakeData(creator));
+    EXPECT_TRUE(CamObjectManager::IsNull(creator.GetCamObject()));
+    EXPECT_TRUE(doc.GetObjects().empty());
+    EXPECT_TRUE(doc.GetUndoSteps().empty());
+
+    PdmCamCreator wrongPlace(System::Guid::Parse(Shop::EndMill), System::Guid::Parse(Shop::Reference), &doc,
+                             UI::MachiningProjectsNode);
+    wrongPlace.SetCreationTry(true);
+    EXPECT_FALSE(IntegrationManager().MakeData(wrongPlace)) << "no tool type may be made in the projects folder";
+}
+
+TEST_F(PdmCamCreatorTest, AReadErrorShowsItsMessageAndLeavesTheDocumentAsItWas)
+{
+    struct Case {
+        Model::FaultPoint point;
+        std::size_t nth;
+        const wchar_t* key;
+    };
+    // The project's owner link is read before the project is made; the owner's own link and
+    // table are read after the project has been made and filled.
+    const Case cases[] = {
+        {Model::FaultPoint::LinkRead, 1, L"VireoCAM:PDM.Message.ErrorOfGettingReferenceLinkObject"},
+        {Model::FaultPoint::LinkRead, 2, L"VireoCAM:PDM.Message.ErrorOfGettingReferenceLinkObject"},
+        {Model::FaultPoint::TableRead, 1, L"VireoCAM:PDM.Message.ErrorOfGettingReferenceListObject"},
+    };
+    PdmCamCreator warmUp(System::Guid::Parse(Shop::Project), System::Guid::Parse(Shop::Reference), &doc,
+                         UI::MachiningProjectsNode);
+    warmUp.SetCreationTry(true);
+    ASSERT_TRUE(IntegrationManager().MakeData(warmUp)) << "loads the rules, so that no rule row is read below";
+    ASSERT_TRUE(importProject(false));
+    const std::string before = doc.SaveToText();
+    const auto steps = doc.GetUndoSteps();
+    for (const Case& c : cases) {
+        pdm.Ui().Clear();
+        pdm.Faults().Reset();
+        pdm.Faults().FailAt(c.point, c.nth);
+        EXPECT_FALSE(importProject(false));
+        ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
+        const std::wstring headline = I18n::Translate(c.key) + L"\n\n";
+        EXPECT_EQ(pdm.Ui().Messages()[0].text.substr(0, headline.size()), headline);
+        EXPECT_EQ(doc.SaveToText(), before);
+        EXPECT_EQ(doc.GetUndoSteps(), steps);
+        EXPECT_EQ(doc.GetChangeDepth(), 0);
+    }
+}
+
+TEST_F(PdmCamCreatorTest, UpdatingRestoresValuesAndAddsNewChildrenWithoutDeleting)
+{
+    ASSERT_TRUE(importProject());
+    CamObject tool = camOf(all<Cam::Tool>()[0]);
+    CamObjectManager(tool).SetValue(L"D", Cam::DoubleValue(30, Millimeter));
+    CamObjectManager(project).SetValue(L"Name", Cam::StringValue(L"Renamed"));
+    // A CAM machining whose PDM object is gone.
+    CamObject orphan = CamObjectManager::MakeCamObject(&doc, L"MillFace", project);
+    ASSERT_FALSE(CamObjectManager::IsNull(orphan));
+    CamObjectManager::SetUri(orphan, GetUriFromObjectId(shop->Id(), 999999, L"nowhere"));
+    // A machining the PDM gained after the import.
+    pdm.SeedText(R"(<Pdm><Reference guid="30000000-0000-4000-8000-000000000000">
+      <Object guid="30000000-0000-4000-8000-0000000000b1" class="30000000-0000-4000-8000-0000000000c3" order="11"
+              parents="30000000-0000-4000-8000-0000000000a1">
+        <Value param="30000000-0000-4000-8000-000000000001">Facing</Value>
+        <Value param="30000000-0000-4000-8000-000000000003">MillFace</Value>
+      </Object></Reference></Pdm>)");
+
+    const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(project));
+    ASSERT_TRUE(link);
+    const auto update = [&] {
+        PdmCamCreator updater(link->second, link->first, project);
+        updater.SetRecursive(true);
+        return IntegrationManager().MakeData(updater);
+    };
+    ASSERT_TRUE(update());
+    EXPECT_DOUBLE_EQ(number(tool, L"D", Millimeter), 12.0);
+    EXPECT_EQ(text(project, L"Name"), L"Housing");
+    ASSERT_EQ(all<Cam::Machining>().size(), 4u) << "the new machining is made, the orphan stays";
+    EXPECT_EQ(all<Cam::Tool>().size(), 1u);
+    EXPECT_EQ(all<Cam::Stock>().size(), 1u);
+    std::vector<std::wstring> names;
+    for (Cam::Machining* machining : all<Cam::Machining>())
+        names.push_back(machining->GetName());
+    EXPECT_NE(std::find(names.begin(), names.end(), L"Facing"), names.end());
+
+    const std::string updated = doc.SaveToText();
+    ASSERT_TRUE(update());
+    EXPECT_EQ(doc.SaveToText(), updated) << "a second update changes nothing";
+}
+
+TEST_F(PdmCamCreatorTest, NumbersArriveInTheCamUnitOnlyWhenBothUnitsMeasureTheSameQuantity)
+{
+    const auto geometry = shop->ParameterGroup()->GetAllGroups().Find(System::Guid::Parse(Shop::Geometry));
+    const auto parameter = [&](const wchar_t* guid, double value) {
+        return Model::Parameter(geometry->Item(System::Guid::Parse(guid)), Model::ObjectValue(value));
+    };
+    const auto& units = zktypes::Units::Instance();
+    const zktypes::Unit* mm = units.GetUnitByCode(Millimeter);
+    const zktypes::Unit* degree = units.GetUnitByCode(Degree);
+    const zktypes::Unit* metre = units.GetUnitByCode(zktypes::ZKUnits::Meter);
+    struct Case {
+        const wchar_t* pdmParameter;
+        double pdmNumber;
+        const zktypes::Unit* camUnit;
+        double expected;
+        const zktypes::Unit* expectedUnit;
+    };
+    const Case cases[] = {
+        {Shop::D, 0.025, mm, 25, mm},             // same quantity: converted
+        {Shop::D, 0.025, degree, 0.025, metre},   // other quantity: the PDM unit
+        {Shop::D, 0.025, nullptr, 0.025, nullptr}, // no CAM unit: no unit
+        {Shop::Plain, 0.025, mm, 0.025, mm},      // no PDM unit: the CAM unit
+        {Shop::Plain, 0.025, nullptr, 0.025, nullptr},
+        {Shop::Angle, M_PI, degree, 180, degree},
+    };
+    for (const Case& c : cases) {
+        const auto value = MakeCamValueFromPdm(parameter(c.pdmParameter, c.pdmNumber), Cam::DoubleValue(1, c.camUnit));
+        ASSERT_TRUE(value && value->AsDouble());
+        EXPECT_NEAR(value->AsDouble()->GetValue(), c.expected, 1e-9);
+        EXPECT_EQ(value->AsDouble()->GetUnit(), c.expectedUnit);
+    }
+    const Model::Parameter teeth(geometry->Item(System::Guid::Parse(Shop::Z)), Model::ObjectValue(4));
+    EXPECT_EQ(MakeCamValueFromPdm(teeth, Cam::IntValue(0))->AsInt()->GetValue(), 4);
+    EXPECT_EQ(MakeCamValueFromPdm(teeth, Cam::StringValue(L""))->AsString()->GetValue(), L"4");
+    EXPECT_TRUE(MakeCamValueFromPdm(teeth, Cam::BoolValue(false))->AsBool()->GetValue());
+    EXPECT_FALSE(MakeCamValueFromPdm(teeth, Cam::CalculatedValue(L"x", 1)));
+}
+
+} // namespace
+} // namespace Vireo::Cam::Pdm::Testing
