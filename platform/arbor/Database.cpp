@@ -33,9 +33,12 @@ CREATE INDEX vals_by_value ON vals(param_id, value);
 CREATE TABLE links(master_id INTEGER NOT NULL, group_id INTEGER NOT NULL, slave_id INTEGER NOT NULL,
   position INTEGER NOT NULL, PRIMARY KEY(master_id, group_id, slave_id)) WITHOUT ROWID;
 CREATE INDEX links_by_slave ON links(slave_id, group_id);
+CREATE INDEX links_by_position ON links(master_id, group_id, position);
 CREATE TABLE hierarchy(parent_id INTEGER NOT NULL, child_id INTEGER NOT NULL, position INTEGER NOT NULL,
   PRIMARY KEY(parent_id, child_id)) WITHOUT ROWID;
 CREATE INDEX hierarchy_by_child ON hierarchy(child_id);
+-- a new child goes after the last one: finding it must not scan every child of a parent
+CREATE INDEX hierarchy_by_position ON hierarchy(parent_id, position);
 )sql";
 
 } // namespace
