@@ -90,10 +90,10 @@ AppFilter CamPdmCreator::GetAppFilter() const
 {
     const CamObjectManager manager(camObject);
     const std::wstring& appType = manager.GetAppType();
-    AppTypeSet types{{appType, AppDataType::CamObject}};
+    AppTypeSet types{{appType, AppDataType::CamObjectType}};
     for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
         if (family.first.count(appType))
-            types.emplace(std::wstring(generic), AppDataType::CamObject);
+            types.emplace(std::wstring(generic), AppDataType::CamObjectType);
     return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
 }
 

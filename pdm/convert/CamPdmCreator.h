@@ -3,7 +3,6 @@
 // object the CAM object is linked to, with the values the rules map; on request the CAM
 // children follow, one PDM object each. No link is stored on any CAM object here.
 
-// The rule model comes first: its enumerator CamObject must not meet the handle type first.
 #include "pdm/rules/PdmBuilder.h"
 #include "pdm/cam/CamObject.h"
 

@@ -53,10 +53,10 @@ AppFilter PdmCamComparator::GetAppFilter() const
     if (!CamObjectManager::IsNull(camObject)) {
         const std::wstring type = CamObjectManager(camObject).GetAppType();
         if (!type.empty())
-            types.emplace(type, AppDataType::CamObject);
+            types.emplace(type, AppDataType::CamObjectType);
         for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
             if (family.first.count(type))
-                types.emplace(std::wstring(generic), AppDataType::CamObject);
+                types.emplace(std::wstring(generic), AppDataType::CamObjectType);
     }
     return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
 }

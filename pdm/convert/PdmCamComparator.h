@@ -4,7 +4,6 @@
 // them, so two values are equal exactly when such an update would leave the CAM value as
 // it is. Without a PDM object it lists the CAM values the rules would export.
 
-// The rule model comes first: its AppDataType::CamObject must not meet the handle type first.
 #include "pdm/rules/AppBuilder.h"
 
 #include "pdm/cam/CamObjectManager.h"

@@ -50,17 +50,17 @@ void addTypeWithFamilies(AppTypeSet& set, std::wstring_view type)
 {
     if (type.empty())
         return;
-    set.emplace(std::wstring(type), AppDataType::CamObject);
+    set.emplace(std::wstring(type), AppDataType::CamObjectType);
     for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
         if (family.first.count(type))
-            set.emplace(std::wstring(generic), AppDataType::CamObject);
+            set.emplace(std::wstring(generic), AppDataType::CamObjectType);
 }
 
 template <class Names>
 void addTypes(AppTypeSet& set, const Names& names)
 {
     for (std::wstring_view name : names)
-        set.emplace(std::wstring(name), AppDataType::CamObject);
+        set.emplace(std::wstring(name), AppDataType::CamObjectType);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 // PDM object and the objects reached through its links and tables, stores the link, and on
 // request walks the PDM children to build or refresh the CAM subtree.
 
-// The rule model comes first: its AppDataType::CamObject must not meet the handle type first.
 #include "pdm/rules/AppBuilder.h"
 
 #include "pdm/cam/CamObject.h"

@@ -1,10 +1,8 @@
 #include "pdm/rules/AppBuilder.h"
 
+#include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/ParamNode.h"
 #include "platform/arbor/Model.h"
-#include "platform/support/Utf8.h"
-#include "platform/ui/ZKMessageBox.h"
-#include "platform/ui/ZKTrAtl.h"
 
 #include <deque>
 #include <exception>
@@ -15,22 +13,6 @@ namespace Vireo::Cam::Pdm {
 namespace Model = Vireo::Arbor::Model;
 
 namespace {
-
-constexpr wchar_t linkReadError[] = L"VireoCAM:PDM.Message.ErrorOfGettingReferenceLinkObject";
-constexpr wchar_t tableReadError[] = L"VireoCAM:PDM.Message.ErrorOfGettingReferenceListObject";
-constexpr wchar_t objectDataError[] = L"VireoCAM:PDM.Message.ErrorOfGettingReferenceObjectData";
-
-// The translated headline, two line breaks and the PDM's own words.
-void showPdmError(const wchar_t* key, const std::exception& error)
-{
-    std::wstring text = ZKTrAtl(key) + L"\n\n";
-    try {
-        text += Support::Utf8ToWide(error.what());
-    } catch (const std::range_error&) {
-        // A message that is not UTF-8 still leaves the headline.
-    }
-    ZKMessageBox::Show(text, 0);
-}
 
 template <class Key>
 AppBuilder::ObjectPtr findObject(const Key& objectKey, const Key& referenceKey)
@@ -81,7 +63,9 @@ bool queueLinkedObjects(Model::ReferenceObject& owner, const std::shared_ptr<Mod
             queue.push_back(child);
         }
     } catch (const std::exception& error) {
-        showPdmError(isLink ? linkReadError : tableReadError, error);
+        ShowBuilderMessage(isLink ? BuilderMessageKey::GettingReferenceLinkObject
+                                  : BuilderMessageKey::GettingReferenceListObject,
+                           error);
         return false;
     }
     return true;
@@ -179,7 +163,7 @@ bool AppBuilder::ProcessRules(const IntegrationRules& rules)
             if (FillData(node.object, dataset->first, dataset->second, node.params, rules.GetUploadFolder()))
                 result = true;
         } catch (const std::exception& error) {
-            showPdmError(objectDataError, error);
+            ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, error);
             return false;
         }
     }

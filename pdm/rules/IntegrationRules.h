@@ -11,7 +11,7 @@ namespace Vireo::Cam::Pdm {
 
 // Kind of an application type in a rule row; 1 is a CAM object type.
 enum class AppDataType : std::int32_t {
-    CamObject = 1,
+    CamObjectType = 1,
 };
 
 namespace AppParamType {

@@ -66,7 +66,7 @@ protected:
     static IntegrationRules jobRules()
     {
         IntegrationRules rules;
-        rules.AddTypes(L"APP", L"jobs", L"Job", AppDataType::CamObject, L"", Jobs::Reference, Jobs::JobClass, {}, L"", L"");
+        rules.AddTypes(L"APP", L"jobs", L"Job", AppDataType::CamObjectType, L"", Jobs::Reference, Jobs::JobClass, {}, L"", L"");
         return rules;
     }
     static void addRow(IntegrationRules& rules, const wchar_t* name, std::vector<std::wstring> groups,
@@ -183,7 +183,7 @@ TEST_F(AppBuilderTest, TypeRowsWithATagApplyOnlyWhenTheObjectHoldsTheTagValue)
     RecordingBuilder none(nullptr);
     const AppDataset dataset{L"APP", L"jobs", Jobs::Reference};
     auto row = [](const wchar_t* tag, const wchar_t* value) {
-        return Types{L"Job", AppDataType::CamObject, L"", Jobs::JobClass, {}, tag, value};
+        return Types{L"Job", AppDataType::CamObjectType, L"", Jobs::JobClass, {}, tag, value};
     };
     EXPECT_TRUE(j1.IsValidType(dataset, row(L"", L"")));
     EXPECT_TRUE(j1.IsValidType(dataset, row(Jobs::Kind, L"mill")));

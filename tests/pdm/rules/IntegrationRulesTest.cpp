@@ -10,7 +10,7 @@ namespace {
 void addType(IntegrationRules& rules, const std::wstring& appCode, const std::wstring& name,
              const std::wstring& datasetGuid, const std::wstring& appType)
 {
-    rules.AddTypes(appCode, name, appType, AppDataType::CamObject, L"", datasetGuid, L"plm-" + appType, {L"g"},
+    rules.AddTypes(appCode, name, appType, AppDataType::CamObjectType, L"", datasetGuid, L"plm-" + appType, {L"g"},
                    L"tag", L"v");
 }
 

@@ -47,7 +47,7 @@ TEST(RuleCacheKey, EqualKeysHashAlikeAndEveryComponentTells)
     const auto make = [](std::wstring server, NameFilter names, AppFilter apps, PlmFilter plm) {
         return makeCacheKey(std::move(server), std::move(names), std::move(apps), std::move(plm));
     };
-    const AppFilter apps{{L"VIREO CAM", AppTypeSet{{L"Tool", AppDataType::CamObject}}}};
+    const AppFilter apps{{L"VIREO CAM", AppTypeSet{{L"Tool", AppDataType::CamObjectType}}}};
     const PlmFilter plm{{L"d1", {L"c1", L"c2"}}};
     const auto base = make(L"srv", {L"a", L"b"}, apps, plm);
     EXPECT_EQ(hash(base), hash(make(L"srv", {L"a", L"b"}, apps, plm)));

@@ -175,7 +175,7 @@ TEST_F(MakeData, ReadsCellsAsTheRuleFormatSays)
     EXPECT_EQ(types[0].plmTagGroups, std::vector<std::wstring>{L"{t}"});
     EXPECT_EQ(types[0].plmTag, c1);
     EXPECT_EQ(types[0].plmTagValue, L"Shank");
-    EXPECT_EQ(types[0].appDataType, AppDataType::CamObject) << "an empty cell gives 1";
+    EXPECT_EQ(types[0].appDataType, AppDataType::CamObjectType) << "an empty cell gives 1";
     EXPECT_EQ(types[0].appDataTypeValue, L"carried");
     EXPECT_EQ(types[1].plmType, L"") << "the nil GUID is no class";
     EXPECT_EQ(static_cast<int>(types[1].appDataType), 7);
@@ -214,8 +214,8 @@ TEST_F(MakeData, TypeRowsPassBothFiltersAndDecideWhichParameterRowsAreTaken)
           .params = {{.appParam = L"not-e", .appType = L"T3", .plmType = c3},
                      {.appParam = L"f", .appType = L"T3"},
                      {.appParam = L"not-g", .appType = L"T1", .plmType = c1}}}});
-    builder.appFilter = {{cam, AppTypeSet{{L"T1", AppDataType::CamObject}, {L"T2", AppDataType::CamObject},
-                                          {L"T3", AppDataType::CamObject}}}};
+    builder.appFilter = {{cam, AppTypeSet{{L"T1", AppDataType::CamObjectType}, {L"T2", AppDataType::CamObjectType},
+                                          {L"T3", AppDataType::CamObjectType}}}};
     builder.plmFilter = {{d1, {c1, c3}}};
     ASSERT_TRUE(run());
     const auto& rules = builder.received.at(0);
@@ -248,7 +248,7 @@ TEST_F(MakeData, DisengagedApplicationTypesAndEmptyClassSetsAcceptEveryRow)
         std::size_t rows;
     } cases[] = {
         {{{cam, std::nullopt}}, {{d1, {}}}, 2},
-        {{{cam, AppTypeSet{{L"T1", AppDataType::CamObject}, {L"Other", AppDataType::CamObject}}}}, {{d1, {}}}, 1},
+        {{{cam, AppTypeSet{{L"T1", AppDataType::CamObjectType}, {L"Other", AppDataType::CamObjectType}}}}, {{d1, {}}}, 1},
         {{{cam, AppTypeSet{{L"Other", static_cast<AppDataType>(5)}}}}, {}, 1},
         {{}, {{d1, {c2}}, {d2, {c1}}}, 1},
         {{}, {{d2, {c1}}}, 0}, // the object's dataset is not asked for: not even found
@@ -372,7 +372,7 @@ TEST_F(MakeData, LoadsTheShippedToolRules)
     pdm.SeedFile(PdmDataFile("tools-rules.xml"));
     const std::wstring tools = L"14647778-3afb-4369-84cf-3f0bcc39fb94";
     const std::wstring endMill = L"c1d32d75-c2a1-4fa6-a3de-59d9fa98d1f6";
-    builder.appFilter = {{cam, AppTypeSet{{L"ToolMillEnd", AppDataType::CamObject}}}};
+    builder.appFilter = {{cam, AppTypeSet{{L"ToolMillEnd", AppDataType::CamObjectType}}}};
     builder.plmFilter = {{tools, {endMill}}};
     ASSERT_TRUE(run());
     const auto& rules = builder.received.at(0);

@@ -83,7 +83,7 @@ struct RuleSet {
 
     void Type(const std::wstring& plmType, const std::wstring& tag = {}, const std::wstring& tagValue = {})
     {
-        rules.AddTypes(L"VIREO CAM", L"Tools", L"ToolMillEnd", AppDataType::CamObject, L"", datasetGuid, plmType, {},
+        rules.AddTypes(L"VIREO CAM", L"Tools", L"ToolMillEnd", AppDataType::CamObjectType, L"", datasetGuid, plmType, {},
                        tag, tagValue);
     }
     // A row named `name` that writes the parameter `plmParam` reached through `groups`.
