@@ -36,10 +36,11 @@ void ReferenceObjectCollection::Load()
         state_ = LoadState::Loaded; // an unsaved object has no children yet
         return;
     }
-    std::string from = " FROM objects o";
-    if (parent_)
-        from += " JOIN hierarchy h ON h.child_id = o.id AND h.parent_id = ?";
-    from += " WHERE o.ref_id = ? AND o.owner_id IS NULL";
+    // Children are found from the parent's hierarchy rows (CROSS JOIN keeps SQLite from
+    // walking every object of the reference instead).
+    std::string from = parent_ ? " FROM hierarchy h CROSS JOIN objects o ON o.id = h.child_id"
+                                 " WHERE h.parent_id = ? AND o.ref_id = ? AND o.owner_id IS NULL"
+                               : " FROM objects o WHERE o.ref_id = ? AND o.owner_id IS NULL";
     SqlCondition condition;
     if (filter_) {
         condition = ToSqlCondition(*filter_);
