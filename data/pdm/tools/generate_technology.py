@@ -292,6 +292,8 @@ add_class("Part", "Part", ["Part"], ["Name", "Description", "Weight", "Material"
 add_class("Fixture", "Fixture", ["Fixture"], ["Name", "Description", "Length", "Height", "Width"])
 add_class("Geometry set", "SetGeometry", ["SetGeometry"], ["Name", "Description", "Length", "Height", "Width"])
 CLASS = {c["name"]: c["guid"] for c in CLASSES}
+FOLDER_CLASS = guid("Machining technology", "class", "Project folder")
+PROJECTS_FOLDER = guid("Machining technology", "folder", "Machining projects")
 
 SELECTORS = {"ToolType", "MachiningType", "StockType"}
 
@@ -424,6 +426,11 @@ def technology_xml():
         children = " ".join(CLASS[c] for c in children_of(cls["name"]))
         extra = f' children="{children}"' if children else ""
         lines.append(f'    <Class guid="{cls["guid"]}" name="{cls["name"]}"{extra}/>')
+    # A folder that files machining projects; it maps to no CAM type, so it has no rules.
+    lines += [f'    <Class guid="{FOLDER_CLASS}" name="Project folder" children="{CLASS["Machining project"]}"/>',
+              f'    <Object guid="{PROJECTS_FOLDER}" class="{FOLDER_CLASS}">',
+              f'      <Value param="{param_ref(MAIN, "Name", "text")}">Machining projects</Value>',
+              "    </Object>"]
     lines += ["  </Reference>", "</Pdm>", ""]
     return "\n".join(lines)
 
