@@ -70,29 +70,4 @@ int RunMakeLink(const char* ref, const char* obj, const char* server, std::ostre
     return 0;
 }
 
-int RunLinkDemo(std::ostream& out)
-{
-    out << "Links between CAM objects and PDM objects\n\n";
-    const std::wstring server = L"pdm.local:5000";
-    out << "Writing the links of three PDM objects on " << WideToUtf8(server) << ":\n";
-    const Vireo::Cam::Pdm::ObjectId objects[] = {{12, 345}, {12, 346}, {7, -1}};
-    for (const auto& [refId, objId] : objects) {
-        const std::wstring link = Vireo::Cam::Pdm::GetUriFromObjectId(refId, objId, server);
-        const auto id = Vireo::Cam::Pdm::GetObjectIdFromUri(link);
-        if (!id || *id != Vireo::Cam::Pdm::ObjectId{refId, objId}) {
-            out << "  the link " << WideToUtf8(link) << " does not read back\n";
-            return 1;
-        }
-        out << "  ";
-        printDecoded(out, link, *id);
-    }
-    out << "\nReading texts that are no links:\n";
-    for (const wchar_t* text : {L"arbor://srv/OpenReferenceWindow?refId=5&objId=7",
-                                L"arbor://srv/OpenReferenceWindow/?refId=5x&objId=7", L"http://srv/"}) {
-        out << "  " << WideToUtf8(text) << "\n    "
-            << (Vireo::Cam::Pdm::GetObjectIdFromUri(text) ? "read as a link" : "no link") << "\n";
-    }
-    return 0;
-}
-
 } // namespace Campdm

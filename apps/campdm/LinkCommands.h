@@ -11,7 +11,4 @@ int RunDecodeLink(const char* text, std::ostream& out, std::ostream& err);
 // Prints the link of object <obj> of reference <ref> on <server>.
 int RunMakeLink(const char* ref, const char* obj, const char* server, std::ostream& out, std::ostream& err);
 
-// Writes links for a few PDM objects and reads them back, as a CAM object would carry them.
-int RunLinkDemo(std::ostream& out);
-
 } // namespace Campdm

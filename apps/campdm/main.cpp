@@ -1,7 +1,11 @@
 // campdm: the host program. Each sub-command is one job a CAM engineer runs.
 
+#include "ExportDemo.h"
+#include "ImportDemo.h"
 #include "LinkCommands.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 
@@ -10,11 +14,32 @@ namespace {
 int usage(std::ostream& out, int code)
 {
     out << "usage: campdm <command> [arguments]\n"
-           "  demo                       run the demonstration on the shipped data\n"
+           "  demo [data folder]         import the shipped sample project into CAM and export a CAM\n"
+           "                             project to the PDM (data folder: the shipped data/)\n"
            "  link <text>                show the PDM reference and object a link names\n"
            "  make-link <ref> <obj> <server>\n"
            "                             write the link of a PDM object\n";
     return code;
+}
+
+// The shipped data: the folder given, else $CAMPDM_DATA, else the source tree's data/.
+std::filesystem::path dataDirectory(int argc, char** argv)
+{
+    if (argc >= 3)
+        return argv[2];
+    if (const char* fromEnvironment = std::getenv("CAMPDM_DATA"))
+        return fromEnvironment;
+    return CAMPDM_DEFAULT_DATA;
+}
+
+int runDemo(const std::filesystem::path& data)
+{
+    if (!std::filesystem::is_directory(data / "pdm"))
+        throw std::runtime_error("no shipped PDM data in " + (data / "pdm").string());
+    if (const int failed = Campdm::RunImportDemo(std::cout, data))
+        return failed;
+    std::cout << "\n";
+    return Campdm::RunExportDemo(std::cout, data);
 }
 
 } // namespace
@@ -25,8 +50,8 @@ int main(int argc, char** argv)
         return usage(std::cerr, 2);
     const std::string_view command = argv[1];
     try {
-        if (command == "demo")
-            return Campdm::RunLinkDemo(std::cout);
+        if (command == "demo" && argc <= 3)
+            return runDemo(dataDirectory(argc, argv));
         if (command == "link" && argc == 3)
             return Campdm::RunDecodeLink(argv[2], std::cout, std::cerr);
         if (command == "make-link" && argc == 5)

@@ -1,0 +1,62 @@
+#include "CamTreePrinter.h"
+
+#include "TextOutput.h"
+
+#include "pdm/cam/CamObjectManager.h"
+#include "pdm/convert/PdmCamComparator.h"
+#include "pdm/convert/ValueConversion.h"
+#include "pdm/rules/IntegrationManager.h"
+
+#include <set>
+#include <string>
+
+namespace Campdm {
+namespace {
+
+using namespace Vireo::Cam::Pdm;
+
+std::wstring nameOf(const CamObject& object)
+{
+    const CamValuePtr name = CamObjectManager(object).GetValue(L"Name");
+    return name ? FromCamBaseValue(*name) : std::wstring();
+}
+
+void printValues(std::ostream& out, const CamObject& object, const std::string& indent)
+{
+    // Without a PDM object the comparator lists the values the rules would export.
+    PdmCamComparator values(object);
+    if (!IntegrationManager().MakeData(values))
+        return;
+    for (const auto& parameter : values.GetParameters()) {
+        if (parameter.appParam == L"Name" || !parameter.camValue)
+            continue;
+        out << indent << "  " << Utf8(parameter.appParam) << " = " << Utf8(FromCamBaseValue(*parameter.camValue))
+            << "\n";
+    }
+}
+
+void printObject(std::ostream& out, const CamObject& object, int depth, std::set<CamObjectId>& printed)
+{
+    const std::string indent(2 * depth, ' ');
+    const CamObjectManager manager(object);
+    out << indent << Utf8(manager.GetAppType()) << " \"" << Utf8(nameOf(object)) << "\"";
+    if (!printed.insert(CamObjectManager::GetId(object)).second) {
+        out << " (shared, shown above)\n";
+        return;
+    }
+    const std::wstring link = CamObjectManager::GetUri(object);
+    out << (link.empty() ? "  no link" : "  -> " + Utf8(link)) << "\n";
+    printValues(out, object, indent);
+    for (const CamObject& child : manager.GetChildCamObjects(true))
+        printObject(out, child, depth + 1, printed);
+}
+
+} // namespace
+
+void PrintCamTree(std::ostream& out, const CamObject& root)
+{
+    std::set<CamObjectId> printed;
+    printObject(out, root, 1, printed);
+}
+
+} // namespace Campdm
