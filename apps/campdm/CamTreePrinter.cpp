@@ -1,5 +1,6 @@
 #include "CamTreePrinter.h"
 
+#include "CamTreeWalk.h"
 #include "TextOutput.h"
 
 #include "pdm/cam/CamObjectManager.h"
@@ -14,12 +15,6 @@ namespace Campdm {
 namespace {
 
 using namespace Vireo::Cam::Pdm;
-
-std::wstring nameOf(const CamObject& object)
-{
-    const CamValuePtr name = CamObjectManager(object).GetValue(L"Name");
-    return name ? FromCamBaseValue(*name) : std::wstring();
-}
 
 void printValues(std::ostream& out, const CamObject& object, const std::string& indent)
 {
@@ -39,7 +34,7 @@ void printObject(std::ostream& out, const CamObject& object, int depth, std::set
 {
     const std::string indent(2 * depth, ' ');
     const CamObjectManager manager(object);
-    out << indent << Utf8(manager.GetAppType()) << " \"" << Utf8(nameOf(object)) << "\"";
+    out << indent << CamObjectLabel(object);
     if (!printed.insert(CamObjectManager::GetId(object)).second) {
         out << " (shared, shown above)\n";
         return;

@@ -1,6 +1,9 @@
 #include "CamTreeWalk.h"
 
+#include "TextOutput.h"
+
 #include "pdm/cam/CamObjectManager.h"
+#include "pdm/convert/ValueConversion.h"
 
 #include <set>
 
@@ -19,6 +22,17 @@ void collect(const CamObject& object, std::set<CamObjectId>& seen, std::vector<C
 }
 
 } // namespace
+
+std::string CamObjectName(const CamObject& object)
+{
+    const CamValuePtr name = CamObjectManager(object).GetValue(L"Name");
+    return name ? Utf8(FromCamBaseValue(*name)) : std::string();
+}
+
+std::string CamObjectLabel(const CamObject& object)
+{
+    return Utf8(CamObjectManager(object).GetAppType()) + " \"" + CamObjectName(object) + "\"";
+}
 
 std::vector<CamObject> CollectCamTree(const CamObject& root)
 {

@@ -35,12 +35,6 @@ using namespace Vireo::Cam::Pdm;
 namespace Model = Vireo::Arbor::Model;
 using PdmObject = std::shared_ptr<Model::ReferenceObject>;
 
-std::string camName(const CamObject& object)
-{
-    const CamValuePtr name = CamObjectManager(object).GetValue(L"Name");
-    return name && name->AsString() ? Utf8(name->AsString()->GetValue()) : std::string();
-}
-
 std::string printed(Model::ReferenceObject& object)
 {
     std::ostringstream text;
@@ -83,7 +77,7 @@ std::vector<std::pair<CamObject, PdmObject>> linkByName(const CamObject& project
         byName.emplace(PdmObjectName(*object), object);
     std::vector<std::pair<CamObject, PdmObject>> linked;
     for (const CamObject& object : CollectCamTree(project)) {
-        const auto found = byName.find(camName(object));
+        const auto found = byName.find(CamObjectName(object));
         if (found == byName.end())
             continue;
         CamObjectManager::SetUri(object, getPdmUri(found->second));
@@ -101,7 +95,7 @@ void changeCamValues(std::ostream& out, const DemoCamProject& built)
             throw std::runtime_error("the demo project has no value " + Utf8(parameter));
         const double changed = value->AsDouble()->GetValue() * factor;
         manager.SetValue(parameter, Vireo::Cam::DoubleValue(changed, value->AsDouble()->GetUnit()));
-        out << "  \"" << camName(object) << "\": " << Utf8(parameter) << " -> " << changed << "\n";
+        out << "  \"" << CamObjectName(object) << "\": " << Utf8(parameter) << " -> " << changed << "\n";
     };
     scale(built.sharedTool, L"D", 1.25);
     scale(built.roughing, L"Feed", 1.5);

@@ -23,17 +23,6 @@ namespace {
 
 using namespace Vireo::Cam::Pdm;
 
-std::wstring nameOf(const CamObject& object)
-{
-    const CamValuePtr name = CamObjectManager(object).GetValue(L"Name");
-    return name ? FromCamBaseValue(*name) : std::wstring();
-}
-
-std::string label(const CamObject& object)
-{
-    return Utf8(CamObjectManager(object).GetAppType()) + " \"" + Utf8(nameOf(object)) + "\"";
-}
-
 CamObject importSampleProject(CZkw32Doc& document)
 {
     PdmCamCreator creator(System::Guid::Parse(SampleProjectGuid), System::Guid::Parse(TechnologyReferenceGuid),
@@ -59,7 +48,7 @@ void scaleValue(std::ostream& out, const std::vector<CamObject>& objects, std::w
         const std::wstring before = FromCamBaseValue(*value);
         if (!manager.SetValue(parameter, changed))
             throw std::runtime_error("the CAM value " + Utf8(parameter) + " could not be changed");
-        out << "  " << label(object) << ": " << Utf8(parameter) << " " << Utf8(before) << " -> "
+        out << "  " << CamObjectLabel(object) << ": " << Utf8(parameter) << " " << Utf8(before) << " -> "
             << Utf8(FromCamBaseValue(changed)) << "\n";
         return;
     }
@@ -73,15 +62,15 @@ int printDifferences(std::ostream& out, const std::vector<CamObject>& objects)
     for (const CamObject& object : objects) {
         const auto id = GetObjectIdFromUri(CamObjectManager::GetUri(object));
         if (!id)
-            throw std::runtime_error(label(object) + " carries no link");
+            throw std::runtime_error(CamObjectLabel(object) + " carries no link");
         PdmCamComparator comparator(id->second, id->first, object);
         if (!IntegrationManager().MakeData(comparator))
-            throw std::runtime_error(label(object) + " could not be compared with its PDM object");
+            throw std::runtime_error(CamObjectLabel(object) + " could not be compared with its PDM object");
         for (const auto& parameter : comparator.GetParameters()) {
             if (IsEqualCamBaseValue(parameter.camValue.get(), parameter.pdmValue.get()))
                 continue;
             ++differences;
-            out << "  " << label(object) << ": " << Utf8(parameter.appParam) << " CAM "
+            out << "  " << CamObjectLabel(object) << ": " << Utf8(parameter.appParam) << " CAM "
                 << (parameter.camValue ? Utf8(FromCamBaseValue(*parameter.camValue)) : "(none)") << ", PDM "
                 << (parameter.pdmValue ? Utf8(FromCamBaseValue(*parameter.pdmValue)) : "(none)") << "\n";
         }

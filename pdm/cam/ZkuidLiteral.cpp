@@ -1,5 +1,7 @@
 #include "pdm/cam/ZkuidLiteral.h"
 
+#include "platform/support/HexDigits.h"
+
 #include <stdexcept>
 #include <string_view>
 
@@ -13,13 +15,10 @@ constexpr const char* formMessage =
 
 std::uint8_t hexDigitValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return static_cast<std::uint8_t>(c - '0');
-    if (c >= 'a' && c <= 'f')
-        return static_cast<std::uint8_t>(c - 'a' + 10);
-    if (c >= 'A' && c <= 'F')
-        return static_cast<std::uint8_t>(c - 'A' + 10);
-    throw std::invalid_argument("non-hex-digit character");
+    const int value = Vireo::Support::HexDigitValue(static_cast<unsigned char>(c));
+    if (value < 0)
+        throw std::invalid_argument("non-hex-digit character");
+    return static_cast<std::uint8_t>(value);
 }
 
 std::uint32_t hexNumber(std::string_view text, std::size_t from, std::size_t count)

@@ -3,6 +3,7 @@
 // and the PDM model's System::Guid.
 
 #include "platform/arbor/SystemGuid.h"
+#include "platform/support/HexDigits.h"
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
@@ -21,16 +22,10 @@ T parse_hex(const wchar_t* digits)
     T result = 0;
     constexpr std::size_t count = 2 * sizeof(T);
     for (std::size_t i = 0; i < count; ++i) {
-        const wchar_t c = digits[i];
-        unsigned value = 0;
-        if (c >= L'0' && c <= L'9')
-            value = static_cast<unsigned>(c - L'0');
-        else if (c >= L'a' && c <= L'f')
-            value = static_cast<unsigned>(c - L'a' + 10);
-        else if (c >= L'A' && c <= L'F')
-            value = static_cast<unsigned>(c - L'A' + 10);
-        else
+        const int digit = Support::HexDigitValue(static_cast<char32_t>(digits[i]));
+        if (digit < 0)
             throw std::domain_error("invalid character in GUID");
+        const auto value = static_cast<unsigned>(digit);
         result = static_cast<T>(result | static_cast<T>(value << (4 * (count - 1 - i))));
     }
     return result;

@@ -1,5 +1,6 @@
 #include "pdm/links/Uri.h"
 
+#include "platform/support/HexDigits.h"
 #include "platform/support/Utf8.h"
 
 #include <cwctype>
@@ -7,14 +8,6 @@
 
 namespace Vireo::Cam::Pdm {
 namespace {
-
-int hexDigit(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-    return -1;
-}
 
 bool isOneOf(wchar_t c, std::wstring_view set)
 {
@@ -73,8 +66,8 @@ std::wstring PercentDecode(std::wstring_view component)
         }
         if (i + 2 >= component.size())
             return {};
-        const int high = hexDigit(component[i + 1]);
-        const int low = hexDigit(component[i + 2]);
+        const int high = Support::HexDigitValue(static_cast<char32_t>(component[i + 1]));
+        const int low = Support::HexDigitValue(static_cast<char32_t>(component[i + 2]));
         if (high < 0 || low < 0)
             return {};
         pending.push_back(static_cast<char>((high << 4) | low));

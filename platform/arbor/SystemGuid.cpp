@@ -1,6 +1,7 @@
 #include "SystemGuid.h"
 
 #include "platform/support/HashCombine.h"
+#include "platform/support/HexDigits.h"
 #include "platform/support/Utf8.h"
 
 #include <random>
@@ -9,20 +10,12 @@
 namespace System {
 namespace {
 
-int hexValue(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-    return -1;
-}
-
 template <class T>
 bool readHex(std::wstring_view text, std::size_t at, T& out)
 {
     std::uint64_t value = 0;
     for (std::size_t i = 0; i < 2 * sizeof(T); ++i) {
-        const int d = hexValue(text[at + i]);
+        const int d = Vireo::Support::HexDigitValue(static_cast<char32_t>(text[at + i]));
         if (d < 0)
             return false;
         value = (value << 4) | static_cast<std::uint64_t>(d);

@@ -1,6 +1,7 @@
 #include "platform/zktypes/UniqueIdentifier.h"
 
 #include "platform/support/HashCombine.h"
+#include "platform/support/HexDigits.h"
 
 #include <cstdio>
 
@@ -19,19 +20,11 @@ std::wstring UniqueIdentifier::ToString() const
 namespace zktypes {
 namespace {
 
-int hexValue(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-    return -1;
-}
-
 bool readHex(std::wstring_view text, std::size_t at, std::size_t digits, std::uint64_t& out)
 {
     out = 0;
     for (std::size_t i = 0; i < digits; ++i) {
-        const int d = hexValue(text[at + i]);
+        const int d = Vireo::Support::HexDigitValue(static_cast<char32_t>(text[at + i]));
         if (d < 0)
             return false;
         out = (out << 4) | static_cast<std::uint64_t>(d);

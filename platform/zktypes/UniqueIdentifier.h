@@ -2,6 +2,8 @@
 // The host's 16-byte identifier of parameters, tool kinds, strategies, stock kinds and
 // geometry-set slots, laid out like a GUID.
 
+#include "platform/support/HexDigits.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -48,10 +50,10 @@ namespace zktypes {
 namespace detail {
 consteval std::uint8_t hexDigit(char c)
 {
-    if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
-    if (c >= 'a' && c <= 'f') return static_cast<std::uint8_t>(c - 'a' + 10);
-    if (c >= 'A' && c <= 'F') return static_cast<std::uint8_t>(c - 'A' + 10);
-    throw "non-hex digit in a host identifier";
+    const int value = Vireo::Support::HexDigitValue(static_cast<unsigned char>(c));
+    if (value < 0)
+        throw "non-hex digit in a host identifier";
+    return static_cast<std::uint8_t>(value);
 }
 consteval std::uint64_t hexField(const char* text, int from, int count)
 {
