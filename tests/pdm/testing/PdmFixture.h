@@ -35,7 +35,7 @@ public:
     PdmFixture& operator=(const PdmFixture&) = delete;
 
     void SeedFile(const std::filesystem::path& file);
-    // A whole seed document ("<Pdm>...</Pdm>").
+    // A whole seed file's text ("<Pdm>...</Pdm>").
     void SeedText(std::string_view xml);
 
     Arbor::Model::ServerConnection& Connection() const { return *connection_; }
