@@ -7,6 +7,7 @@
 
 #include "platform/cam/Values.h"
 #include "platform/host/ZKObjectID.h"
+#include "platform/ui/Images.h"
 
 #include <cstdint>
 #include <memory>
@@ -75,6 +76,9 @@ public:
     static bool SetUri(const CamObject& object, std::wstring_view link);
     static void RemoveUri(const CamObject& object);
     static CZkw32Doc* GetDocument(const CamObject& object);
+    // The object's icon at the given sizes: a document object's own icon, a tool part's
+    // image file; empty for anything else.
+    static zkpf::Image GetIcon(const CamObject& object, const std::vector<int>& sizes);
 
     // ---- values ------------------------------------------------------------------------
     CamValuePtr GetValue(std::wstring_view name) const;

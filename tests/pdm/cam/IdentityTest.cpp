@@ -49,6 +49,20 @@ TEST_F(IdentityTest, ToolPartsAreNamedAfterTheirTool)
     EXPECT_EQ(CamObjectManager::idToString(CamObjectManager::GetId(CamObject(tool))), toolText);
 }
 
+TEST_F(IdentityTest, IconsOfObjectsAndOfToolParts)
+{
+    const zkpf::Image toolIcon = CamObjectManager::GetIcon(CamObject(tool), {16, 24, 32});
+    EXPECT_EQ(toolIcon.GetResourceIcon().id, tool->GetIconID());
+    EXPECT_TRUE(toolIcon.GetFilePath().empty());
+    EXPECT_EQ(toolIcon.GetSizes(), (std::vector<int>{16, 24, 32}));
+
+    const CamObject shank(std::in_place_index<CamObjectIndex::Shank>, std::make_shared<Cam::ToolShankProp>(*tool));
+    EXPECT_EQ(CamObjectManager::GetIcon(shank, {16}).GetFilePath().filename(), "CamToolShank.svg");
+    EXPECT_EQ(CamObjectManager::GetIcon(ExtensionItem(1, 0), {16}).GetFilePath().filename(),
+              "CamToolAdditionalParams.svg");
+    EXPECT_TRUE(CamObjectManager::GetIcon(CamObject(), {16}).IsEmpty());
+}
+
 TEST_F(IdentityTest, ItemIndexIsWrittenModulo256)
 {
     const CamObject item = ExtensionItem(300, 299);
