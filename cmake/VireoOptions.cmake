@@ -7,6 +7,8 @@ endif()
 if(VIREO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+  # Every cancelled change bracket is checked against the whole document saved at its open.
+  add_compile_definitions(VIREO_CHECK_CHANGE_JOURNAL)
 endif()
 
 if(VIREO_FUZZ)

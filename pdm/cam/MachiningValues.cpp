@@ -26,7 +26,7 @@ CamValuePtr readDescription(const Cam::ModelObject& object)
 // The parameter inside the first group that has it; values at the top level do not count.
 Cam::BaseValue* findGroupedParameter(Cam::Machining& machining, const UniqueIdentifier& id)
 {
-    Cam::Parameters::Enumerator values = machining.GetParameters().GetEnumerator();
+    Cam::Parameters::MutableEnumerator values = machining.GetParameters().GetEnumerator();
     while (values.MoveNext())
         if (Cam::AggregateValue* group = values.GetValue()->AsAggregate())
             if (Cam::BaseValue* value = group->GetValue().GetValue(id))
@@ -73,7 +73,7 @@ bool WriteMachiningOrder(CZKObject& object, const Cam::BaseValue& value)
 
 bool WriteMachiningParameter(Cam::Machining& machining, const UniqueIdentifier& id, const Cam::BaseValue& value)
 {
-    Cam::Parameters::Enumerator values = machining.GetParameters().GetEnumerator();
+    Cam::Parameters::MutableEnumerator values = machining.GetParameters().GetEnumerator();
     while (values.MoveNext())
         if (Cam::AggregateValue* group = values.GetValue()->AsAggregate())
             if (group->GetValue().TrySetValue(id, value))

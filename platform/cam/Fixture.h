@@ -17,7 +17,11 @@ public:
     std::wstring_view GetClassTag() const override { return L"Fixture"; }
 
     const std::optional<BodySize>& GetBodySize() const noexcept { return body_; }
-    void SetBodySize(const std::optional<BodySize>& size) noexcept { body_ = size; }
+    void SetBodySize(const std::optional<BodySize>& size)
+    {
+        NoteChange();
+        body_ = size;
+    }
     ObjectMeasurer Measurer() const { return ObjectMeasurer(body_); }
 
     void SaveState(Vireo::Host::TextNode& node) const override;

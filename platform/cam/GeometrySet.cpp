@@ -31,8 +31,9 @@ const GeometrySetType* GeometrySet::GetType() const noexcept
     return type_.IsEmpty() ? nullptr : GeometrySetTypeManager::Instance().FindType(type_);
 }
 
-void GeometrySet::SetType(const GeometrySetType* type) noexcept
+void GeometrySet::SetType(const GeometrySetType* type)
 {
+    holder_.NoteChange();
     type_ = type ? type->GetId() : UniqueIdentifier();
 }
 
@@ -45,6 +46,7 @@ CZKObject* GeometrySet::GetModelObject(const UniqueIdentifier& slot, bool /*visi
 
 void GeometrySet::SetModelObject(const UniqueIdentifier& slot, CZKObject* object)
 {
+    holder_.NoteChange();
     if (object)
         slots_.insert_or_assign(slot, object->GetID());
     else
@@ -55,8 +57,8 @@ void GeometrySet::Save(Host::TextNode& node) const
 {
     Host::TextNode& set = node.Add(L"geometry-set", {type_.IsEmpty() ? L"-" : type_.ToString()});
     for (const auto& [slot, id] : slots_)
-        if (GetModelObject(slot))
-            set.Add(L"slot", {slot.ToString(), id.toString()});
+        if (const std::wstring text = KeptObjectIdText(holder_, id); text != L"0")
+            set.Add(L"slot", {slot.ToString(), text});
 }
 
 void GeometrySet::Load(const Host::TextNode& node)

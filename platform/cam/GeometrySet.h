@@ -49,7 +49,7 @@ public:
     GeometrySet& operator=(const GeometrySet&) = delete;
 
     const GeometrySetType* GetType() const noexcept;
-    void SetType(const GeometrySetType* type) noexcept;
+    void SetType(const GeometrySetType* type);
 
     // The object in a slot, or null. With `visibleOnly` false a slot object of another
     // document is reported too (there are none here: both give the same answer).

@@ -23,6 +23,7 @@ SharedGeometrySet* GeometrySetOwnerObject::GetSourceGeometrySet(int kind, bool /
 
 void GeometrySetOwnerObject::SetSourceGeometrySet(int kind, SharedGeometrySet* set)
 {
+    NoteChange();
     if (set)
         sources_.insert_or_assign(kind, set->GetID());
     else
@@ -40,6 +41,7 @@ bool GeometrySetOwnerObject::TrySetParentGeometrySetOwner(CZKObject* parent)
     if (!parent || parent == this || !dynamic_cast<IGeometrySetOwner*>(parent) ||
         parent->GetDocumentPtr() != GetDocumentPtr())
         return false;
+    NoteChange();
     parentOwner_ = parent->GetID();
     return true;
 }
@@ -49,9 +51,9 @@ void GeometrySetOwnerObject::SaveState(Host::TextNode& node) const
     ModelObject::SaveState(node);
     ownSet_.Save(node);
     for (const auto& [kind, id] : sources_)
-        if (GetSourceGeometrySet(kind))
-            node.Add(L"source", {std::to_wstring(kind), id.toString()});
-    node.Add(L"parent-owner", {GetParentGeometrySetOwner() ? parentOwner_.toString() : L"0"});
+        if (const std::wstring text = KeptObjectIdText(*this, id); text != L"0")
+            node.Add(L"source", {std::to_wstring(kind), text});
+    node.Add(L"parent-owner", {KeptObjectIdText(*this, parentOwner_)});
 }
 
 void GeometrySetOwnerObject::LoadState(const Host::TextNode& node)

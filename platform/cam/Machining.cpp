@@ -11,6 +11,7 @@ namespace Vireo::Cam {
 
 ToolReference& ToolReference::operator=(Tool* tool)
 {
+    holder_.NoteChange();
     id_ = tool ? tool->GetID() : ZKObjectID();
     return *this;
 }
@@ -40,6 +41,7 @@ unsigned Machining::GetIconID() const
 
 void Machining::SetStrategy(std::unique_ptr<IStrategy> strategy)
 {
+    NoteChange();
     const std::wstring name = GetName();
     const std::wstring description = GetDescription(true);
     if (strategy)
@@ -53,7 +55,7 @@ void Machining::SaveState(Host::TextNode& node) const
 {
     GeometrySetOwnerObject::SaveState(node);
     node.Add(L"strategy", {strategy_ ? strategy_->GetKind().ToString() : L"-"});
-    node.Add(L"tool", {tool_ ? tool_.GetID().toString() : L"0"});
+    node.Add(L"tool", {KeptObjectIdText(*this, tool_.GetID())});
 }
 
 void Machining::LoadState(const Host::TextNode& node)

@@ -23,6 +23,7 @@ public:
     Tool* operator->() const { return Get(); }
     explicit operator bool() const { return Get() != nullptr; }
     ZKObjectID GetID() const noexcept { return id_; }
+    // Reads the id back from the document file (the holder is being loaded).
     void SetID(ZKObjectID id) noexcept { id_ = id; }
 
 private:

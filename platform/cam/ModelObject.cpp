@@ -36,6 +36,7 @@ std::wstring ModelObject::GetName() const
 
 void ModelObject::SetName(std::wstring_view name)
 {
+    NoteChange();
     setStringParameter(parameters_, HostIds::Common::Name, name);
 }
 
@@ -49,6 +50,7 @@ std::wstring ModelObject::GetDescription(bool full) const
 
 void ModelObject::SetDescription(std::wstring_view description)
 {
+    NoteChange();
     setStringParameter(parameters_, HostIds::Common::Description, description);
 }
 

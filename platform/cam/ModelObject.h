@@ -26,6 +26,8 @@ public:
     void LoadState(const Vireo::Host::TextNode& node) override;
 
 protected:
+    void ParametersWillChange() const override { NoteChange(); }
+
     // Adds the Description parameter (kinds that have one call this in their constructor).
     void DeclareDescription();
 };

@@ -2,10 +2,15 @@
 // An ordered list of document objects held by another object (the machinings of a project,
 // the child groups of a group ...). It keeps ids: an object removed from the document drops
 // out of every list.
+//
+// A list journals its own changes rather than its holder's: a project with thousands of
+// machinings would otherwise save every id each time a bracket adds one. An append keeps only
+// the length to cut back to; any other change keeps the whole list, once per bracket.
 
 #include "platform/host/Zkw32Doc.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace Vireo::Cam {
@@ -24,14 +29,17 @@ public:
         if (!doc)
             return nullptr;
         T* object = doc->template CreateObject<T>();
+        willAppend();
         ids_.push_back(object->GetID());
         return object;
     }
     // Appends an object of the holder's document; false when it is already listed or foreign.
     bool Add(T* object)
     {
-        if (!object || object->GetDocumentPtr() != holder_.GetDocumentPtr() || IndexOf(object) >= 0)
+        if (!object || object->GetDocumentPtr() != holder_.GetDocumentPtr() ||
+            std::find(ids_.begin(), ids_.end(), object->GetID()) != ids_.end())
             return false;
+        willAppend();
         ids_.push_back(object->GetID());
         return true;
     }
@@ -41,6 +49,7 @@ public:
         const auto found = object ? std::find(ids_.begin(), ids_.end(), object->GetID()) : ids_.end();
         if (found == ids_.end())
             return false;
+        willChange();
         ids_.erase(found);
         return true;
     }
@@ -79,25 +88,48 @@ public:
         all.erase(found);
         index = std::clamp(index, 0, static_cast<int>(all.size()));
         all.insert(all.begin() + index, moved);
+        willChange();
         ids_.clear();
         for (T* each : all)
             ids_.push_back(each->GetID());
         return true;
     }
 
-    // The ids of the listed objects that still exist, for the document file.
-    std::vector<ZKObjectID> GetIds() const
+    // The ids of the listed objects that the document keeps, for the document file.
+    std::vector<ZKObjectID> GetIds() const { return KeptObjectIds(holder_, ids_); }
+    void SetIds(std::vector<ZKObjectID> ids)
     {
-        std::vector<ZKObjectID> ids;
-        for (const T* object : GetAll())
-            ids.push_back(object->GetID());
-        return ids;
+        willChange();
+        ids_ = std::move(ids);
     }
-    void SetIds(std::vector<ZKObjectID> ids) { ids_ = std::move(ids); }
 
 private:
+    // The document's bracket if this list has not kept itself whole in it yet, else null.
+    CZkw32Doc* bracketToJournal() const
+    {
+        CZkw32Doc* doc = holder_.GetDocumentPtr();
+        return doc && doc->IsChanging() && keptIn_ != doc->GetChangeSerial() ? doc : nullptr;
+    }
+    void willAppend()
+    {
+        if (CZkw32Doc* doc = bracketToJournal())
+            doc->NoteUndo([this, length = ids_.size()] {
+                if (ids_.size() > length)
+                    ids_.resize(length);
+            });
+    }
+    void willChange()
+    {
+        if (CZkw32Doc* doc = bracketToJournal()) {
+            doc->NoteUndo([this, ids = ids_] { ids_ = ids; });
+            keptIn_ = doc->GetChangeSerial();
+        }
+    }
+
     const CZKObject& holder_;
     std::vector<ZKObjectID> ids_;
+    // The bracket in which the whole list was last kept.
+    std::uint64_t keptIn_ = 0;
 };
 
 } // namespace Vireo::Cam

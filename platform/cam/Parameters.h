@@ -17,18 +17,22 @@ public:
         std::unique_ptr<BaseValue> value;
     };
 
-    // Walks the values in order: MoveNext, then GetId and GetValue of the current one.
-    class Enumerator {
+    // Walks the values in order: MoveNext, then GetId and GetValue of the current one. The
+    // values can be changed only through an enumerator of parameters that can be changed.
+    template <class Value>
+    class BasicEnumerator {
     public:
-        explicit Enumerator(const Parameters& parameters) : parameters_(&parameters) {}
+        explicit BasicEnumerator(const Parameters& parameters) : parameters_(&parameters) {}
         bool MoveNext() noexcept { return ++position_ < parameters_->entries_.size(); }
         const UniqueIdentifier& GetId() const { return parameters_->entries_.at(position_).id; }
-        BaseValue* GetValue() const { return parameters_->entries_.at(position_).value.get(); }
+        Value* GetValue() const { return parameters_->entries_.at(position_).value.get(); }
 
     private:
         const Parameters* parameters_;
         std::size_t position_ = static_cast<std::size_t>(-1);
     };
+    using Enumerator = BasicEnumerator<const BaseValue>;
+    using MutableEnumerator = BasicEnumerator<BaseValue>;
 
     Parameters() = default;
     Parameters(const Parameters& other);
@@ -52,6 +56,7 @@ public:
     std::size_t GetCount() const noexcept { return entries_.size(); }
 
     Enumerator GetEnumerator() const { return Enumerator(*this); }
+    MutableEnumerator GetEnumerator() { return MutableEnumerator(*this); }
     std::vector<Entry>::const_iterator begin() const noexcept { return entries_.begin(); }
     std::vector<Entry>::const_iterator end() const noexcept { return entries_.end(); }
 
@@ -76,14 +81,21 @@ private:
     Parameters parameters_;
 };
 
-// An object with parameters.
+// An object with parameters. Values are changed in place through the parameters handed out,
+// so handing them out for change counts as the change (ParametersWillChange).
 class ParametersOwner {
 public:
     virtual ~ParametersOwner() = default;
-    Parameters& GetParameters() noexcept { return parameters_; }
+    Parameters& GetParameters()
+    {
+        ParametersWillChange();
+        return parameters_;
+    }
     const Parameters& GetParameters() const noexcept { return parameters_; }
 
 protected:
+    virtual void ParametersWillChange() const {}
+
     Parameters parameters_;
 };
 

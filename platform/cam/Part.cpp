@@ -11,8 +11,7 @@ namespace {
 
 void saveSlot(Host::TextNode& node, std::wstring key, const MaterialSlot& slot)
 {
-    const std::wstring id = slot.Get() ? slot.GetID().toString() : L"0";
-    node.Add(std::move(key), {id, Host::FormatBool(slot.IsDerived())});
+    node.Add(std::move(key), {KeptObjectIdText(slot.Holder(), slot.GetID()), Host::FormatBool(slot.IsDerived())});
 }
 
 void loadSlot(const Host::TextNode& node, std::wstring_view key, MaterialSlot& slot)
@@ -55,6 +54,7 @@ bool MaterialSlot::Set(CZkw32Doc* doc, std::wstring_view name)
     auto* material = doc ? dynamic_cast<DocumentMaterial*>(doc->Container3D().FindMaterial(name)) : nullptr;
     if (!material)
         return false;
+    holder_.NoteChange();
     id_ = material->GetID();
     return true;
 }
@@ -95,6 +95,7 @@ DoubleValue Part::GetMass() const
 
 void Part::SetMass(const DoubleValue& mass)
 {
+    NoteChange();
     mass_ = mass;
 }
 

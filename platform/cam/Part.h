@@ -21,11 +21,24 @@ public:
     const Material3DBase* Get() const;
     // Takes the document material of that name; false when the document has none.
     bool Set(CZkw32Doc* doc, std::wstring_view name);
-    void Clear() noexcept { id_ = ZKObjectID(); }
+    void Clear()
+    {
+        holder_.NoteChange();
+        id_ = ZKObjectID();
+    }
     bool IsDerived() const noexcept { return derived_; }
-    void SetDerived(bool derived) noexcept { derived_ = derived; }
+    void SetDerived(bool derived)
+    {
+        holder_.NoteChange();
+        derived_ = derived;
+    }
     ZKObjectID GetID() const noexcept { return id_; }
-    void Assign(ZKObjectID id, bool derived) noexcept { id_ = id, derived_ = derived; }
+    const CZKObject& Holder() const noexcept { return holder_; }
+    void Assign(ZKObjectID id, bool derived)
+    {
+        holder_.NoteChange();
+        id_ = id, derived_ = derived;
+    }
 
 private:
     const CZKObject& holder_;
@@ -40,7 +53,7 @@ public:
     const Material3DBase* GetMaterial() const { return material_.Get(); }
     bool SetMaterial(CZkw32Doc* doc, std::wstring_view name, int libraryIndex = -1);
     bool IsGenericMaterialDerived() const noexcept { return material_.IsDerived(); }
-    void SetGenericMaterialDerived(bool derived) noexcept { material_.SetDerived(derived); }
+    void SetGenericMaterialDerived(bool derived) { material_.SetDerived(derived); }
     MaterialSlot& Slot() noexcept { return material_; }
     const MaterialSlot& Slot() const noexcept { return material_; }
 
@@ -62,10 +75,14 @@ public:
     const Material3DBase* GetCoatingMaterial() const { return coating_.Get(); }
     bool SetCoatingMaterial(CZkw32Doc* doc, std::wstring_view name, int libraryIndex = -1);
     bool IsCoatingMaterialDerived() const noexcept { return coating_.IsDerived(); }
-    void SetCoatingMaterialDerived(bool derived) noexcept { coating_.SetDerived(derived); }
+    void SetCoatingMaterialDerived(bool derived) { coating_.SetDerived(derived); }
 
     bool IsMassDefault() const noexcept { return massDefault_; }
-    void SetMassDefault(bool isDefault) noexcept { massDefault_ = isDefault; }
+    void SetMassDefault(bool isDefault)
+    {
+        NoteChange();
+        massDefault_ = isDefault;
+    }
     // The entered mass, or while the mass is default the mass of the body in the material
     // (kilograms; zero without body or material).
     DoubleValue GetMass() const;
@@ -73,7 +90,11 @@ public:
 
     // The body's size; no body: nothing to measure.
     const std::optional<BodySize>& GetBodySize() const noexcept { return body_; }
-    void SetBodySize(const std::optional<BodySize>& size) noexcept { body_ = size; }
+    void SetBodySize(const std::optional<BodySize>& size)
+    {
+        NoteChange();
+        body_ = size;
+    }
     double GetVolume() const noexcept;
     ObjectMeasurer Measurer() const { return ObjectMeasurer(body_); }
 

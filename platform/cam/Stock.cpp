@@ -58,7 +58,7 @@ zkaux::RealParameter StockDimensionProp::GetDimension(int index) const noexcept
     return dimensions_[static_cast<std::size_t>(index)];
 }
 
-bool StockDimensionProp::SetDimension(int index, const zkaux::RealParameter& value) noexcept
+bool StockDimensionProp::SetDimension(int index, const zkaux::RealParameter& value)
 {
     if (index < 0 || index >= static_cast<int>(dimensions_.size()))
         return false;
@@ -84,12 +84,14 @@ bool MaterialUtilStockProp::SetMaterial(CZkw32Doc* doc, std::wstring_view name, 
     auto* material = doc ? dynamic_cast<DocumentMaterial*>(doc->Container3D().FindMaterial(name)) : nullptr;
     if (!material)
         return false;
+    stock_.NoteChange();
     material_ = material->GetID();
     return true;
 }
 
 void MaterialUtilStockProp::SetMass(const zkaux::RealParameter& mass, bool keepUnit)
 {
+    stock_.NoteChange();
     mass_ = keepUnit ? mass : zkaux::RealParameter::Of(mass.ValueIn(Kilogram), Kilogram);
 }
 
@@ -118,6 +120,7 @@ std::vector<CZKObject*> MaterialUtilStockProp::GetObjects(bool /*includeHidden*/
 
 void MaterialUtilStockProp::SetObjects(const std::vector<CZKObject*>& objects)
 {
+    stock_.NoteChange();
     objects_ = idsOf(objects);
 }
 
@@ -140,6 +143,7 @@ bool Stock::ChangeStockType(int type)
 {
     if (type < StockTypes::Body || type > StockTypes::Section)
         return false;
+    NoteChange();
     stockType_ = type;
     return true;
 }
@@ -151,6 +155,7 @@ std::vector<CZKObject*> Stock::GetReferencedObjects() const
 
 void Stock::SetReferencedObjects(const std::vector<CZKObject*>& objects)
 {
+    NoteChange();
     referenced_ = idsOf(objects);
 }
 
@@ -180,13 +185,12 @@ void Stock::SaveState(Host::TextNode& node) const
     const MaterialUtilStockProp& util = materialUtil_;
     Host::TextNode& utilNode = node.Add(L"material-util");
     utilNode.Add(L"state", {Host::FormatBool(util.utilState_)});
-    const std::wstring material = util.GetMaterial() ? util.material_.toString() : L"0";
-    utilNode.Add(L"material", {material, Host::FormatBool(util.genericDerived_)});
+    utilNode.Add(L"material", {KeptObjectIdText(*this, util.material_), Host::FormatBool(util.genericDerived_)});
     utilNode.Add(L"mass-default", {Host::FormatBool(util.massDefault_)});
     SaveReal(utilNode, L"mass", util.mass_);
     utilNode.Add(L"part-select-visible", {Host::FormatBool(util.partSelectVisible_)});
-    SaveIds(utilNode, L"objects", idsOf(util.GetObjects()));
-    SaveIds(node, L"referenced", idsOf(GetReferencedObjects()));
+    SaveIds(utilNode, L"objects", KeptObjectIds(*this, util.objects_));
+    SaveIds(node, L"referenced", KeptObjectIds(*this, referenced_));
 }
 
 void Stock::LoadState(const Host::TextNode& node)

@@ -33,7 +33,7 @@ public:
     StockDimensionProp();
     // The dimension, or zero millimetres for an index outside 0..3.
     zkaux::RealParameter GetDimension(int index) const noexcept;
-    bool SetDimension(int index, const zkaux::RealParameter& value) noexcept;
+    bool SetDimension(int index, const zkaux::RealParameter& value);
 
 private:
     friend class Stock;
@@ -72,7 +72,11 @@ public:
     MaterialUtilStockProp& operator=(const MaterialUtilStockProp&) = delete;
 
     bool GetMaterialUtilState() const noexcept { return utilState_; }
-    void SetMaterialUtilState(bool on) noexcept { utilState_ = on; }
+    void SetMaterialUtilState(bool on)
+    {
+        stock_.NoteChange();
+        utilState_ = on;
+    }
 
     // The document material set on the stock, or null.
     const Material3DBase* GetMaterial() const;
@@ -81,10 +85,18 @@ public:
     // Sets the document material of that name; false when the document has none.
     bool SetMaterial(CZkw32Doc* doc, std::wstring_view name, int libraryIndex = -1);
     bool IsGenericMaterialDerived() const noexcept { return genericDerived_; }
-    void SetGenericMaterialDerived(bool derived) noexcept { genericDerived_ = derived; }
+    void SetGenericMaterialDerived(bool derived)
+    {
+        stock_.NoteChange();
+        genericDerived_ = derived;
+    }
 
     bool IsMassDefault() const noexcept { return massDefault_; }
-    void SetMassDefault(bool isDefault) noexcept { massDefault_ = isDefault; }
+    void SetMassDefault(bool isDefault)
+    {
+        stock_.NoteChange();
+        massDefault_ = isDefault;
+    }
     // The mass entered for the stock.
     const zkaux::RealParameter& GetMass() const noexcept { return mass_; }
     // Enters a mass; `keepUnit` false stores it in kilograms.
@@ -97,7 +109,11 @@ public:
 
     // The parts chosen for the utilisation, used while the choice is visible.
     bool IsPartSelectVisible() const noexcept { return partSelectVisible_; }
-    void SetPartSelectVisible(bool visible) noexcept { partSelectVisible_ = visible; }
+    void SetPartSelectVisible(bool visible)
+    {
+        stock_.NoteChange();
+        partSelectVisible_ = visible;
+    }
     std::vector<CZKObject*> GetObjects(bool includeHidden = false) const;
     void SetObjects(const std::vector<CZKObject*>& objects);
 
@@ -125,9 +141,18 @@ public:
     // Changes the host stock type (0..4); false for another number.
     bool ChangeStockType(int type);
 
-    BoundingBodyStockProp& GetBoundingBodyProp() noexcept { return bounding_; }
+    // The shape and dimension parts are changed through the references handed out here.
+    BoundingBodyStockProp& GetBoundingBodyProp()
+    {
+        NoteChange();
+        return bounding_;
+    }
     const BoundingBodyStockProp& GetBoundingBodyProp() const noexcept { return bounding_; }
-    StockDimensionProp& GetDimensionProp() noexcept { return dimensions_; }
+    StockDimensionProp& GetDimensionProp()
+    {
+        NoteChange();
+        return dimensions_;
+    }
     const StockDimensionProp& GetDimensionProp() const noexcept { return dimensions_; }
     MaterialUtilStockProp& GetMaterialUtilProp() noexcept { return materialUtil_; }
     const MaterialUtilStockProp& GetMaterialUtilProp() const noexcept { return materialUtil_; }

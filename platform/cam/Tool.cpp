@@ -62,7 +62,7 @@ void saveAdditional(const ToolAdditionalData& part, TextNode& node)
 }
 
 // Items that exist already are refilled in place, so that references to them stay valid.
-void loadAdditional(const TextNode& node, ToolAdditionalData& part)
+void loadAdditional(const TextNode& node, ToolAdditionalData& part, const CZKObject& owner)
 {
     part.present = node.Require(L"present").ArgBool(0);
     part.name = node.Require(L"name").Arg(0);
@@ -71,8 +71,10 @@ void loadAdditional(const TextNode& node, ToolAdditionalData& part)
     for (const TextNode& child : node.children) {
         if (child.key != L"item")
             continue;
-        if (count == part.items.size())
+        if (count == part.items.size()) {
             part.items.push_back(std::make_shared<ToolAdditionalParams>());
+            part.items.back()->BindOwner(&owner);
+        }
         loadItem(child, *part.items[count++]);
     }
     part.items.resize(count);
@@ -80,7 +82,7 @@ void loadAdditional(const TextNode& node, ToolAdditionalData& part)
 
 } // namespace
 
-void ToolAdditionalData::CopyFrom(const ToolAdditionalData& other)
+void ToolAdditionalData::CopyFrom(const ToolAdditionalData& other, const CZKObject* owner)
 {
     if (this == &other)
         return;
@@ -88,8 +90,10 @@ void ToolAdditionalData::CopyFrom(const ToolAdditionalData& other)
     name = other.name;
     commonLength = other.commonLength;
     items.clear();
-    for (const auto& item : other.items)
+    for (const auto& item : other.items) {
         items.push_back(std::make_shared<ToolAdditionalParams>(*item));
+        items.back()->BindOwner(owner);
+    }
 }
 
 Tool::Tool(CZkw32Doc* doc) : ModelObject(doc) {}
@@ -108,6 +112,7 @@ unsigned Tool::GetIconID() const
 
 void Tool::SetLogic(std::unique_ptr<IToolLogic> logic)
 {
+    NoteChange();
     const std::wstring name = GetName();
     if (logic)
         parameters_ = BuildParameters(logic->GetParameterDeclarations());
@@ -140,8 +145,8 @@ void Tool::LoadState(const TextNode& node)
         }
     }
     loadShank(node.Require(L"shank"), shank_);
-    loadAdditional(node.Require(L"holder"), holder_);
-    loadAdditional(node.Require(L"extension"), extension_);
+    loadAdditional(node.Require(L"holder"), holder_, *this);
+    loadAdditional(node.Require(L"extension"), extension_, *this);
 }
 
 } // namespace Vireo::Cam

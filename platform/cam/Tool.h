@@ -29,8 +29,8 @@ struct ToolAdditionalData {
     zkaux::RealParameter commonLength = zkaux::RealParameter::Of(0, zktypes::ZKUnits::Millimeter);
     std::vector<std::shared_ptr<ToolAdditionalParams>> items;
 
-    // Copies everything, the items as new objects.
-    void CopyFrom(const ToolAdditionalData& other);
+    // Copies everything, the items as new objects of `owner`.
+    void CopyFrom(const ToolAdditionalData& other, const CZKObject* owner);
 };
 
 class Tool final : public ModelObject {
@@ -48,11 +48,25 @@ public:
     // defaults; the name is kept.
     void SetLogic(std::unique_ptr<IToolLogic> logic);
 
-    ToolShankData& ShankData() noexcept { return shank_; }
+    // The part data, changed in place through these references and through the part
+    // classes, whose setters note the change on the tool.
+    ToolShankData& ShankData()
+    {
+        NoteChange();
+        return shank_;
+    }
     const ToolShankData& ShankData() const noexcept { return shank_; }
-    ToolAdditionalData& HolderData() noexcept { return holder_; }
+    ToolAdditionalData& HolderData()
+    {
+        NoteChange();
+        return holder_;
+    }
     const ToolAdditionalData& HolderData() const noexcept { return holder_; }
-    ToolAdditionalData& ExtensionData() noexcept { return extension_; }
+    ToolAdditionalData& ExtensionData()
+    {
+        NoteChange();
+        return extension_;
+    }
     const ToolAdditionalData& ExtensionData() const noexcept { return extension_; }
 
     void SaveState(Vireo::Host::TextNode& node) const override;

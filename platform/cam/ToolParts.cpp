@@ -12,7 +12,9 @@ void ToolShankProp::MakeShankCopy(Tool& target) const
 
 ToolAdditionalParams& ToolAdditionalParamsProp::AddParam()
 {
+    owner_.NoteChange();
     data_.items.push_back(std::make_shared<ToolAdditionalParams>());
+    data_.items.back()->BindOwner(&owner_);
     data_.present = true;
     return *data_.items.back();
 }
@@ -33,32 +35,43 @@ bool ToolAdditionalParamsProp::RemoveParam(int index)
 {
     if (index < 0 || index >= GetParamsCount())
         return false;
+    owner_.NoteChange();
     data_.items.erase(data_.items.begin() + index);
     return true;
 }
 
 void ToolAdditionalProp::SetName(std::wstring_view name)
 {
+    GetOwner()->NoteChange();
     data_.name = name;
     data_.present = true;
 }
 
 void ToolAdditionalProp::SetCommonLength(const zkaux::RealParameter& value)
 {
+    GetOwner()->NoteChange();
     data_.commonLength = value;
     data_.present = true;
 }
 
+void ToolAdditionalProp::SetPresent(bool present)
+{
+    GetOwner()->NoteChange();
+    data_.present = present;
+}
+
 void ToolHolderProp::MakeHolderCopy(Tool& target) const
 {
-    target.HolderData().CopyFrom(Data());
-    target.HolderData().present = true;
+    ToolAdditionalData& copy = target.HolderData();
+    copy.CopyFrom(Data(), &target);
+    copy.present = true;
 }
 
 void ToolExtensionProp::MakeExtensionCopy(Tool& target) const
 {
-    target.ExtensionData().CopyFrom(Data());
-    target.ExtensionData().present = true;
+    ToolAdditionalData& copy = target.ExtensionData();
+    copy.CopyFrom(Data(), &target);
+    copy.present = true;
 }
 
 } // namespace Vireo::Cam

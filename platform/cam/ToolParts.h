@@ -27,34 +27,41 @@ public:
     explicit ToolShankProp(Tool& owner) : BaseToolProp(owner), data_(owner.ShankData()) {}
 
     bool HasShank() const noexcept { return data_.need; }
-    void SetNeedShank(bool need) noexcept { data_.need = need; }
+    void SetNeedShank(bool need) { set(data_.need, need); }
 
     const std::wstring& GetName() const noexcept { return data_.name; }
-    void SetName(std::wstring_view name) { data_.name = name; }
+    void SetName(std::wstring_view name) { set(data_.name, std::wstring(name)); }
     int GetConeParamType() const noexcept { return data_.coneParamType; }
-    void SetConeParamType(int type) noexcept { data_.coneParamType = type; }
+    void SetConeParamType(int type) { set(data_.coneParamType, type); }
     const zkaux::RealParameter& GetConeAngle() const noexcept { return data_.coneAngle; }
-    void SetConeAngle(const zkaux::RealParameter& value) noexcept { data_.coneAngle = value; }
+    void SetConeAngle(const zkaux::RealParameter& value) { set(data_.coneAngle, value); }
     const zkaux::RealParameter& GetConeLength() const noexcept { return data_.coneLength; }
-    void SetConeLength(const zkaux::RealParameter& value) noexcept { data_.coneLength = value; }
+    void SetConeLength(const zkaux::RealParameter& value) { set(data_.coneLength, value); }
     const zkaux::RealParameter& GetDiameter() const noexcept { return data_.diameter; }
-    void SetDiameter(const zkaux::RealParameter& value) noexcept { data_.diameter = value; }
+    void SetDiameter(const zkaux::RealParameter& value) { set(data_.diameter, value); }
     const zkaux::RealParameter& GetLength() const noexcept { return data_.length; }
-    void SetLength(const zkaux::RealParameter& value) noexcept { data_.length = value; }
+    void SetLength(const zkaux::RealParameter& value) { set(data_.length, value); }
     const zkaux::RealParameter& GetCommonLength() const noexcept { return data_.commonLength; }
-    void SetCommonLength(const zkaux::RealParameter& value) noexcept { data_.commonLength = value; }
+    void SetCommonLength(const zkaux::RealParameter& value) { set(data_.commonLength, value); }
 
     // Copies this shank onto another tool, which then has a shank.
     void MakeShankCopy(Tool& target) const;
 
 private:
+    template <class T>
+    void set(T& field, const T& value)
+    {
+        GetOwner()->NoteChange();
+        field = value;
+    }
+
     ToolShankData& data_;
 };
 
 // The item list of a holder or an extension. Adding an item makes the part present.
 class ToolAdditionalParamsProp {
 public:
-    explicit ToolAdditionalParamsProp(ToolAdditionalData& data) : data_(data) {}
+    ToolAdditionalParamsProp(const Tool& owner, ToolAdditionalData& data) : owner_(owner), data_(data) {}
     ToolAdditionalParamsProp(const ToolAdditionalParamsProp&) = delete;
     ToolAdditionalParamsProp& operator=(const ToolAdditionalParamsProp&) = delete;
 
@@ -68,6 +75,7 @@ public:
     bool RemoveParam(int index);
 
 private:
+    const Tool& owner_;
     ToolAdditionalData& data_;
 };
 
@@ -82,8 +90,11 @@ public:
     const ToolAdditionalParamsProp& GetParamsProp() const noexcept { return params_; }
 
 protected:
-    ToolAdditionalProp(Tool& owner, ToolAdditionalData& data) : BaseToolProp(owner), data_(data), params_(data) {}
-    ToolAdditionalData& Data() const noexcept { return data_; }
+    ToolAdditionalProp(Tool& owner, ToolAdditionalData& data) : BaseToolProp(owner), data_(data), params_(owner, data)
+    {
+    }
+    const ToolAdditionalData& Data() const noexcept { return data_; }
+    void SetPresent(bool present);
 
 private:
     ToolAdditionalData& data_;
@@ -94,7 +105,7 @@ class ToolHolderProp final : public ToolAdditionalProp {
 public:
     explicit ToolHolderProp(Tool& owner) : ToolAdditionalProp(owner, owner.HolderData()) {}
     bool HasHolder() const noexcept { return Data().present; }
-    void SetNeedHolder(bool need) noexcept { Data().present = need; }
+    void SetNeedHolder(bool need) { SetPresent(need); }
     // Copies this holder with its items onto another tool, which then has a holder.
     void MakeHolderCopy(Tool& target) const;
 };
@@ -103,7 +114,7 @@ class ToolExtensionProp final : public ToolAdditionalProp {
 public:
     explicit ToolExtensionProp(Tool& owner) : ToolAdditionalProp(owner, owner.ExtensionData()) {}
     bool HasExtension() const noexcept { return Data().present; }
-    void SetNeedExtension(bool need) noexcept { Data().present = need; }
+    void SetNeedExtension(bool need) { SetPresent(need); }
     void MakeExtensionCopy(Tool& target) const;
 };
 

@@ -39,7 +39,11 @@ public:
     int GetObjType() const override;
     std::wstring GetMaterialName() const override { return GetName(); }
     double GetDensity() const override { return density_; }
-    void SetDensity(double density) noexcept { density_ = density; }
+    void SetDensity(double density)
+    {
+        NoteChange();
+        density_ = density;
+    }
 
     std::wstring_view GetClassTag() const override { return L"Material"; }
     void SaveState(Vireo::Host::TextNode& node) const override;

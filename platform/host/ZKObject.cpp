@@ -1,8 +1,21 @@
 #include "platform/host/ZKObject.h"
 
 #include "platform/host/DocumentText.h"
+#include "platform/host/Zkw32Doc.h"
 
 CZKObject::~CZKObject() = default;
+
+void CZKObject::NoteChange() const
+{
+    if (document_)
+        document_->NoteChange(*this);
+}
+
+void CZKObject::SetName(std::wstring_view name)
+{
+    NoteChange();
+    name_ = name;
+}
 
 std::wstring CZKObject::GetTextAttrib(std::wstring_view name) const
 {
@@ -22,6 +35,8 @@ bool CZKObject::SetTextAttrib(std::wstring_view name, std::wstring_view text, bo
 {
     if (name.empty())
         return false;
+    if (inDocument || attributes_.contains(name))
+        NoteChange();
     auto& target = inDocument ? attributes_ : transientAttributes_;
     auto& other = inDocument ? transientAttributes_ : attributes_;
     if (const auto found = other.find(name); found != other.end())
@@ -32,6 +47,8 @@ bool CZKObject::SetTextAttrib(std::wstring_view name, std::wstring_view text, bo
 
 bool CZKObject::DeleteAttrib(std::wstring_view name, bool /*inDocument*/)
 {
+    if (attributes_.contains(name))
+        NoteChange();
     bool deleted = false;
     for (auto* attributes : {&attributes_, &transientAttributes_})
         if (const auto found = attributes->find(name); found != attributes->end()) {
@@ -51,6 +68,7 @@ void CZKObject::SaveState(Vireo::Host::TextNode& node) const
 
 void CZKObject::LoadState(const Vireo::Host::TextNode& node)
 {
+    NoteChange();
     name_.clear();
     attributes_.clear();
     for (const Vireo::Host::TextNode& child : node.children) {

@@ -30,7 +30,7 @@ public:
     virtual unsigned GetIconID() const { return 0; }
 
     virtual std::wstring GetName() const { return name_; }
-    virtual void SetName(std::wstring_view name) { name_ = name; }
+    virtual void SetName(std::wstring_view name);
 
     // Named text attributes. Those set with `inDocument` belong to the document: they are
     // saved and restored by change brackets; the others live with the object in memory only.
@@ -43,6 +43,11 @@ public:
     {
         return attributes_;
     }
+
+    // Tells the document that this object is about to change, so that an open change bracket
+    // can bring it back (see Zkw32Doc.h). Every mutator calls it before changing anything, and
+    // so does every non-const accessor that hands out inner state.
+    void NoteChange() const;
 
     CZkw32Doc* GetDocumentPtr() const noexcept { return document_; }
     CZkw32Doc* GetDocument() const noexcept { return document_; }

@@ -6,9 +6,13 @@
 #include "platform/support/Utf8.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <unordered_map>
+#include <unordered_set>
 
 using Vireo::Host::DocumentFormatError;
 using Vireo::Host::TextNode;
@@ -45,8 +49,17 @@ void checkKnownLines(const CZKObject& object, const TextNode& loaded)
 
 struct CZkw32Doc::Frame {
     std::wstring name;
-    std::map<ZKObjectID, TextNode> objects;
     std::uint64_t nextId = 1;
+    std::uint64_t serial = 0;
+    // State of each noted object as it was when the bracket opened.
+    std::unordered_map<ZKObjectID, TextNode> saved;
+    std::unordered_set<ZKObjectID> created;
+    // Objects removed inside the bracket, by address: a cancelled bracket may have left an
+    // object of the same id among the removed ones.
+    std::vector<const CZKObject*> removed;
+    std::vector<std::function<void()>> undo;
+    // The whole document at open, kept for the restore check only.
+    std::string text;
 };
 
 std::unique_ptr<CZKObject> MakeHostObject(std::wstring_view classTag, CZkw32Doc& doc)
@@ -100,6 +113,8 @@ CZKObject* CZkw32Doc::AddObject(std::unique_ptr<CZKObject> object)
     nextId_ = std::max(nextId_, object->GetID().Value() + 1);
     CZKObject* added = object.get();
     objects_.emplace(added->GetID(), std::move(object));
+    if (IsChanging())
+        frames_.back().created.insert(added->GetID());
     return added;
 }
 
@@ -110,10 +125,14 @@ bool CZkw32Doc::RemoveObject(CZKObject* object)
                                     [object](const auto& entry) { return entry.second.get() == object; });
     if (!object || found == objects_.end())
         return false;
+    // Saved first: a removed object may still be changed through pointers held to it.
+    NoteChange(*object);
     std::unique_ptr<CZKObject> removed = std::move(found->second);
     objects_.erase(found);
-    if (IsChanging())
+    if (IsChanging()) {
+        frames_.back().removed.push_back(removed.get());
         removed_.push_back(std::move(removed));
+    }
     return true;
 }
 
@@ -121,6 +140,29 @@ CZKObject* CZkw32Doc::FindObject(ZKObjectID id) const noexcept
 {
     const auto found = objects_.find(id);
     return found == objects_.end() ? nullptr : found->second.get();
+}
+
+bool CZkw32Doc::KeepsObject(ZKObjectID id) const noexcept
+{
+    return objects_.contains(id) ||
+           std::any_of(removed_.begin(), removed_.end(), [id](const auto& object) { return object->GetID() == id; });
+}
+
+std::vector<ZKObjectID> KeptObjectIds(const CZKObject& holder, const std::vector<ZKObjectID>& ids)
+{
+    const CZkw32Doc* doc = holder.GetDocumentPtr();
+    if (!doc)
+        return ids;
+    std::vector<ZKObjectID> kept;
+    kept.reserve(ids.size());
+    std::copy_if(ids.begin(), ids.end(), std::back_inserter(kept), [doc](ZKObjectID id) { return doc->KeepsObject(id); });
+    return kept;
+}
+
+std::wstring KeptObjectIdText(const CZKObject& holder, ZKObjectID id)
+{
+    const CZkw32Doc* doc = holder.GetDocumentPtr();
+    return !id.IsNull() && doc && doc->KeepsObject(id) ? id.toString() : L"0";
 }
 
 std::vector<CZKObject*> CZkw32Doc::GetObjects() const
@@ -151,9 +193,12 @@ bool CZkw32Doc::BeginChanges(std::wstring_view name)
 {
     if (readOnly_)
         return false;
-    Frame frame{std::wstring(name), {}, nextId_};
-    for (const auto& [id, object] : objects_)
-        frame.objects.emplace(id, saveObject(*object));
+    Frame frame;
+    frame.name = name;
+    frame.nextId = nextId_;
+    frame.serial = ++lastChangeSerial_;
+    if (restoreCheck_)
+        frame.text = SaveToText();
     frames_.push_back(std::move(frame));
     return true;
 }
@@ -166,7 +211,7 @@ bool CZkw32Doc::EndChanges(bool keep, bool regenerate)
         return CancelChanges(true);
     if (frames_.size() == 1)
         undoSteps_.push_back(frames_.back().name);
-    CloseFrame();
+    CloseFrame(false);
     if (regenerate)
         Regenerate3D();
     return true;
@@ -176,46 +221,120 @@ bool CZkw32Doc::CancelChanges(bool restore)
 {
     if (frames_.empty())
         return false;
-    if (restore)
+    if (restore) {
         Restore(frames_.back());
-    CloseFrame();
+        CheckRestored(frames_.back());
+    }
+    CloseFrame(restore);
     return true;
 }
 
-void CZkw32Doc::CloseFrame()
+std::uint64_t CZkw32Doc::GetChangeSerial() const noexcept
 {
-    frames_.pop_back();
-    if (frames_.empty())
-        removed_.clear();
+    return frames_.empty() ? 0 : frames_.back().serial;
 }
 
-void CZkw32Doc::Restore(const Frame& frame)
+void CZkw32Doc::NoteChange(const CZKObject& object)
 {
-    for (auto it = objects_.begin(); it != objects_.end();) {
-        if (frame.objects.contains(it->first)) {
-            ++it;
-        } else {
-            removed_.push_back(std::move(it->second));
-            it = objects_.erase(it);
+    if (frames_.empty() || restoring_)
+        return;
+    Frame& frame = frames_.back();
+    const ZKObjectID id = object.GetID();
+    if (frame.created.contains(id) || frame.saved.contains(id))
+        return;
+    // An object still being made, or one of another document, has nothing to save here.
+    if (FindObject(id) != &object)
+        return;
+    frame.saved.emplace(id, saveObject(object));
+}
+
+void CZkw32Doc::NoteUndo(std::function<void()> undo)
+{
+    if (!frames_.empty() && !restoring_ && undo)
+        frames_.back().undo.push_back(std::move(undo));
+}
+
+void CZkw32Doc::CloseFrame(bool restored)
+{
+    Frame inner = std::move(frames_.back());
+    frames_.pop_back();
+    if (frames_.empty()) {
+        removed_.clear();
+        return;
+    }
+    if (restored)
+        return;
+    // What the outer bracket has to bring back of the inner one's changes: objects it
+    // neither saved already nor created, in their state at the inner bracket's open, which
+    // is their state at its own open since it had not noted them.
+    Frame& outer = frames_.back();
+    for (auto& [id, state] : inner.saved)
+        if (!outer.created.contains(id))
+            outer.saved.try_emplace(id, std::move(state));
+    outer.created.merge(inner.created);
+    outer.removed.insert(outer.removed.end(), inner.removed.begin(), inner.removed.end());
+    std::move(inner.undo.begin(), inner.undo.end(), std::back_inserter(outer.undo));
+}
+
+void CZkw32Doc::Restore(Frame& frame)
+{
+    // Loading saved state goes through the same mutators that note changes.
+    struct RestoringScope {
+        bool& flag;
+        explicit RestoringScope(bool& restoring) : flag(restoring) { flag = true; }
+        ~RestoringScope() { flag = false; }
+    } scope(restoring_);
+    for (const ZKObjectID id : frame.created) {
+        if (const auto found = objects_.find(id); found != objects_.end()) {
+            removed_.push_back(std::move(found->second));
+            objects_.erase(found);
         }
     }
-    for (auto it = removed_.begin(); it != removed_.end();) {
-        const ZKObjectID id = (*it)->GetID();
-        if (frame.objects.contains(id) && !objects_.contains(id)) {
-            objects_.emplace(id, std::move(*it));
-            it = removed_.erase(it);
-        } else {
-            ++it;
-        }
+    for (const CZKObject* object : frame.removed) {
+        const auto found = std::find_if(removed_.begin(), removed_.end(),
+                                        [object](const auto& removed) { return removed.get() == object; });
+        if (found == removed_.end() || frame.created.contains(object->GetID()) || objects_.contains(object->GetID()))
+            continue;
+        objects_.emplace(object->GetID(), std::move(*found));
+        removed_.erase(found);
     }
-    // Objects are back in place before any is compared: what an object saves may depend on
-    // which others exist.
-    for (const auto& [id, state] : frame.objects) {
-        CZKObject* object = FindObject(id);
-        if (object && saveObject(*object) != state)
+    // Objects are back in place before any state is loaded: what an object reads may depend
+    // on which others exist.
+    for (const auto& [id, state] : frame.saved)
+        if (CZKObject* object = FindObject(id))
             object->LoadState(state);
-    }
+    std::for_each(frame.undo.rbegin(), frame.undo.rend(), [](const auto& undo) { undo(); });
     nextId_ = frame.nextId;
+}
+
+// A journal that missed a change is a programming error that would silently keep a change
+// the user cancelled; in a checked run it stops the program at the bracket that shows it.
+void CZkw32Doc::CheckRestored(const Frame& frame) const
+{
+    if (!restoreCheck_ || frame.text.empty())
+        return;
+    const std::string now = SaveToText();
+    if (now == frame.text)
+        return;
+    std::istringstream expected(frame.text);
+    std::istringstream actual(now);
+    std::string expectedLine;
+    std::string actualLine;
+    int line = 0;
+    while (true) {
+        ++line;
+        const bool haveExpected = static_cast<bool>(std::getline(expected, expectedLine));
+        const bool haveActual = static_cast<bool>(std::getline(actual, actualLine));
+        if (!haveExpected && !haveActual)
+            break;
+        if (haveExpected != haveActual || expectedLine != actualLine) {
+            std::fprintf(stderr, "change bracket \"%s\" was not restored: line %d is \"%s\", was \"%s\"\n",
+                         Vireo::Support::WideToUtf8(frame.name).c_str(), line, actualLine.c_str(),
+                         expectedLine.c_str());
+            break;
+        }
+    }
+    std::abort();
 }
 
 TextNode CZkw32Doc::SaveNode() const

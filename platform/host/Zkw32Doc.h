@@ -1,11 +1,20 @@
 #pragma once
 // The host document: it owns its objects, journals every change inside nesting change
 // brackets, and saves to and loads from a readable text.
+//
+// The journal is copy-on-write: an object calls NoteChange before it changes (its setters do,
+// and so do the non-const accessors that hand out its inner state), and the innermost bracket
+// then keeps the object's saved state, once. State that is cheaper to undo step by step (the
+// id lists objects hold) records undo steps instead. Opening a bracket costs nothing, and a
+// bracket costs what was changed inside it, whatever the size of the document.
+// A reference handed out by a non-const accessor counts as a change when it is taken: take it
+// inside the bracket that the change belongs to.
 
 #include "platform/host/Materials.h"
 #include "platform/host/ZKObject.h"
 
 #include <filesystem>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -75,6 +84,9 @@ public:
     // bracket closes, so that a cancel can bring it back). False when it is not ours.
     bool RemoveObject(CZKObject* object);
     CZKObject* FindObject(ZKObjectID id) const noexcept;
+    // True for an object of the document and for one removed inside an open bracket, which a
+    // cancel may bring back: what objects save of their references to others keeps those.
+    bool KeepsObject(ZKObjectID id) const noexcept;
     template <class T>
     T* FindObjectAs(ZKObjectID id) const noexcept
     {
@@ -96,6 +108,22 @@ public:
     int GetChangeDepth() const noexcept;
     // Names of the kept outermost brackets, oldest first.
     const std::vector<std::wstring>& GetUndoSteps() const noexcept { return undoSteps_; }
+
+    // The journal (see the top of this file). NoteChange is called by an object of this
+    // document before it changes; outside brackets it does nothing.
+    void NoteChange(const CZKObject& object);
+    // Keeps a step that undoes a change about to be made. A cancel runs the steps of its
+    // bracket newest first, after the noted objects have their saved state back.
+    void NoteUndo(std::function<void()> undo);
+    // Identifies the innermost open bracket (0 when none is open): state that records its own
+    // undo can tell whether it already did in this bracket.
+    std::uint64_t GetChangeSerial() const noexcept;
+
+    // With the restore check on, every bracket also saves the whole document when it opens,
+    // and a cancel that does not give exactly that text back aborts the program naming the
+    // first line that differs: a mutator that does not note its change is found by any test
+    // that cancels it. On by default in checked builds (VIREO_CHECK_CHANGE_JOURNAL).
+    void SetRestoreCheck(bool on) noexcept { restoreCheck_ = on; }
 
     // A read-only document refuses change brackets.
     void SetReadOnly(bool readOnly) noexcept { readOnly_ = readOnly; }
@@ -124,18 +152,34 @@ private:
     struct Frame;
 
     Vireo::Host::TextNode SaveNode() const;
-    void Restore(const Frame& frame);
-    void CloseFrame();
+    void Restore(Frame& frame);
+    void CheckRestored(const Frame& frame) const;
+    // Pops the innermost bracket; unless it was restored, an outer bracket takes over its
+    // journal.
+    void CloseFrame(bool restored);
 
     std::map<ZKObjectID, std::unique_ptr<CZKObject>> objects_;
     std::vector<std::unique_ptr<CZKObject>> removed_;
     std::vector<Frame> frames_;
     std::vector<std::wstring> undoSteps_;
     std::uint64_t nextId_ = 1;
+    std::uint64_t lastChangeSerial_ = 0;
     int regenerations_ = 0;
     bool readOnly_ = false;
+    bool restoring_ = false;
+#ifdef VIREO_CHECK_CHANGE_JOURNAL
+    bool restoreCheck_ = true;
+#else
+    bool restoreCheck_ = false;
+#endif
     ZKContainer3D container_;
 };
+
+// The ids among `ids` of objects the holder's document keeps (see KeepsObject); all of them
+// for a holder of no document.
+std::vector<ZKObjectID> KeptObjectIds(const CZKObject& holder, const std::vector<ZKObjectID>& ids);
+// The text of the id of an object the holder's document keeps, "0" for any other id.
+std::wstring KeptObjectIdText(const CZKObject& holder, ZKObjectID id);
 
 // The active document, or null. The window argument is unused (the host passes null).
 CZkw32Doc* ZKGetActiveDoc(void* window = nullptr);

@@ -136,6 +136,42 @@ TEST(CamDocument, OnlyTheCancelledInnerBracketIsUndone)
     EXPECT_EQ(doc.SaveToText(), before);
 }
 
+// The journal saves objects when they change, not when a bracket opens: changes through
+// handles taken before the bracket, appends in kept inner brackets, and a holder saved only
+// after an object it lists was removed must all come back on cancel.
+TEST(CamDocument, ACancelUndoesChangesMadeThroughHeldHandlesAndAfterRemovals)
+{
+    CZkw32Doc doc;
+    doc.SetRestoreCheck(true);
+    const Workshop w = BuildWorkshop(doc);
+    const std::string before = doc.SaveToText();
+    const auto holder = std::make_shared<ToolHolderProp>(*w.endMill);
+    ToolShankProp shank(*w.drill);
+    ToolAdditionalParams* item = holder->GetParamsProp().GetParams(0);
+    const auto length = zkaux::RealParameter::Of(9, ZKUnits::Millimeter);
+
+    doc.BeginChanges(L"Import");
+    for (int i = 0; i < 3; ++i) {
+        doc.BeginChanges(L"Child");
+        w.project->GetMachinings().Create()->SetName(L"Added");
+        doc.EndChanges(true, false);
+    }
+    doc.BeginChanges(L"Update");
+    item->SetLength(length);
+    holder->SetName(L"Other holder");
+    shank.SetDiameter(length);
+    Model(&doc).GetMachinings().Remove(w.drilling);
+    w.project->SetName(L"Renamed after the removal");
+    doc.EndChanges(true, false);
+    EXPECT_EQ(w.project->GetMachinings().GetCount(), 3);
+    doc.CancelChanges(true);
+
+    EXPECT_EQ(doc.SaveToText(), before);
+    EXPECT_EQ(w.project->GetMachinings().GetAll(), std::vector<Machining*>{w.drilling});
+    EXPECT_EQ(holder->GetParamsProp().GetParams(0), item);
+    EXPECT_NE(item->GetLength(), length);
+}
+
 TEST(CamDocument, ReferencesToRemovedObjectsAreNotSaved)
 {
     CZkw32Doc doc;

@@ -1,6 +1,7 @@
 // Change brackets of the host document: nesting, cancelling, keeping, and objects that are
 // created or removed inside a bracket.
 
+#include "platform/host/DocumentText.h"
 #include "platform/host/HostObjects.h"
 #include "platform/host/HostObjectTypes.h"
 #include "platform/host/Zkw32Doc.h"
@@ -115,6 +116,38 @@ TEST_F(Document, ChangesOutsideBracketsAndTransientAttributes)
     EXPECT_TRUE(doc.RemoveObject(plane)); // outside a bracket: gone at once
     EXPECT_EQ(doc.GetObjects().size(), 1u);
     EXPECT_FALSE(doc.RemoveObject(plane));
+}
+
+// An object whose mutator forgets to note its change.
+class Unnoted final : public CZKObject {
+public:
+    using CZKObject::CZKObject;
+    int GetObjType() const override { return 0; }
+    std::wstring_view GetClassTag() const override { return L"Unnoted"; }
+    void SaveState(Vireo::Host::TextNode& node) const override
+    {
+        CZKObject::SaveState(node);
+        node.Add(L"value", {std::to_wstring(value)});
+    }
+    int value = 0;
+};
+
+TEST_F(Document, TheRestoreCheckStopsAtAChangeTheJournalMissed)
+{
+    auto* unnoted = doc.CreateObject<Unnoted>();
+    doc.SetRestoreCheck(true);
+    doc.BeginChanges(L"Checked");
+    solid->SetName(L"Noted");
+    doc.CancelChanges(true); // noted changes pass the check
+    EXPECT_EQ(solid->GetName(), L"Body");
+
+    EXPECT_DEATH(
+        {
+            doc.BeginChanges(L"Checked");
+            unnoted->value = 7;
+            doc.CancelChanges(true);
+        },
+        "change bracket \"Checked\" was not restored: line .* is \"  value 7\", was \"  value 0\"");
 }
 
 TEST_F(Document, ObjectsKnowTheirDocumentIdAndType)
