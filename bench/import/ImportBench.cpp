@@ -1,5 +1,6 @@
 // Import of a generated machining project from the PDM into a new CAM document: one project
-// with N machinings, each with a tool of its own. Reports CAM objects made per second, and
+// with N machinings, each with a tool of its own and its order number, as the shipped rules
+// carry it. Reports CAM objects made per second, and
 // how many searches the PDM saw beyond the one listing of children per imported object:
 // those are the searches of the rule reference, which the rule caches keep to a handful.
 
@@ -29,6 +30,7 @@ constexpr wchar_t nameParameter[] = L"50000000-0000-4000-8000-000000000001";
 constexpr wchar_t kindParameter[] = L"50000000-0000-4000-8000-000000000002";
 constexpr wchar_t feedParameter[] = L"50000000-0000-4000-8000-000000000003";
 constexpr wchar_t diameterParameter[] = L"50000000-0000-4000-8000-000000000004";
+constexpr wchar_t orderParameter[] = L"50000000-0000-4000-8000-000000000005";
 constexpr wchar_t projectClass[] = L"50000000-0000-4000-8000-0000000000c1";
 constexpr wchar_t machiningClass[] = L"50000000-0000-4000-8000-0000000000c2";
 constexpr wchar_t toolClass[] = L"50000000-0000-4000-8000-0000000000c3";
@@ -60,6 +62,7 @@ std::string projectSeed(int machinings)
     seed += "<Parameter guid=\"" + narrow(feedParameter) + "\" name=\"Feed\" type=\"double\"/>";
     seed += "<Parameter guid=\"" + narrow(diameterParameter) +
             "\" name=\"D\" type=\"double\" unit=\"acf9467a-86ac-4aac-bfcf-f9bbf311a761\"/>";
+    seed += "<Parameter guid=\"" + narrow(orderParameter) + "\" name=\"Order\" type=\"int\"/>";
     seed += "<Class guid=\"" + narrow(projectClass) + "\" name=\"Project\"/>";
     seed += "<Class guid=\"" + narrow(machiningClass) + "\" name=\"Machining\"/>";
     seed += "<Class guid=\"" + narrow(toolClass) + "\" name=\"Tool\"/>";
@@ -69,7 +72,8 @@ std::string projectSeed(int machinings)
         const std::string machining = objectGuid('a', i);
         seed += "<Object guid=\"" + machining + "\" class=\"" + narrow(machiningClass) + "\" parents=\"" +
                 narrow(project) + "\">" + value(nameParameter, "Machining " + std::to_string(i)) +
-                value(kindParameter, "MillLayers") + value(feedParameter, "800") + "</Object>";
+                value(kindParameter, "MillLayers") + value(feedParameter, "800") +
+                value(orderParameter, std::to_string(i + 1)) + "</Object>";
         seed += "<Object guid=\"" + objectGuid('b', i) + "\" class=\"" + narrow(toolClass) + "\" parents=\"" +
                 machining + "\">" + value(nameParameter, "Tool " + std::to_string(i)) +
                 value(kindParameter, "ToolMillEnd") + value(diameterParameter, "0.01") + "</Object>";
@@ -91,6 +95,7 @@ Vireo::Testing::RuleObjectSeed technologyRules()
                     {L"MachiningType", path(kindParameter), L"Machining", machiningClass},
                     {L"ToolType", path(kindParameter), L"Tool", toolClass},
                     {L"Feed", path(feedParameter)},
+                    {L"OrderNo", path(orderParameter), L"Machining", machiningClass},
                     {L"D", path(diameterParameter)}};
     return rules;
 }

@@ -5,29 +5,40 @@
 namespace Vireo::Cam {
 namespace {
 
+// The list of machinings (or groups) a project or group holds; null for other objects.
+template <class T>
+ObjectList<T>* listOf(CZKObject* candidate)
+{
+    if (auto* project = dynamic_cast<MachiningProject*>(candidate)) {
+        if constexpr (std::is_same_v<T, Machining>)
+            return &project->GetMachinings();
+        else
+            return &project->GetMachiningGroups();
+    }
+    if (auto* group = dynamic_cast<MachiningGroup*>(candidate)) {
+        if constexpr (std::is_same_v<T, Machining>)
+            return &group->GetMachinings();
+        else
+            return &group->GetChildGroups();
+    }
+    return nullptr;
+}
+
 // Calls `visit` with the list that holds the object, if any; its result is returned.
 template <class T, class Visit>
-auto withParentList(const T* object, Visit visit) -> decltype(visit(std::declval<ObjectList<T>&>()))
+auto withParentList(T* object, Visit visit) -> decltype(visit(std::declval<ObjectList<T>&>()))
 {
     CZkw32Doc* doc = object->GetDocumentPtr();
     if (!doc)
         return {};
-    for (CZKObject* candidate : doc->GetObjects()) {
-        ObjectList<T>* list = nullptr;
-        if (auto* project = dynamic_cast<MachiningProject*>(candidate)) {
-            if constexpr (std::is_same_v<T, Machining>)
-                list = &project->GetMachinings();
-            else
-                list = &project->GetMachiningGroups();
-        } else if (auto* group = dynamic_cast<MachiningGroup*>(candidate)) {
-            if constexpr (std::is_same_v<T, Machining>)
-                list = &group->GetMachinings();
-            else
-                list = &group->GetChildGroups();
-        }
-        if (list && list->IndexOf(object) >= 0)
+    // The holder is nearly always the owner the object takes its geometry from; every other
+    // object is tried only when it is not.
+    auto* owner = dynamic_cast<CZKObject*>(object->GetParentGeometrySetOwner());
+    if (ObjectList<T>* list = listOf<T>(owner); list && list->IndexOf(object) >= 0)
+        return visit(*list);
+    for (CZKObject* candidate : doc->GetObjects())
+        if (ObjectList<T>* list = listOf<T>(candidate); list && candidate != owner && list->IndexOf(object) >= 0)
             return visit(*list);
-    }
     return {};
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace Vireo::Cam {
@@ -73,13 +74,26 @@ public:
     T* operator[](int index) const { return Get(index); }
     int IndexOf(const T* object) const
     {
-        const auto all = GetAll();
-        const auto found = std::find(all.begin(), all.end(), object);
-        return found == all.end() ? -1 : static_cast<int>(found - all.begin());
+        CZkw32Doc* doc = holder_.GetDocumentPtr();
+        if (!doc || !object)
+            return -1;
+        // Found by id first, so that objects not listed cost one scan of the ids only.
+        const auto found = std::find(ids_.begin(), ids_.end(), object->GetID());
+        if (found == ids_.end() || doc->FindObject(*found) != object)
+            return -1;
+        if (isClean())
+            return static_cast<int>(found - ids_.begin());
+        const auto listedBefore = std::count_if(ids_.begin(), found, [doc](ZKObjectID id) {
+            return doc->template FindObjectAs<T>(id) != nullptr;
+        });
+        return static_cast<int>(listedBefore);
     }
     // Moves the object to a position (clamped into the list); false when it is not listed.
+    // An object already in place is no change.
     bool MoveTo(const T* object, int index)
     {
+        if (isClean())
+            return moveListed(object, index);
         auto all = GetAll();
         const auto found = std::find(all.begin(), all.end(), object);
         if (found == all.end())
@@ -101,9 +115,43 @@ public:
     {
         willChange();
         ids_ = std::move(ids);
+        cleanAt_.reset();
     }
 
 private:
+    // True when every listed id is an object of the list's class in the document, so that
+    // positions among the ids are positions in the list. Known once checked until an object
+    // leaves the document or the ids are replaced; appends keep it.
+    bool isClean() const
+    {
+        CZkw32Doc* doc = holder_.GetDocumentPtr();
+        if (!doc)
+            return false;
+        const std::uint64_t removals = doc->GetRemovalCount();
+        if (cleanAt_ == removals)
+            return true;
+        const bool clean = std::all_of(ids_.begin(), ids_.end(),
+                                       [doc](ZKObjectID id) { return doc->template FindObjectAs<T>(id) != nullptr; });
+        if (clean)
+            cleanAt_ = removals;
+        return clean;
+    }
+    bool moveListed(const T* object, int index)
+    {
+        const auto found = object ? std::find(ids_.begin(), ids_.end(), object->GetID()) : ids_.end();
+        if (found == ids_.end())
+            return false;
+        const auto from = found - ids_.begin();
+        const auto to = std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(ids_.size()) - 1);
+        if (from == to)
+            return true;
+        willChange();
+        if (from < to)
+            std::rotate(ids_.begin() + from, ids_.begin() + from + 1, ids_.begin() + to + 1);
+        else
+            std::rotate(ids_.begin() + to, ids_.begin() + from, ids_.begin() + from + 1);
+        return true;
+    }
     // The document's bracket if this list has not kept itself whole in it yet, else null.
     CZkw32Doc* bracketToJournal() const
     {
@@ -116,12 +164,16 @@ private:
             doc->NoteUndo([this, length = ids_.size()] {
                 if (ids_.size() > length)
                     ids_.resize(length);
+                cleanAt_.reset();
             });
     }
     void willChange()
     {
         if (CZkw32Doc* doc = bracketToJournal()) {
-            doc->NoteUndo([this, ids = ids_] { ids_ = ids; });
+            doc->NoteUndo([this, ids = ids_] {
+                ids_ = ids;
+                cleanAt_.reset();
+            });
             keptIn_ = doc->GetChangeSerial();
         }
     }
@@ -130,6 +182,8 @@ private:
     std::vector<ZKObjectID> ids_;
     // The bracket in which the whole list was last kept.
     std::uint64_t keptIn_ = 0;
+    // The document's removal count when the ids were last found clean.
+    mutable std::optional<std::uint64_t> cleanAt_;
 };
 
 } // namespace Vireo::Cam

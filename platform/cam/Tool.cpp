@@ -98,7 +98,13 @@ void ToolAdditionalData::CopyFrom(const ToolAdditionalData& other, const CZKObje
 
 Tool::Tool(CZkw32Doc* doc) : ModelObject(doc) {}
 
-Tool::~Tool() = default;
+// Item handles may outlive the tool; from here on they belong to no tool.
+Tool::~Tool()
+{
+    for (const ToolAdditionalData* part : {&holder_, &extension_})
+        for (const auto& item : part->items)
+            item->BindOwner(nullptr);
+}
 
 int Tool::GetObjType() const
 {

@@ -129,6 +129,7 @@ bool CZkw32Doc::RemoveObject(CZKObject* object)
     NoteChange(*object);
     std::unique_ptr<CZKObject> removed = std::move(found->second);
     objects_.erase(found);
+    ++removals_;
     if (IsChanging()) {
         frames_.back().removed.push_back(removed.get());
         removed_.push_back(std::move(removed));
@@ -288,6 +289,7 @@ void CZkw32Doc::Restore(Frame& frame)
         if (const auto found = objects_.find(id); found != objects_.end()) {
             removed_.push_back(std::move(found->second));
             objects_.erase(found);
+            ++removals_;
         }
     }
     for (const CZKObject* object : frame.removed) {

@@ -84,6 +84,9 @@ public:
     // bracket closes, so that a cancel can bring it back). False when it is not ours.
     bool RemoveObject(CZKObject* object);
     CZKObject* FindObject(ZKObjectID id) const noexcept;
+    // Counts objects leaving the document (removed, or dropped by a cancel): while it stays
+    // the same, every object seen in the document is still there.
+    std::uint64_t GetRemovalCount() const noexcept { return removals_; }
     // True for an object of the document and for one removed inside an open bracket, which a
     // cancel may bring back: what objects save of their references to others keeps those.
     bool KeepsObject(ZKObjectID id) const noexcept;
@@ -164,6 +167,7 @@ private:
     std::vector<std::wstring> undoSteps_;
     std::uint64_t nextId_ = 1;
     std::uint64_t lastChangeSerial_ = 0;
+    std::uint64_t removals_ = 0;
     int regenerations_ = 0;
     bool readOnly_ = false;
     bool restoring_ = false;

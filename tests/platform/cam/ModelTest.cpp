@@ -78,6 +78,12 @@ TEST_F(CamModel, ToolPartsAreViewsOfTheirToolAndCopyOntoAnother)
     EXPECT_FALSE(ToolExtensionProp(*tool).HasExtension());
     EXPECT_TRUE(copied.GetParamsProp().RemoveParam(0));
     EXPECT_EQ(copied.GetParamsProp().GetParams(0)->GetTopDiameter().GetValue(), 40);
+
+    // An item handle outlives its tool and can still be changed (it then belongs to none).
+    std::shared_ptr<ToolAdditionalParams> kept = copied.GetParamsProp().GetParamsPtr(0);
+    model.GetTools().Remove(tool);
+    kept->SetName(L"orphan");
+    EXPECT_EQ(kept->GetName(), L"orphan");
 }
 
 TEST_F(CamModel, MachiningTreeOrderListsAndToolReference)
@@ -139,6 +145,20 @@ TEST_F(CamModel, ObjectListsHoldObjectsOfTheirOwnDocumentOnly)
     EXPECT_EQ(group->GetMachinings().GetIds(), std::vector<ZKObjectID>{a->GetID()});
     EXPECT_EQ(group->GetMachinings()[1], nullptr);
     EXPECT_FALSE(MachiningTree::Item(b).SetOrder(1));
+
+    // Positions count listed objects that still exist, before and after a removal.
+    Machining* d = group->GetMachinings().Create();
+    EXPECT_EQ(group->GetMachinings().IndexOf(d), 1);
+    EXPECT_TRUE(MachiningTree::Item(d).SetOrder(1));
+    EXPECT_EQ(group->GetMachinings().GetAll(), (std::vector<Machining*>{d, a}));
+    Machining* e = group->GetMachinings().Create();
+    doc.BeginChanges(L"Reorder");
+    EXPECT_TRUE(MachiningTree::Item(e).SetOrder(1));
+    EXPECT_TRUE(MachiningTree::Item(d).SetOrder(2));
+    EXPECT_EQ(group->GetMachinings().GetAll(), (std::vector<Machining*>{e, d, a}));
+    doc.CancelChanges(true);
+    EXPECT_EQ(group->GetMachinings().GetAll(), (std::vector<Machining*>{d, a, e}));
+    EXPECT_EQ(MachiningTree::Item(e).GetOrder(), 3);
 
     Tool freeStanding;
     EXPECT_EQ(ObjectList<Machining>(freeStanding).Create(), nullptr);
