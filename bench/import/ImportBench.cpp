@@ -3,11 +3,16 @@
 // carry it. Reports CAM objects made per second, and
 // how many searches the PDM saw beyond the one listing of children per imported object:
 // those are the searches of the rule reference, which the rule caches keep to a handful.
+// Comparing every imported object with its PDM object, as the synchronisation does, is
+// measured on the same project.
 
 #include "pdm/rules/IntegrationManager.h"
 
 #include "pdm/cam/CamObjectManager.h"
+#include "pdm/convert/PdmCamComparator.h"
 #include "pdm/convert/PdmCamCreator.h"
+#include "pdm/links/ObjectId.h"
+#include "platform/cam/Model.h"
 #include "platform/arbor/Model.h"
 #include "platform/host/Zkw32Doc.h"
 #include "tests/pdm/testing/PdmFixture.h"
@@ -134,6 +139,50 @@ void BM_ImportProject(benchmark::State& state)
 }
 
 BENCHMARK(BM_ImportProject)->Arg(1000)->Arg(2000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The imported project, its machinings and their tools.
+std::vector<CamObject> importedObjects(CZkw32Doc& doc)
+{
+    std::vector<CamObject> objects;
+    const Vireo::Cam::Model model(&doc);
+    for (CZKObject* object : model.GetMachiningProjects().GetAll())
+        objects.emplace_back(object);
+    for (CZKObject* object : model.GetMachinings().GetAll())
+        objects.emplace_back(object);
+    for (CZKObject* object : model.GetTools().GetAll())
+        objects.emplace_back(object);
+    return objects;
+}
+
+void BM_CompareProject(benchmark::State& state)
+{
+    const int machinings = static_cast<int>(state.range(0));
+    Vireo::Testing::PdmFixture pdm{Vireo::Testing::PdmDataFile("")};
+    pdm.SeedText(projectSeed(machinings));
+    Vireo::Testing::SeedRuleObjects(pdm, {technologyRules()});
+    CZkw32Doc doc;
+    PdmCamCreator creator(System::Guid::Parse(project), System::Guid::Parse(reference), &doc,
+                          Vireo::Cam::UI::MachiningProjectsNode);
+    creator.SetRecursive(true);
+    if (!IntegrationManager().MakeData(creator)) {
+        state.SkipWithError("the import failed");
+        return;
+    }
+    const std::vector<CamObject> objects = importedObjects(doc);
+    for (auto _ : state) {
+        for (const CamObject& object : objects) {
+            const auto id = GetObjectIdFromUri(CamObjectManager::GetUri(object));
+            PdmCamComparator comparator(id->second, id->first, object);
+            if (!IntegrationManager().MakeData(comparator) || comparator.IsDifferent())
+                state.SkipWithError("an imported object differs from its PDM object");
+        }
+    }
+    state.counters["objects"] = static_cast<double>(objects.size());
+    state.counters["objects_per_second"] =
+        benchmark::Counter(static_cast<double>(objects.size()), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+BENCHMARK(BM_CompareProject)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
