@@ -105,12 +105,30 @@ Vireo::Testing::RuleObjectSeed technologyRules()
     return rules;
 }
 
+// A file database holding the generated project and its rules.
+struct GeneratedPdm {
+    explicit GeneratedPdm(int machinings)
+    {
+        pdm.SeedText(projectSeed(machinings));
+        Vireo::Testing::SeedRuleObjects(pdm, {technologyRules()});
+    }
+    Vireo::Testing::PdmFixture pdm{Vireo::Testing::PdmDataFile("")};
+};
+
+// Imports the generated project into `doc`, recursively; false when the import fails.
+bool importProject(CZkw32Doc& doc)
+{
+    PdmCamCreator creator(System::Guid::Parse(project), System::Guid::Parse(reference), &doc,
+                          Vireo::Cam::UI::MachiningProjectsNode);
+    creator.SetRecursive(true);
+    return IntegrationManager().MakeData(creator);
+}
+
 void BM_ImportProject(benchmark::State& state)
 {
     const int machinings = static_cast<int>(state.range(0));
-    Vireo::Testing::PdmFixture pdm{Vireo::Testing::PdmDataFile("")};
-    pdm.SeedText(projectSeed(machinings));
-    Vireo::Testing::SeedRuleObjects(pdm, {technologyRules()});
+    GeneratedPdm generated(machinings);
+    Vireo::Testing::PdmFixture& pdm = generated.pdm;
     const auto objects = static_cast<std::size_t>(1 + 2 * machinings);
     std::size_t searches = 0;
     for (auto _ : state) {
@@ -119,10 +137,7 @@ void BM_ImportProject(benchmark::State& state)
         pdm.Faults().Reset();
         state.ResumeTiming();
 
-        PdmCamCreator creator(System::Guid::Parse(project), System::Guid::Parse(reference), doc.get(),
-                              Vireo::Cam::UI::MachiningProjectsNode);
-        creator.SetRecursive(true);
-        if (!IntegrationManager().MakeData(creator))
+        if (!importProject(*doc))
             state.SkipWithError("the import failed");
 
         state.PauseTiming();
@@ -156,15 +171,9 @@ std::vector<CamObject> importedObjects(CZkw32Doc& doc)
 
 void BM_CompareProject(benchmark::State& state)
 {
-    const int machinings = static_cast<int>(state.range(0));
-    Vireo::Testing::PdmFixture pdm{Vireo::Testing::PdmDataFile("")};
-    pdm.SeedText(projectSeed(machinings));
-    Vireo::Testing::SeedRuleObjects(pdm, {technologyRules()});
+    const GeneratedPdm generated(static_cast<int>(state.range(0)));
     CZkw32Doc doc;
-    PdmCamCreator creator(System::Guid::Parse(project), System::Guid::Parse(reference), &doc,
-                          Vireo::Cam::UI::MachiningProjectsNode);
-    creator.SetRecursive(true);
-    if (!IntegrationManager().MakeData(creator)) {
+    if (!importProject(doc)) {
         state.SkipWithError("the import failed");
         return;
     }
