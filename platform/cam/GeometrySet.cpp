@@ -57,8 +57,8 @@ void GeometrySet::Save(Host::TextNode& node) const
 {
     Host::TextNode& set = node.Add(L"geometry-set", {type_.IsEmpty() ? L"-" : type_.ToString()});
     for (const auto& [slot, id] : slots_)
-        if (const std::wstring text = KeptObjectIdText(holder_, id); text != L"0")
-            set.Add(L"slot", {slot.ToString(), text});
+        if (IsKeptObject(holder_, id))
+            set.Add(L"slot", {slot.ToString(), id.toString()});
 }
 
 void GeometrySet::Load(const Host::TextNode& node)

@@ -51,8 +51,8 @@ void GeometrySetOwnerObject::SaveState(Host::TextNode& node) const
     ModelObject::SaveState(node);
     ownSet_.Save(node);
     for (const auto& [kind, id] : sources_)
-        if (const std::wstring text = KeptObjectIdText(*this, id); text != L"0")
-            node.Add(L"source", {std::to_wstring(kind), text});
+        if (IsKeptObject(*this, id))
+            node.Add(L"source", {std::to_wstring(kind), id.toString()});
     node.Add(L"parent-owner", {KeptObjectIdText(*this, parentOwner_)});
 }
 

@@ -149,21 +149,23 @@ bool CZkw32Doc::KeepsObject(ZKObjectID id) const noexcept
            std::any_of(removed_.begin(), removed_.end(), [id](const auto& object) { return object->GetID() == id; });
 }
 
-std::vector<ZKObjectID> KeptObjectIds(const CZKObject& holder, const std::vector<ZKObjectID>& ids)
+bool IsKeptObject(const CZKObject& holder, ZKObjectID id)
 {
     const CZkw32Doc* doc = holder.GetDocumentPtr();
-    if (!doc)
-        return ids;
+    return !id.IsNull() && doc && doc->KeepsObject(id);
+}
+
+std::vector<ZKObjectID> KeptObjectIds(const CZKObject& holder, const std::vector<ZKObjectID>& ids)
+{
     std::vector<ZKObjectID> kept;
-    kept.reserve(ids.size());
-    std::copy_if(ids.begin(), ids.end(), std::back_inserter(kept), [doc](ZKObjectID id) { return doc->KeepsObject(id); });
+    std::copy_if(ids.begin(), ids.end(), std::back_inserter(kept),
+                 [&holder](ZKObjectID id) { return IsKeptObject(holder, id); });
     return kept;
 }
 
 std::wstring KeptObjectIdText(const CZKObject& holder, ZKObjectID id)
 {
-    const CZkw32Doc* doc = holder.GetDocumentPtr();
-    return !id.IsNull() && doc && doc->KeepsObject(id) ? id.toString() : L"0";
+    return IsKeptObject(holder, id) ? id.toString() : L"0";
 }
 
 std::vector<CZKObject*> CZkw32Doc::GetObjects() const
@@ -277,7 +279,7 @@ void CZkw32Doc::CloseFrame(bool restored)
     std::move(inner.undo.begin(), inner.undo.end(), std::back_inserter(outer.undo));
 }
 
-void CZkw32Doc::Restore(Frame& frame)
+void CZkw32Doc::Restore(const Frame& frame)
 {
     // Loading saved state goes through the same mutators that note changes.
     struct RestoringScope {
@@ -318,24 +320,17 @@ void CZkw32Doc::CheckRestored(const Frame& frame) const
     const std::string now = SaveToText();
     if (now == frame.text)
         return;
-    std::istringstream expected(frame.text);
-    std::istringstream actual(now);
-    std::string expectedLine;
-    std::string actualLine;
-    int line = 0;
-    while (true) {
-        ++line;
-        const bool haveExpected = static_cast<bool>(std::getline(expected, expectedLine));
-        const bool haveActual = static_cast<bool>(std::getline(actual, actualLine));
-        if (!haveExpected && !haveActual)
-            break;
-        if (haveExpected != haveActual || expectedLine != actualLine) {
-            std::fprintf(stderr, "change bracket \"%s\" was not restored: line %d is \"%s\", was \"%s\"\n",
-                         Vireo::Support::WideToUtf8(frame.name).c_str(), line, actualLine.c_str(),
-                         expectedLine.c_str());
-            break;
-        }
-    }
+    // The texts first differ at `at`; report the whole line it falls in, in both.
+    const auto at = static_cast<std::size_t>(
+        std::mismatch(frame.text.begin(), frame.text.end(), now.begin(), now.end()).first - frame.text.begin());
+    const auto lineOf = [at](const std::string& text) {
+        const std::size_t begin = text.rfind('\n', at == 0 ? 0 : at - 1) + 1;
+        return text.substr(begin, text.find('\n', begin) - begin);
+    };
+    const auto line = 1 + std::count(frame.text.begin(), frame.text.begin() + static_cast<std::ptrdiff_t>(at), '\n');
+    std::fprintf(stderr, "change bracket \"%s\" was not restored: line %ld is \"%s\", was \"%s\"\n",
+                 Vireo::Support::WideToUtf8(frame.name).c_str(), static_cast<long>(line), lineOf(now).c_str(),
+                 lineOf(frame.text).c_str());
     std::abort();
 }
 

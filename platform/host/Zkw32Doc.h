@@ -155,7 +155,7 @@ private:
     struct Frame;
 
     Vireo::Host::TextNode SaveNode() const;
-    void Restore(Frame& frame);
+    void Restore(const Frame& frame);
     void CheckRestored(const Frame& frame) const;
     // Pops the innermost bracket; unless it was restored, an outer bracket takes over its
     // journal.
@@ -179,8 +179,10 @@ private:
     ZKContainer3D container_;
 };
 
-// The ids among `ids` of objects the holder's document keeps (see KeepsObject); all of them
-// for a holder of no document.
+// True when the holder's document keeps the object with this id (see KeepsObject); a holder
+// of no document keeps none.
+bool IsKeptObject(const CZKObject& holder, ZKObjectID id);
+// The ids among `ids` of objects the holder's document keeps.
 std::vector<ZKObjectID> KeptObjectIds(const CZKObject& holder, const std::vector<ZKObjectID>& ids);
 // The text of the id of an object the holder's document keeps, "0" for any other id.
 std::wstring KeptObjectIdText(const CZKObject& holder, ZKObjectID id);
