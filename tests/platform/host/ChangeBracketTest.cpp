@@ -1,6 +1,7 @@
 // Change brackets of the host document: nesting, cancelling, keeping, and objects that are
 // created or removed inside a bracket.
 
+#include "platform/host/ChangeBracket.h"
 #include "platform/host/DocumentText.h"
 #include "platform/host/HostObjects.h"
 #include "platform/host/HostObjectTypes.h"
@@ -168,6 +169,46 @@ TEST_F(Document, ObjectsKnowTheirDocumentIdAndType)
         EXPECT_EQ(ZKGetActiveDoc(nullptr), &other);
     }
     EXPECT_EQ(ZKGetActiveDoc(nullptr), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Document, TheGuardCancelsUnlessKeptAndRegeneratesOnKeep)
+{
+    const std::string before = doc.SaveToText();
+    {
+        ChangeBracket bracket(&doc, L"Rename");
+        ASSERT_TRUE(bracket.IsOpen());
+        solid->SetName(L"Renamed");
+    }
+    EXPECT_EQ(doc.SaveToText(), before);
+    EXPECT_FALSE(doc.IsChanging());
+
+    const int regenerations = doc.GetRegenerationCount();
+    {
+        ChangeBracket bracket(&doc, L"Rename");
+        solid->SetName(L"Renamed");
+        bracket.Keep();
+        bracket.Keep();
+    }
+    EXPECT_EQ(solid->GetName(), L"Renamed");
+    EXPECT_EQ(doc.GetRegenerationCount(), regenerations + 1);
+    ASSERT_FALSE(doc.GetUndoSteps().empty());
+    EXPECT_EQ(doc.GetUndoSteps().back(), L"Rename");
+}
+
+TEST(ChangeBracketGuard, DoesNotOpenOnAReadOnlyOrMissingDocument)
+{
+    CZkw32Doc doc;
+    doc.SetReadOnly(true);
+    ChangeBracket readOnly(&doc, L"Edit");
+    EXPECT_FALSE(readOnly.IsOpen());
+    ChangeBracket none(nullptr, L"Edit");
+    EXPECT_FALSE(none.IsOpen());
+    none.Keep();
+    EXPECT_EQ(doc.GetRegenerationCount(), 0);
 }
 
 } // namespace
