@@ -29,9 +29,9 @@ const zktypes::Unit* unitNamed(const std::string& name, const DoubleValue& curre
         return current.GetUnit();
     const zktypes::Unit* unit = zktypes::Units::Instance().FindByShortName(Vireo::Support::Utf8ToWide(name));
     if (!unit)
-        throw UsageError("unknown unit \"" + name + "\"");
+        throw InputError("unknown unit \"" + name + "\"");
     if (current.GetUnit() && unit->GetUnitType() != current.GetUnitType())
-        throw UsageError("\"" + name + "\" is a unit of " + Utf8(unit->GetUnitType()->GetName()) + ", the value is a " +
+        throw InputError("\"" + name + "\" is a unit of " + Utf8(unit->GetUnitType()->GetName()) + ", the value is a " +
                          Utf8(current.GetUnitType()->GetName()));
     return unit;
 }
@@ -41,7 +41,7 @@ std::unique_ptr<BaseValue> parseDouble(const std::string& text, const DoubleValu
     double number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || !std::isfinite(number))
-        throw UsageError("\"" + text + "\" is not a number (with an optional unit, as in 12mm)");
+        throw InputError("\"" + text + "\" is not a number (with an optional unit, as in 12mm)");
     const std::string unit = trimmed(std::string_view(end, text.data() + text.size() - end));
     return std::make_unique<DoubleValue>(number, unitNamed(unit, current));
 }
@@ -51,7 +51,7 @@ std::unique_ptr<BaseValue> parseInt(const std::string& text)
     std::int32_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || end != text.data() + text.size())
-        throw UsageError("\"" + text + "\" is not a whole number");
+        throw InputError("\"" + text + "\" is not a whole number");
     return std::make_unique<IntValue>(number);
 }
 
@@ -61,7 +61,7 @@ std::unique_ptr<BaseValue> parseBool(const std::string& text)
         return std::make_unique<BoolValue>(true);
     if (text == "false" || text == "0")
         return std::make_unique<BoolValue>(false);
-    throw UsageError("\"" + text + "\" is neither true nor false");
+    throw InputError("\"" + text + "\" is neither true nor false");
 }
 
 } // namespace
