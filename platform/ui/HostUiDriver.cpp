@@ -1,6 +1,7 @@
 #include "platform/ui/HostUiDriver.h"
 
 #include "platform/support/Utf8.h"
+#include "platform/ui/ModalDialog.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -32,6 +33,13 @@ StandardErrorDriver standardErrorDriver;
 HostUiDriver* installedDriver = nullptr;
 
 } // namespace
+
+int HostUiDriver::RunModalDialog(zkpf::ModalDialog& /*dialog*/)
+{
+    return static_cast<int>(zkpf::DialogButtons::Cancel);
+}
+
+void HostUiDriver::ShowContextMenu(zkpf::Button& /*button*/) {}
 
 HostUiDriver* InstallHostUiDriver(HostUiDriver* driver) noexcept
 {

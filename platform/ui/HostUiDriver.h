@@ -5,6 +5,11 @@
 
 #include <string_view>
 
+namespace zkpf {
+class Button;
+class ModalDialog;
+} // namespace zkpf
+
 namespace Vireo::Ui {
 
 class HostUiDriver {
@@ -14,6 +19,13 @@ public:
     // Shows a modal message. `type` carries the host's button and icon flags (0: the
     // default buttons); the result is the button that closed the message.
     virtual int ShowMessage(std::wstring_view text, unsigned int type) = 0;
+
+    // Shows a modal dialog of the framework until it is ended and returns its result. A
+    // driver without windows shows nothing and answers DialogButtons::Cancel.
+    virtual int RunModalDialog(zkpf::ModalDialog& dialog);
+    // Shows the open context menu of `button` and answers it (PickContextMenuItem or
+    // CloseContextMenu). A driver without windows leaves the menu open for its caller.
+    virtual void ShowContextMenu(zkpf::Button& button);
 };
 
 // Installs `driver` (not owned; it must outlive its installation). Null restores the
