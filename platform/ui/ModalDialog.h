@@ -5,6 +5,7 @@
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Panel.h"
+#include "platform/win/WinTypes.h"
 
 #include <memory>
 #include <optional>
@@ -12,8 +13,6 @@
 #include <utility>
 #include <vector>
 
-struct HWND__;
-using HWND = HWND__*;
 
 namespace zkpf {
 
