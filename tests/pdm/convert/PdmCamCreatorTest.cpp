@@ -27,6 +27,17 @@ protected:
     }
     CamObject camOf(CZKObject* object) const { return CamObject(object); }
 
+    // A machining "Facing" the PDM gained under the project after the import.
+    void seedFacing()
+    {
+        pdm.SeedText(R"(<Pdm><Reference guid="30000000-0000-4000-8000-000000000000">
+          <Object guid="30000000-0000-4000-8000-0000000000b1" class="30000000-0000-4000-8000-0000000000c3" order="11"
+                  parents="30000000-0000-4000-8000-0000000000a1">
+            <Value param="30000000-0000-4000-8000-000000000001">Facing</Value>
+            <Value param="30000000-0000-4000-8000-000000000003">MillFace</Value>
+          </Object></Reference></Pdm>)");
+    }
+
     // The PDM ids the object's link names.
     static std::optional<ObjectId> linkOf(const CamObject& object)
     {
@@ -160,13 +171,7 @@ TEST_F(PdmCamCreatorTest, UpdatingRestoresValuesAndAddsNewChildrenWithoutDeletin
     CamObject orphan = CamObjectManager::MakeCamObject(&doc, L"MillFace", project);
     ASSERT_FALSE(CamObjectManager::IsNull(orphan));
     CamObjectManager::SetUri(orphan, GetUriFromObjectId(shop->Id(), 999999, L"nowhere"));
-    // A machining the PDM gained after the import.
-    pdm.SeedText(R"(<Pdm><Reference guid="30000000-0000-4000-8000-000000000000">
-      <Object guid="30000000-0000-4000-8000-0000000000b1" class="30000000-0000-4000-8000-0000000000c3" order="11"
-              parents="30000000-0000-4000-8000-0000000000a1">
-        <Value param="30000000-0000-4000-8000-000000000001">Facing</Value>
-        <Value param="30000000-0000-4000-8000-000000000003">MillFace</Value>
-      </Object></Reference></Pdm>)");
+    seedFacing();
 
     const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(project));
     ASSERT_TRUE(link);
@@ -305,12 +310,7 @@ TEST_F(PdmCamCreatorTest, UpdateAttachesObjectsAlreadyInTheDocumentAndSkipsBroke
 {
     ASSERT_TRUE(importProject());
     ASSERT_EQ(all<Cam::Tool>().size(), 1u);
-    pdm.SeedText(R"(<Pdm><Reference guid="30000000-0000-4000-8000-000000000000">
-      <Object guid="30000000-0000-4000-8000-0000000000b1" class="30000000-0000-4000-8000-0000000000c3" order="11"
-              parents="30000000-0000-4000-8000-0000000000a1">
-        <Value param="30000000-0000-4000-8000-000000000001">Facing</Value>
-        <Value param="30000000-0000-4000-8000-000000000003">MillFace</Value>
-      </Object></Reference></Pdm>)");
+    seedFacing();
     const auto facing = pdmObject(L"30000000-0000-4000-8000-0000000000b1");
     for (const wchar_t* shared : {Shop::EndMill, Shop::Part}) {
         auto link = facing->CreateChildLink(pdmObject(shared));
