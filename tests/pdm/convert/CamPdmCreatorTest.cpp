@@ -236,5 +236,24 @@ TEST_F(CamPdmCreatorTest, LinkingAnExportThatCannotBeStoredChangesNoObject)
         EXPECT_EQ(CamObjectManager::GetUri(handle(object)), L"");
 }
 
+// When the second parent cannot be given the shared tool, the tool is exported once more for it.
+TEST_F(CamPdmCreatorTest, ASharedChildWhoseLinkFailsIsCreatedAsANewObject)
+{
+    // Saves: the project, the two machinings, the tool; the fifth gives the tool its second parent.
+    pdm.Faults().Reset();
+    pdm.Faults().FailAt(ArborModel::FaultPoint::Save, 5, ArborModel::FaultAction::ReturnFalse);
+    auto project = Export(cam.project, Technology, true);
+    ASSERT_TRUE(project);
+    auto machinings = Children(Technology, project);
+    ASSERT_EQ(machinings.size(), 2u);
+    auto firstTools = Children(Technology, machinings[0]);
+    auto secondTools = Children(Technology, machinings[1]);
+    ASSERT_EQ(firstTools.size(), 1u);
+    ASSERT_EQ(secondTools.size(), 1u);
+    EXPECT_NE(firstTools[0]->Guid(), secondTools[0]->Guid());
+    EXPECT_EQ(CountOfClass(Technology.Tool()), 2);
+    EXPECT_EQ(Text(secondTools[0], Technology.Diameter()), L"0.025");
+}
+
 } // namespace
 } // namespace Vireo::Cam::Pdm::Testing
