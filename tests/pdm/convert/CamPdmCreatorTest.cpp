@@ -255,5 +255,27 @@ TEST_F(CamPdmCreatorTest, ASharedChildWhoseLinkFailsIsCreatedAsANewObject)
     EXPECT_EQ(Text(secondTools[0], Technology.Diameter()), L"0.025");
 }
 
+TEST_F(CamPdmCreatorTest, StocksPartsAndFixturesOfTwoParentsAreOneObjectOnlyWhereTheHierarchyAllowsIt)
+{
+    const CamObject project = handle(cam.project);
+    for (const wchar_t* type : {L"StockBlock", L"Part", L"Fixture"}) {
+        CamObject shared = CamObjectManager::MakeCamObject(&doc, type, project);
+        ASSERT_FALSE(CamObjectManager::IsNull(shared)) << Narrow(type);
+        CamObjectManager(shared).SetValue(L"Name", StringValue(std::wstring(type) + L" 1"));
+        ASSERT_TRUE(CamObjectManager::AddChild(handle(cam.first), shared)) << Narrow(type);
+    }
+    const struct {
+        const TechReference& reference;
+        long long copies;
+    } cases[] = {{Technology, 1}, {Flat, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Narrow(c.reference.prefix));
+        ASSERT_TRUE(Export(cam.project, c.reference, true));
+        for (const std::wstring& objectClass : {c.reference.Stock(), c.reference.Part(), c.reference.Fixture()})
+            EXPECT_EQ(CountOfClass(objectClass), c.copies) << Narrow(objectClass);
+    }
+    EXPECT_TRUE(pdm.Ui().Messages().empty());
+}
+
 } // namespace
 } // namespace Vireo::Cam::Pdm::Testing
