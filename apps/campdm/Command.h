@@ -11,11 +11,15 @@
 
 namespace Campdm {
 
+class TerminalUiDriver;
+
 struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     // The shipped data (its pdm/ folder seeds new PDM databases).
     std::filesystem::path dataDirectory;
+    // The host's user interface while the command runs.
+    TerminalUiDriver& ui;
 };
 
 struct Command {

@@ -11,7 +11,11 @@ namespace Campdm {
 
 class TerminalUiDriver final : public Vireo::Ui::HostUiDriver {
 public:
-    TerminalUiDriver(std::istream& in, std::ostream& err) : in_(in), err_(err) {}
+    TerminalUiDriver(std::istream& in, std::ostream& out, std::ostream& err, bool interactive)
+        : in_(in), out_(out), err_(err), interactive_(interactive)
+    {
+    }
+    bool IsInteractive() const noexcept { return interactive_; }
 
     int ShowMessage(std::wstring_view text, unsigned int type) override;
 
@@ -20,7 +24,9 @@ public:
 
 private:
     std::istream& in_;
+    std::ostream& out_;
     std::ostream& err_;
+    bool interactive_;
     int messages_ = 0;
 };
 
