@@ -41,5 +41,7 @@ std::vector<Command> ValueCommands();    // get, set
 std::vector<Command> PdmFileCommands();  // pdm init
 std::vector<Command> LinkCommands();     // link, make-link
 std::vector<Command> DemoCommands();     // demo
+std::vector<Command> TransferCommands(); // import, export, update-from-pdm, update-to-pdm
+std::vector<Command> MenuCommands();     // menu, open-link
 
 } // namespace Campdm
