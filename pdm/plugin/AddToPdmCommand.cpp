@@ -1,10 +1,10 @@
 #include "pdm/plugin/AddToPdmCommand.h"
 
-#include "pdm/plugin/ExportedObjectLinks.h"
 #include "pdm/plugin/PdmConnection.h"
 #include "pdm/plugin/PdmPluginSettings.h"
 
 #include "pdm/convert/CamPdmCreator.h"
+#include "pdm/convert/LinkExportedObjects.h"
 #include "pdm/rules/IntegrationManager.h"
 
 #include "platform/arbor/Reference.h"
@@ -32,7 +32,7 @@ PdmObject findParent(const ChosenPdmObject& chosen)
     return reference->Find(chosen.object);
 }
 
-void exportUnder(CZkw32Doc* doc, CZKObject* object, const ChosenPdmObject& chosen)
+void exportUnder(CZKObject* object, const ChosenPdmObject& chosen)
 {
     const PdmObject parent = findParent(chosen);
     if (!parent)
@@ -43,7 +43,7 @@ void exportUnder(CZkw32Doc* doc, CZKObject* object, const ChosenPdmObject& chose
     // The creator reports its own failures; whatever it made is linked when so configured.
     IntegrationManager().MakeData(creator);
     if (ReadPdmPluginSettings().linkExportedObjects)
-        StoreExportLinks(doc, creator);
+        LinkExportedObjects(creator);
 }
 
 } // namespace
@@ -56,7 +56,7 @@ void AddToPdmCommand::Handler(CZkw32Doc* doc, int /*id*/)
     if (!chosen)
         return;
     try {
-        exportUnder(doc, _object, *chosen);
+        exportUnder(_object, *chosen);
     } catch (...) {
         // An export that breaks off has said what it could; the command ends quietly.
     }
