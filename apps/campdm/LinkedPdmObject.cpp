@@ -10,6 +10,7 @@
 #include "platform/arbor/Reference.h"
 #include "platform/arbor/ReferenceCatalog.h"
 #include "platform/arbor/ReferenceInfo.h"
+#include "platform/arbor/ReferenceObject.h"
 #include "platform/arbor/ServerConnection.h"
 
 #include <stdexcept>
@@ -41,12 +42,21 @@ std::wstring RequirePdmLink(const CamObject& object)
     return link;
 }
 
+std::shared_ptr<Vireo::Arbor::Model::ReferenceObject> FindLinkedPdmObject(const CamObject& object,
+                                                                         Vireo::Arbor::Model::ServerConnection& pdm)
+{
+    const auto id = decoded(CamObjectManager::GetUri(object));
+    if (!id)
+        return nullptr;
+    const auto [referenceId, objectId] = *id;
+    const auto info = pdm.ReferenceCatalog()->Find(referenceId);
+    return info ? info->CreateReference()->Find(objectId) : nullptr;
+}
+
 void RequireLinkedObjectInPdm(const CamObject& object, Vireo::Arbor::Model::ServerConnection& pdm)
 {
-    const auto id = *decoded(RequirePdmLink(object));
-    const auto [referenceId, objectId] = id;
-    const auto info = pdm.ReferenceCatalog()->Find(referenceId);
-    if (!info || !info->CreateReference()->Find(objectId))
+    const auto [referenceId, objectId] = *decoded(RequirePdmLink(object));
+    if (!FindLinkedPdmObject(object, pdm))
         throw CommandFailed(CamObjectLabel(object) + " is linked to object " + std::to_string(objectId) +
                             " of reference " + std::to_string(referenceId) + ", which the PDM does not hold");
 }

@@ -6,6 +6,7 @@
 
 #include "platform/arbor/ModelFwd.h"
 
+#include <memory>
 #include <string>
 
 namespace Campdm {
@@ -16,5 +17,10 @@ std::wstring RequirePdmLink(const Vireo::Cam::Pdm::CamObject& object);
 
 // CommandFailed unless the PDM holds the object the link names.
 void RequireLinkedObjectInPdm(const Vireo::Cam::Pdm::CamObject& object, Vireo::Arbor::Model::ServerConnection& pdm);
+
+// The PDM object the CAM object is linked to, or null when it has no PDM link or the PDM does
+// not hold the object.
+std::shared_ptr<Vireo::Arbor::Model::ReferenceObject> FindLinkedPdmObject(const Vireo::Cam::Pdm::CamObject& object,
+                                                                         Vireo::Arbor::Model::ServerConnection& pdm);
 
 } // namespace Campdm

@@ -19,9 +19,8 @@ void requireAnswerOrTerminal(const Arguments& args, const std::string& option, c
 
 } // namespace
 
-std::shared_ptr<Vireo::Arbor::Model::Reference> PresetPdmChoices(const Arguments& args, const std::string& objectOption,
-                                                                Vireo::Arbor::Model::ServerConnection& pdm,
-                                                                TerminalUiDriver& ui)
+PdmChoices PresetPdmChoices(const Arguments& args, const std::string& objectOption,
+                            Vireo::Arbor::Model::ServerConnection& pdm, TerminalUiDriver& ui)
 {
     requireAnswerOrTerminal(args, "--reference", ui);
     requireAnswerOrTerminal(args, objectOption, ui);
@@ -29,15 +28,15 @@ std::shared_ptr<Vireo::Arbor::Model::Reference> PresetPdmChoices(const Arguments
     const auto objectText = args.Option(objectOption);
     if (objectText && !referenceText)
         throw UsageError(objectOption + " needs --reference");
+    PdmChoices chosen;
     if (!referenceText)
-        return nullptr;
-    const auto reference = FindPdmReference(pdm, *referenceText);
-    ui.PresetReference({"--reference", reference->ReferenceInfo()->Guid().ToString()});
+        return chosen;
+    chosen.reference = FindPdmReference(pdm, *referenceText);
+    ui.PresetReference({"--reference", chosen.reference->ReferenceInfo()->Guid().ToString()});
     if (objectText)
-        ui.PresetObject({objectOption, FindPdmObject(*reference, *objectText)->Guid().ToString()});
-    else
-        ui.PresetObject({objectOption, std::nullopt});
-    return reference;
+        chosen.object = FindPdmObject(*chosen.reference, *objectText);
+    ui.PresetObject({objectOption, chosen.object ? std::optional(chosen.object->Guid().ToString()) : std::nullopt});
+    return chosen;
 }
 
 void RequireNoDialogProblem(const TerminalUiDriver& ui)

@@ -9,6 +9,7 @@
 #include "LinkedPdmObject.h"
 #include "ObjectPath.h"
 #include "PdmLookup.h"
+#include "PdmObjectPrinter.h"
 #include "PluginChoices.h"
 #include "PluginHost.h"
 #include "TerminalUiDriver.h"
@@ -17,7 +18,10 @@
 #include "pdm/cam/CamObjectManager.h"
 
 #include "platform/arbor/Reference.h"
+#include "platform/arbor/ReferenceObject.h"
 #include "platform/host/Zkw32Doc.h"
+
+#include <set>
 
 namespace Campdm {
 namespace {
@@ -32,6 +36,29 @@ CZKObject* menuObject(const CamObject& object)
         throw CommandFailed(CamObjectLabel(object) + " is a part of a tool and has no context menu of its own; "
                                                      "name the tool instead");
     return documentObject;
+}
+
+// Exporting an object again under the parent it was exported under would make a second copy of
+// every PDM object: the first one is brought up to date with update-to-pdm instead.
+void refuseSecondExport(const CamObject& object, const PdmChoices& chosen, Vireo::Arbor::Model::ServerConnection& pdm)
+{
+    const auto linked = FindLinkedPdmObject(object, pdm);
+    if (!linked || !chosen.object)
+        return;
+    for (const auto& parent : linked->GetParents())
+        if (parent->Guid() == chosen.object->Guid())
+            throw CommandFailed(CamObjectLabel(object) + " was exported under \"" + PdmObjectName(*chosen.object) +
+                                "\" before (PDM object " + std::to_string(linked->Id()) +
+                                "); campdm update-to-pdm brings it up to date");
+}
+
+std::size_t countCamObjects(const CZkw32Doc& document)
+{
+    std::set<CamObjectId> seen;
+    for (const CamObject& top : TopCamObjects(document))
+        for (const CamObject& object : CollectCamTree(top))
+            seen.insert(CamObjectManager::GetId(object));
+    return seen.size();
 }
 
 void requireQuiet(const TerminalUiDriver& ui, const std::string& what)
@@ -49,7 +76,7 @@ int runImport(const Arguments& args, const CommandContext& context)
     if (const auto parentText = args.Option("--parent"))
         parent = menuObject(FindCamObject(files.Document(), *parentText));
     const PluginHost plugin(args, files.ServerName());
-    const std::size_t before = files.Document().GetObjects().size();
+    const std::size_t before = countCamObjects(files.Document());
     const TransferReport report(context.err, "imported", "CAM objects");
 
     const auto outcome = plugin.Run(files.Document(), parent, PluginCommand::AddFromPdm);
@@ -57,7 +84,7 @@ int runImport(const Arguments& args, const CommandContext& context)
     if (outcome.keptChanges.empty())
         throw CommandFailed("nothing was imported; the document was left as it was");
     files.Keep(true);
-    const std::size_t made = files.Document().GetObjects().size() - before;
+    const std::size_t made = countCamObjects(files.Document()) - before;
     report.Done(made);
     context.out << "Imported " << made << " CAM objects into " << args.Word("DOC") << "\n";
     return ExitSuccess;
@@ -67,19 +94,21 @@ int runExport(const Arguments& args, const CommandContext& context)
 {
     const bool link = !args.Flag("--no-link");
     CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {link, true}, context);
-    const auto reference = PresetPdmChoices(args, "--parent", files.Pdm(), context.ui);
+    const PdmChoices chosen = PresetPdmChoices(args, "--parent", files.Pdm(), context.ui);
     const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
+    refuseSecondExport(object, chosen, files.Pdm());
     const PluginHost plugin(args, files.ServerName());
+    const auto& reference = chosen.reference;
     const std::size_t before = reference ? CountPdmObjects(*reference) : 0;
     const TransferReport report(context.err, "exported", "PDM objects");
 
     const auto outcome = plugin.Run(files.Document(), menuObject(object), PluginCommand::AddToPdm);
     requireQuiet(context.ui, "the export");
     const std::size_t made = reference ? CountPdmObjects(*reference) - before : 0;
-    if (link && CamObjectManager::GetUri(object).empty())
-        throw CommandFailed("the export linked no PDM object to " + CamObjectLabel(object) + "; nothing was saved");
-    if (!link && reference && made == 0)
+    if (reference && made == 0)
         throw CommandFailed("the export made no PDM object; nothing was saved");
+    if (link && outcome.keptChanges.empty())
+        throw CommandFailed("the export linked no CAM object to its PDM object; nothing was saved");
     files.Keep(!outcome.keptChanges.empty());
     report.Done(made);
     context.out << "Exported " << CamObjectLabel(object) << ": " << made << " new PDM objects"
@@ -110,13 +139,16 @@ int runUpdateToPdm(const Arguments& args, const CommandContext& context)
     const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
     RequireLinkedObjectInPdm(object, files.Pdm());
     const PluginHost plugin(args, files.ServerName());
+    const auto reference = FindLinkedPdmObject(object, files.Pdm())->Reference();
+    const std::size_t before = CountPdmObjects(*reference);
     const TransferReport report(context.err, "updated", "PDM objects");
 
     plugin.Run(files.Document(), menuObject(object), PluginCommand::UpdateToPdm);
     requireQuiet(context.ui, "the update of the PDM");
     files.Keep(false);
     report.Done(CollectCamTree(object).size());
-    context.out << "Updated the PDM objects of " << CamObjectLabel(object) << " and its children\n";
+    context.out << "Updated the PDM objects of " << CamObjectLabel(object) << " and its children ("
+                << CountPdmObjects(*reference) - before << " new)\n";
     return ExitSuccess;
 }
 
