@@ -1,9 +1,9 @@
 #include "pdm/convert/PdmCamFilterCreator.h"
 
-#include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/ValueConversion.h"
 #include "pdm/links/Guid.h"
+#include "pdm/rules/CamAppTypes.h"
 
 #include "platform/arbor/Model.h"
 
@@ -184,16 +184,7 @@ PdmCamFilterCreator::~PdmCamFilterCreator() = default;
 
 AppFilter PdmCamFilterCreator::GetAppFilter() const
 {
-    AppTypeSet types;
-    if (!CamObjectManager::IsNull(camObject)) {
-        const CamObjectManager manager(camObject);
-        const std::wstring& appType = manager.GetAppType();
-        types.emplace(appType, AppDataType::CamObjectType);
-        for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
-            if (family.first.count(appType))
-                types.emplace(std::wstring(generic), AppDataType::CamObjectType);
-    }
-    return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
+    return CamAppFilter(CamObjectAppTypes(camObject));
 }
 
 bool PdmCamFilterCreator::ProcessRules(const IntegrationRules& rules)

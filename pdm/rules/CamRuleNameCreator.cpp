@@ -1,7 +1,7 @@
 #include "pdm/rules/CamRuleNameCreator.h"
 
-#include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
+#include "pdm/rules/CamAppTypes.h"
 
 namespace Vireo::Cam::Pdm {
 namespace {
@@ -14,17 +14,6 @@ AppTypeSet everyCatalogueType()
     return types;
 }
 
-AppTypeSet typeAndFamilies(const CamObject& object)
-{
-    const CamObjectManager manager(object);
-    const std::wstring& appType = manager.GetAppType();
-    AppTypeSet types{{appType, AppDataType::CamObjectType}};
-    for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
-        if (family.first.count(appType))
-            types.emplace(std::wstring(generic), AppDataType::CamObjectType);
-    return types;
-}
-
 } // namespace
 
 CamRuleNameCreator::CamRuleNameCreator(CamObject object) : camObject(std::move(object)) {}
@@ -33,8 +22,7 @@ CamRuleNameCreator::~CamRuleNameCreator() = default;
 
 AppFilter CamRuleNameCreator::GetAppFilter() const
 {
-    AppTypeSet types = CamObjectManager::IsNull(camObject) ? everyCatalogueType() : typeAndFamilies(camObject);
-    return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
+    return CamAppFilter(CamObjectManager::IsNull(camObject) ? everyCatalogueType() : CamObjectAppTypes(camObject));
 }
 
 bool CamRuleNameCreator::ProcessRules(const IntegrationRules& rules)
