@@ -1,4 +1,4 @@
-#include "pdm/convert/CamTypeChoice.h"
+#include "pdm/convert/internal/CamTypeChoice.h"
 
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/PdmObjectAccess.h"

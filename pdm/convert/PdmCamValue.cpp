@@ -1,4 +1,4 @@
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 
 #include "pdm/convert/ValueConversion.h"
 #include "platform/arbor/Model.h"

@@ -4,7 +4,7 @@
 #include "CamTestDocument.h"
 
 #include "pdm/cam/CamConsts.h"
-#include "pdm/cam/ZkuidLiteral.h"
+#include "pdm/cam/internal/ZkuidLiteral.h"
 
 #include "platform/cam/ParameterIds.h"
 #include "platform/support/Utf8.h"

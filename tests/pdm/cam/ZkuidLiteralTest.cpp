@@ -1,4 +1,4 @@
-#include "pdm/cam/ZkuidLiteral.h"
+#include "pdm/cam/internal/ZkuidLiteral.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "PdmCamTestSupport.h"
 
 #include "pdm/links/ObjectId.h"
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 #include "platform/ui/I18n.h"
 
 #include <cmath>

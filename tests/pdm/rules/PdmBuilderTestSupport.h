@@ -3,7 +3,7 @@
 // "Kits" reference whose classes cover different groups, rule sets written in a few lines,
 // and a builder whose FillData writes the values it is given by rule name.
 
-#include "pdm/rules/ClassResolution.h"
+#include "pdm/rules/internal/ClassResolution.h"
 #include "pdm/rules/PdmBuilder.h"
 #include "platform/arbor/Database.h"
 #include "platform/arbor/Model.h"

@@ -1,4 +1,4 @@
-#include "pdm/rules/RulePaths.h"
+#include "pdm/rules/internal/RulePaths.h"
 
 #include <gtest/gtest.h>
 
