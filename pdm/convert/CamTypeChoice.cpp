@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 std::wstring ChooseCamType(std::wstring_view appType, const std::vector<Parameters>& params,
                            const std::shared_ptr<Vireo::Arbor::Model::ReferenceObject>& pdmObject)
@@ -24,4 +24,4 @@ std::wstring ChooseCamType(std::wstring_view appType, const std::vector<Paramete
     return parameter ? parameter->ToString() : std::wstring{};
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -12,6 +12,9 @@
 
 namespace Vireo::Cam::Pdm {
 
+using internal::ChooseCamType;
+using internal::MakeCamValueFromPdm;
+
 namespace {
 
 bool isPlainKind(const Cam::BaseValue& value)

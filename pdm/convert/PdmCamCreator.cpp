@@ -13,6 +13,9 @@
 
 namespace Vireo::Cam::Pdm {
 
+using internal::ChooseCamType;
+using internal::MakeCamValueFromPdm;
+
 namespace {
 
 constexpr wchar_t undoStepName[] = L"Created cam objects from pdm";

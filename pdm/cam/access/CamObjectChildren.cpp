@@ -11,6 +11,12 @@
 
 namespace Vireo::Cam::Pdm {
 
+using internal::AsItemOwner;
+using internal::BindToolPart;
+using internal::FindGeometrySet;
+using internal::FindSharedGeometrySet;
+using internal::ItemOwnerPart;
+
 namespace {
 
 namespace Slots = HostIds::GeometrySlots;

@@ -7,6 +7,9 @@
 
 namespace Vireo::Cam::Pdm {
 
+using internal::LocateToolPart;
+using internal::ToolPartPlace;
+
 namespace {
 
 using SubTool = CamObjectManager::SubTool;

@@ -8,6 +8,9 @@
 
 namespace Vireo::Cam::Pdm {
 
+using internal::LocateToolPart;
+using internal::ToolPartPlace;
+
 namespace {
 
 struct LinkPlace {

@@ -8,6 +8,8 @@
 
 namespace Vireo::Cam::Pdm {
 
+using namespace internal;
+
 namespace {
 
 constexpr std::wstring_view nameParameter = CamConsts::AnyObjectInfo::Name;

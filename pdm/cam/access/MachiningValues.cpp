@@ -7,7 +7,7 @@
 #include "platform/cam/MachiningProject.h"
 #include "platform/cam/MachiningTree.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -81,4 +81,4 @@ bool WriteMachiningParameter(Cam::Machining& machining, const UniqueIdentifier& 
     return false;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -42,4 +42,4 @@ bool SetMaterialByName(CZkw32Doc* doc, const MaterialTarget& target, std::wstrin
     return true;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -117,4 +117,4 @@ CamValuePtr ReadSharedGeometrySetValue(const Cam::SharedGeometrySet& set, std::w
     return readDescribedAndMeasured(set, set.Measurer(), name);
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

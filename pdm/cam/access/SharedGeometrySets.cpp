@@ -3,7 +3,7 @@
 #include "platform/cam/Model.h"
 #include "platform/cam/ParameterIds.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -44,4 +44,4 @@ Cam::GeometrySet* FindGeometrySet(CZKObject* object)
     return owner ? &owner->GetGeometrySet() : nullptr;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -153,4 +153,4 @@ bool WriteStockValue(Cam::Stock& stock, std::wstring_view name, const Cam::BaseV
     return false;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

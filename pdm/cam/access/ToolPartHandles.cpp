@@ -1,6 +1,6 @@
 #include "pdm/cam/internal/ToolPartHandles.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 Cam::ToolAdditionalProp* ItemOwnerPart(const ToolItemOwner& owner) noexcept
 {
@@ -55,4 +55,4 @@ std::optional<ToolPartPlace> LocateToolPart(const CamObject& object)
     }
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

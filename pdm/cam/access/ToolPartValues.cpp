@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -132,4 +132,4 @@ bool WriteToolItemValue(Cam::ToolAdditionalParams& item, std::wstring_view name,
     return false;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

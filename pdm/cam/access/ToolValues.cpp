@@ -6,7 +6,7 @@
 
 #include "platform/cam/Tool.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -52,4 +52,4 @@ bool WriteToolValue(Cam::Tool& tool, std::wstring_view appType, std::wstring_vie
     return true;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -11,7 +11,7 @@
 
 #include <type_traits>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -77,4 +77,4 @@ VIREO_CAM_TYPE_FACTORY(Cam::ToolAdditionalParams)
 
 #undef VIREO_CAM_TYPE_FACTORY
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -11,7 +11,7 @@
 
 #include <type_traits>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -118,4 +118,4 @@ VIREO_CAM_TYPE_PREDICATE(Cam::ToolAdditionalParams)
 
 #undef VIREO_CAM_TYPE_PREDICATE
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

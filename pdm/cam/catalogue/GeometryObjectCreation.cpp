@@ -7,7 +7,7 @@
 #include "platform/cam/Model.h"
 #include "platform/cam/ParameterIds.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -67,4 +67,4 @@ CamObject CreateStock(CZkw32Doc* doc, const CamObject& parent, const UniqueIdent
     return CamObject(static_cast<CZKObject*>(stock));
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

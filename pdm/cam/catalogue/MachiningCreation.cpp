@@ -4,7 +4,7 @@
 
 #include "platform/cam/Model.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -63,4 +63,4 @@ CamObject CreateMachiningGroup(CZkw32Doc* doc, const CamObject& parent)
     return CamObject(static_cast<CZKObject*>(group));
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

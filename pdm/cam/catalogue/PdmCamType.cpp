@@ -9,6 +9,9 @@
 
 namespace Vireo::Cam::Pdm {
 
+using internal::CreateOfCamType;
+using internal::IsOfCamType;
+
 template <class T>
 PdmCamType PdmCamType::Make(ParameterMap parameters, UniqueIdentifier classId, CamTypeDiscriminator discriminator)
 {

@@ -5,7 +5,7 @@
 
 #include "platform/cam/Model.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -65,4 +65,4 @@ CamObject CreateToolItem(const CamObject& parent)
     return CamObject(std::in_place_index<CamObjectIndex::Item>, ToolItem(std::move(item), *owner));
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

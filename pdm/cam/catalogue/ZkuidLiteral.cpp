@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -61,4 +61,4 @@ UniqueIdentifier operator""_zkuid(const char* text, std::size_t length)
     return id;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

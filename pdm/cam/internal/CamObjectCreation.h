@@ -7,7 +7,7 @@
 
 class CZkw32Doc;
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 CamObject CreateTool(CZkw32Doc* doc, const CamObject& parent, const UniqueIdentifier& kind,
                      const CamTypeDiscriminator& discriminator);
@@ -28,4 +28,4 @@ CamObject CreateExtension(const CamObject& parent);
 // A new item appended to the parent holder or extension.
 CamObject CreateToolItem(const CamObject& parent);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -7,7 +7,7 @@
 
 class CZkw32Doc;
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // True when the object is of the type given by host class T, class identifier and
 // discriminator. Never throws: host exceptions give false.
@@ -21,4 +21,4 @@ template <class T>
 CamObject CreateOfCamType(CZkw32Doc* doc, const CamObject& parent, const UniqueIdentifier& classId,
                           const CamTypeDiscriminator& discriminator) noexcept;
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

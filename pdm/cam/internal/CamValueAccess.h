@@ -19,7 +19,7 @@ class Stock;
 class Tool;
 } // namespace Vireo::Cam
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // A value the adapter made: the caller owns it.
 template <class V, class... Args>
@@ -64,4 +64,4 @@ bool WriteAdditionalPartValue(Cam::ToolAdditionalProp& part, std::wstring_view n
 CamValuePtr ReadToolItemValue(const Cam::ToolAdditionalParams& item, std::wstring_view name);
 bool WriteToolItemValue(Cam::ToolAdditionalParams& item, std::wstring_view name, const Cam::BaseValue& value);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -8,7 +8,7 @@
 class CZkw32Doc;
 class Material3DBase;
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // The material slot of one object: what it holds, how to stop it following a generic
 // material, and how to set a document material by name.
@@ -22,4 +22,4 @@ struct MaterialTarget {
 // the library has a material of that name. False when neither knows the name.
 bool SetMaterialByName(CZkw32Doc* doc, const MaterialTarget& target, std::wstring_view name);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -10,7 +10,7 @@ class GeometrySet;
 class SharedGeometrySet;
 } // namespace Vireo::Cam
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // The parent itself when it is a shared geometry set; else the owner's first source set
 // (geometry kinds 0, then 1); else, when `create` is set, a new shared set of the machining
@@ -21,4 +21,4 @@ Cam::SharedGeometrySet* FindSharedGeometrySet(CZkw32Doc* doc, CZKObject* parent,
 // object that holds none.
 Cam::GeometrySet* FindGeometrySet(CZKObject* object);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

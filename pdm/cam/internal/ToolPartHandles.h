@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // A new part object bound to a tool; the handle owns the part only.
 template <class Part>
@@ -54,4 +54,4 @@ std::optional<ToolPartPlace> LocateToolPart(const CamObject& object);
 // The 0-based position of an item in its part's list, or -1 when it is not there.
 int ItemPosition(const Cam::ToolAdditionalProp& part, const Cam::ToolAdditionalParams* item) noexcept;
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

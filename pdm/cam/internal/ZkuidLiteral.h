@@ -5,10 +5,10 @@
 
 #include <cstddef>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // Reads "XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX", optionally in braces, hex digits in either
 // case. Throws std::invalid_argument on any other text.
 UniqueIdentifier operator""_zkuid(const char* text, std::size_t length);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

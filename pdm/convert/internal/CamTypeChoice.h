@@ -11,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // The CAM type to create (or compare with) for `appType`; empty when a generic type cannot
 // be narrowed (no row maps its selector, or the PDM object lacks the row's parameter).
 std::wstring ChooseCamType(std::wstring_view appType, const std::vector<Parameters>& params,
                            const std::shared_ptr<Vireo::Arbor::Model::ReferenceObject>& pdmObject);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

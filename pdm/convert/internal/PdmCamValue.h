@@ -7,10 +7,10 @@
 #include "platform/arbor/ModelFwd.h"
 #include "platform/cam/Values.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // The new CAM value, owned by the caller; null for kinds other than bool, int, double and
 // string. Conversions of the PDM value may throw the model's exception.
 CamValuePtr MakeCamValueFromPdm(const Vireo::Arbor::Model::Parameter& parameter, const Cam::BaseValue& camValue);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 namespace {
 
 namespace Model = Vireo::Arbor::Model;
@@ -188,4 +188,4 @@ PdmObject makeDatasetObject(const std::shared_ptr<Model::ReferenceInfo>& referen
     return parent ? opened->CreateReferenceObject(parent, objectClass) : opened->CreateReferenceObject(objectClass);
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -10,6 +10,13 @@
 #include <set>
 
 namespace Vireo::Cam::Pdm {
+
+using internal::ClassAndRule;
+using internal::connectedCatalog;
+using internal::findClassAndRuleForParent;
+using internal::findClassAndRuleForUpdate;
+using internal::getClassObject;
+using internal::makeDatasetObject;
 namespace {
 
 namespace Model = Vireo::Arbor::Model;

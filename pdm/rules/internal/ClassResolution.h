@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // (reference GUID text, GUID texts of classes), in the order the listing functions give.
 using ClassListing = std::vector<std::pair<std::wstring, std::vector<std::wstring>>>;
@@ -51,4 +51,4 @@ std::shared_ptr<Arbor::Model::ClassObject> getClassObject(const std::shared_ptr<
 PdmObject makeDatasetObject(const std::shared_ptr<Arbor::Model::ReferenceInfo>& reference,
                             const std::shared_ptr<Arbor::Model::ClassObject>& objectClass, const PdmObject& parent);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <utility>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 template <class Key, class Value, class Hash = std::hash<Key>, class KeyEqual = std::equal_to<Key>>
 class LruMap {
@@ -84,4 +84,4 @@ private:
     std::unordered_map<KeyRef, iterator, RefHash, RefEqual> index_;
 };
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

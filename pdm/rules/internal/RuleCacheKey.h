@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 using RuleCacheKey = std::tuple<std::wstring, NameFilter, AppFilter, PlmFilter>;
 
@@ -19,4 +19,4 @@ struct RuleCacheKeyHash {
 RuleCacheKey makeCacheKey(std::wstring serverName, NameFilter nameFilter, AppFilter appFilter,
                           PlmFilter plmFilter);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <string>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 inline constexpr std::size_t ruleCacheCapacity = 256;
 
@@ -23,4 +23,4 @@ using RuleListCache = LruMap<std::wstring, RuleListValue>;
 RuleCache& ruleCache() noexcept;
 RuleListCache& ruleListCache() noexcept;
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

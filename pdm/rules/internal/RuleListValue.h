@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 struct TypesListValue {
     std::wstring plmType;
@@ -42,4 +42,4 @@ struct RuleListValue {
     std::optional<std::vector<ParamsListValue>> params;
 };
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

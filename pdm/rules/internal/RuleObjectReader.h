@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // The four header cells, with both row lists not read yet.
 RuleListValue readRuleHeader(const Arbor::Model::ReferenceObject& ruleObject);
@@ -15,4 +15,4 @@ RuleListValue readRuleHeader(const Arbor::Model::ReferenceObject& ruleObject);
 void readTypeRows(Arbor::Model::ReferenceObject& ruleObject, std::vector<TypesListValue>& rows);
 void readParamRows(Arbor::Model::ReferenceObject& ruleObject, std::vector<ParamsListValue>& rows);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // The last `separator`-separated item of `text`, without braces when it is a braced GUID;
 // empty for the nil GUID.
@@ -17,4 +17,4 @@ std::wstring getType(std::wstring_view text, std::wstring_view separator);
 // more items is dropped: paths start with the object's own parameter group.
 std::pair<std::vector<std::wstring>, std::wstring> getGroupsAndParam(std::wstring_view text);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

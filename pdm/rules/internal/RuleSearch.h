@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 // One AND-joined term group per non-empty filter (names, application codes, dataset
 // GUIDs) whose terms are OR-joined equality tests; a group is only made when the rule
@@ -15,4 +15,4 @@ std::shared_ptr<Arbor::Model::Search::Filter> makeRuleSearchFilter(
     const std::shared_ptr<Arbor::Model::ReferenceInfo>& ruleReference, const NameFilter& nameFilter,
     const AppFilter& appFilter, const PlmFilter& plmFilter);
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 class RuleSetLoader {
 public:
@@ -40,4 +40,4 @@ private:
     IntegrationRules rules_;
 };
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

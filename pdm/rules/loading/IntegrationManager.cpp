@@ -15,6 +15,12 @@
 #include <vector>
 
 namespace Vireo::Cam::Pdm {
+
+using internal::RuleCacheKey;
+using internal::RuleSetLoader;
+using internal::makeCacheKey;
+using internal::makeRuleSearchFilter;
+using internal::ruleCache;
 namespace {
 
 namespace Model = Arbor::Model;

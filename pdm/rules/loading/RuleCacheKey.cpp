@@ -6,7 +6,7 @@
 #include <functional>
 #include <utility>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 namespace {
 
 using Support::HashCombine;
@@ -80,4 +80,4 @@ RuleCacheKey makeCacheKey(std::wstring serverName, NameFilter nameFilter, AppFil
                         std::move(plmFilter)};
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

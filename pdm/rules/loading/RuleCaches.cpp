@@ -1,6 +1,6 @@
 #include "pdm/rules/internal/RuleCaches.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 namespace {
 
 // Built at load, before any command can run.
@@ -19,4 +19,4 @@ RuleListCache& ruleListCache() noexcept
     return ruleListCacheInstance;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 namespace {
 
 namespace Model = Arbor::Model;
@@ -106,4 +106,4 @@ void readParamRows(Model::ReferenceObject& ruleObject, std::vector<ParamsListVal
     readRows(ruleObject, Rules::RuleSettingsLst::Key, readParamRow, rows);
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -1,6 +1,6 @@
 #include "pdm/rules/internal/RulePaths.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 namespace {
 
 constexpr std::size_t bracedGuidLength = 38;
@@ -63,4 +63,4 @@ std::pair<std::vector<std::wstring>, std::wstring> getGroupsAndParam(std::wstrin
     return {std::move(items), std::move(parameter)};
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

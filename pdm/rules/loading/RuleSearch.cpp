@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 namespace {
 
 namespace Model = Arbor::Model;
@@ -56,4 +56,4 @@ std::shared_ptr<Search::Filter> makeRuleSearchFilter(const std::shared_ptr<Model
     return filter;
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

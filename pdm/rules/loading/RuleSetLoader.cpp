@@ -5,7 +5,7 @@
 #include "pdm/rules/internal/RulePaths.h"
 #include "platform/arbor/ReferenceObject.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 void RuleSetLoader::Add(Arbor::Model::ReferenceObject& ruleObject)
 {
@@ -83,4 +83,4 @@ void RuleSetLoader::addParamRow(const RuleListValue& ruleObject, const ParamsLis
                      paramGroups, param, row.order, row.appVisible, row.plmVisible);
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

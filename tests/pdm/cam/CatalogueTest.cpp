@@ -15,6 +15,8 @@
 namespace Vireo::Cam::Pdm::Testing {
 namespace {
 
+using namespace Vireo::Cam::Pdm::internal;
+
 using TypeParameter = std::pair<std::wstring, std::wstring>;
 
 bool isDeclaredAs(std::span<const Cam::ParameterDeclaration> declarations, const UniqueIdentifier& id,

@@ -8,6 +8,8 @@
 namespace Vireo::Cam::Pdm {
 namespace {
 
+using namespace Vireo::Cam::Pdm::internal;
+
 std::string errorOf(const char* text)
 {
     try {

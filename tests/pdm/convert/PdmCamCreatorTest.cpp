@@ -10,6 +10,7 @@ namespace Vireo::Cam::Pdm::Testing {
 namespace {
 
 namespace Model = Vireo::Arbor::Model;
+using namespace Vireo::Cam::Pdm::internal;
 using zktypes::ZKUnits::Degree;
 using zktypes::ZKUnits::Millimeter;
 using zktypes::ZKUnits::MillimeterPerMinute;

@@ -9,6 +9,7 @@
 namespace {
 
 using namespace Vireo::Cam::Pdm;
+using namespace Vireo::Cam::Pdm::internal;
 
 TEST(LruMap, EvictsTheLeastRecentlyUsedAndFindRefreshes)
 {

@@ -20,6 +20,7 @@
 namespace Vireo::Cam::Pdm::Testing {
 
 namespace Model = Vireo::Arbor::Model;
+using namespace Vireo::Cam::Pdm::internal;
 
 namespace Tools {
 inline constexpr wchar_t Reference[] = L"2bd074b9-7fd9-4d84-a41d-c1334880ceb6";
