@@ -99,11 +99,15 @@ AppFilter CamPdmCreator::GetAppFilter() const
 
 bool CamPdmCreator::ProcessRules(const IntegrationRules& rules)
 {
-    const bool updating = GetUpdateDatasetObject() != nullptr;
+    const bool updating = IsUpdate();
     if (!PdmBuilder::ProcessRules(rules))
         return false;
     if (GetCreationTry())
         return true;
+    if (updating)
+        recordExported(camObject, GetUpdateDatasetObject());
+    else if (!GetDatasetObjects().empty())
+        recordExported(camObject, GetDatasetObjects().back());
     if (recursive) {
         if (updating)
             UpdateChildren();
@@ -111,6 +115,12 @@ bool CamPdmCreator::ProcessRules(const IntegrationRules& rules)
             CreateChildren();
     }
     return true;
+}
+
+void CamPdmCreator::recordExported(const CamObject& object, const PdmObject& pdmObject)
+{
+    if (pdmObject && exportedIds.insert(CamObjectManager::GetId(object)).second)
+        exported.push_back({object, pdmObject});
 }
 
 bool CamPdmCreator::FillData(const PdmObject& object, const AppDataset& /*dataset*/,

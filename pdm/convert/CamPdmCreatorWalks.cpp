@@ -2,7 +2,7 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
-#include "pdm/links/ObjectId.h"
+#include "pdm/convert/CamLink.h"
 #include "pdm/rules/IntegrationManager.h"
 
 #include "platform/arbor/Model.h"
@@ -103,6 +103,7 @@ void CamPdmCreator::CreateChildren()
                 continue;
             if (shared)
                 made[id] = created;
+            recordExported(child, created);
             queue.push_back({child, std::move(created)});
         }
     }
@@ -119,15 +120,28 @@ void CamPdmCreator::UpdateChildren()
         const Node parent = std::move(queue.front());
         queue.pop_front();
         for (const auto& child : childrenOf(parent.camObject)) {
-            if (const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(child))) {
-                CamPdmCreator linked(child, link->second, link->first);
-                IntegrationManager().MakeData(linked);
-                // The children of a linked child are visited whether or not its update worked.
+            const CamLink link = ReadCamLink(child);
+            if (link.state == CamLink::State::Broken) {
+                ReportBrokenLink(child, link.text);
+                continue;
+            }
+            if (link.state == CamLink::State::Linked) {
+                CamPdmCreator linked(child, link.id.second, link.id.first);
+                const bool updated = IntegrationManager().MakeData(linked);
+                // A linked object that is gone leaves the child and its subtree out (the
+                // child's run said so); otherwise the children are visited whether or not
+                // the child's own update worked.
+                if (!linked.GetUpdateDatasetObject())
+                    continue;
+                if (updated)
+                    recordExported(child, linked.GetUpdateDatasetObject());
                 queue.push_back({child, linked.GetUpdateDatasetObject()});
                 continue;
             }
-            if (auto created = createChild(child, referenceId, parent.pdmObject))
+            if (auto created = createChild(child, referenceId, parent.pdmObject)) {
+                recordExported(child, created);
                 queue.push_back({child, std::move(created)});
+            }
         }
     }
 }
