@@ -35,6 +35,13 @@ function(vireo_module target)
   endif()
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   file(GLOB_RECURSE headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  # An inner folder with a CMakeLists.txt of its own is a target of its own.
+  file(GLOB_RECURSE own_lists "${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt")
+  foreach(list IN LISTS own_lists)
+    get_filename_component(own_folder "${list}" DIRECTORY)
+    list(FILTER sources EXCLUDE REGEX "^${own_folder}/")
+    list(FILTER headers EXCLUDE REGEX "^${own_folder}/")
+  endforeach()
   file(GLOB public_headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   file(RELATIVE_PATH rel "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
 
