@@ -7,6 +7,7 @@
 #include "pdm/convert/CamLink.h"
 #include "pdm/rules/IntegrationManager.h"
 #include "platform/arbor/Model.h"
+#include "platform/host/Zkw32Doc.h"
 #include "platform/support/HashCombine.h"
 
 #include <algorithm>
@@ -76,6 +77,26 @@ bool isTool(const CamObject& object)
     return CamObjectManager::IsCamObject(object, CamConsts::ToolInfo::Type);
 }
 
+// Tools, stocks, parts and fixtures are used by several objects and shared, not copied.
+bool isShared(const CamObject& object)
+{
+    return isTool(object) || geometrySlotOf(object).has_value();
+}
+
+// The CAM objects of the document by the PDM object their link names.
+std::unordered_map<ObjectId, CamObject, ObjectIdHash> linkedObjects(CZkw32Doc* doc)
+{
+    std::unordered_map<ObjectId, CamObject, ObjectIdHash> linked;
+    if (!doc)
+        return linked;
+    for (CZKObject* object : doc->GetObjects()) {
+        const CamObject camObject(object);
+        if (const CamLink link = ReadCamLink(camObject); link.state == CamLink::State::Linked)
+            linked.emplace(link.id, camObject);
+    }
+    return linked;
+}
+
 } // namespace
 
 void PdmCamCreator::CreateChildren()
@@ -132,6 +153,10 @@ void PdmCamCreator::UpdateChildren()
 {
     const auto& root = GetDatasetObject();
     const auto reference = root ? root->Reference() : nullptr;
+    // New CAM objects go into the document of the object being updated.
+    CZkw32Doc* const doc = document ? document : CamObjectManager::GetDocument(camObject);
+    // A PDM object already linked in the document is attached there, never imported twice.
+    auto inDocument = linkedObjects(doc);
     std::deque<UpdateNode> queue{{camObject, root}};
     while (!queue.empty()) {
         const UpdateNode node = std::move(queue.front());
@@ -152,14 +177,21 @@ void PdmCamCreator::UpdateChildren()
             IntegrationManager().MakeData(builder);
             queue.push_back({builder.GetCamObject(), builder.GetDatasetObject()});
         }
-        // New CAM objects go into the document of the object being updated.
-        CZkw32Doc* const doc = document ? document : CamObjectManager::GetDocument(node.camObject);
         for (const auto& child : *children) {
-            if (linked.count({child->Reference()->Id(), child->Id()}))
+            const ObjectId id{child->Reference()->Id(), child->Id()};
+            if (linked.count(id))
                 continue;
+            if (const auto known = inDocument.find(id); known != inDocument.end()) {
+                CamObject existing = known->second;
+                if (isShared(existing))
+                    CamObjectManager::AddChild(node.camObject, existing);
+                continue;
+            }
             PdmCamCreator builder(child, doc, node.camObject);
-            if (IntegrationManager().MakeData(builder))
-                queue.push_back({builder.GetCamObject(), child});
+            if (!IntegrationManager().MakeData(builder))
+                continue;
+            inDocument.emplace(id, builder.GetCamObject());
+            queue.push_back({builder.GetCamObject(), child});
         }
     }
 }
