@@ -8,6 +8,7 @@ packages=(
   libboost-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  bsdutils                 # script(1): the host program's tests give it a terminal
 )
 
 missing=()
