@@ -104,12 +104,8 @@ bool CamPdmCreator::ProcessRules(const IntegrationRules& rules)
         return false;
     if (GetCreationTry())
         return true;
-    if (recursive) {
-        if (updating)
-            UpdateChildren();
-        else
-            CreateChildren();
-    }
+    if (recursive)
+        return updating ? UpdateChildren() : CreateChildren();
     return true;
 }
 

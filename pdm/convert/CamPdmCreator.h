@@ -29,12 +29,15 @@ public:
     void SetRecursive(bool value) noexcept { recursive = value; }
 
 protected:
-    // One new PDM object per CAM child, breadth-first below the root just created.
-    void CreateChildren();
-    // Linked children are updated, unlinked ones get a new PDM object.
-    void UpdateChildren();
+    // One new PDM object per CAM child, breadth-first below the root just created. False,
+    // after a message, when a PDM error or a CAM object inside itself ended the walk.
+    bool CreateChildren();
+    // Linked children are updated, unlinked ones get a new PDM object. False as above.
+    bool UpdateChildren();
 
 private:
+    void createChildren();
+    void updateChildren();
     CamObject camObject;
     bool recursive = false;
 };

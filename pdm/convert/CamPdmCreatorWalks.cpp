@@ -1,13 +1,17 @@
 #include "pdm/convert/CamPdmCreator.h"
+#include "pdm/convert/WalkPath.h"
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/links/ObjectId.h"
+#include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/IntegrationManager.h"
 
 #include "platform/arbor/Model.h"
+#include "platform/support/Utf8.h"
 
 #include <deque>
+#include <stdexcept>
 #include <unordered_map>
 
 namespace Vireo::Cam::Pdm {
@@ -15,11 +19,47 @@ namespace {
 
 namespace Model = Vireo::Arbor::Model;
 
+using CamPath = WalkPath<CamObjectId>;
+
 // A CAM object of the walk with the PDM object that stands for it (null when none was found).
 struct Node {
     CamObject camObject;
     PdmObject pdmObject;
+    CamPath path;
 };
+
+// A CAM object that lists one of its own ancestors among its children (a machining group
+// inside itself). The document reader refuses such files; this ends the walk should one
+// come in another way, before it makes PDM objects without end.
+class ChildCycle : public std::runtime_error {
+public:
+    explicit ChildCycle(const CamObject& object)
+        : std::runtime_error("the CAM object \"" + Support::WideToUtf8(CamObjectManager(object).GetAppType()) +
+                             "\" is among its own ancestors; the children below it are not exported")
+    {
+    }
+};
+
+CamPath pathOf(const CamPath& parent, const CamObject& object)
+{
+    const auto id = CamObjectManager::GetId(object);
+    if (parent.Contains(id))
+        throw ChildCycle(object);
+    return parent.Then(id);
+}
+
+// Runs a walk; a PDM error or a cycle met on the way ends it with one message.
+template <class Walk>
+bool guardedWalk(Walk&& walk)
+{
+    try {
+        walk();
+        return true;
+    } catch (const std::exception& error) {
+        ShowBuilderMessage(BuilderMessageKey::CreatingReferenceLinkObject, error);
+        return false;
+    }
+}
 
 std::shared_ptr<Model::ReferenceInfo> referenceInfoOf(const PdmObject& object)
 {
@@ -75,7 +115,12 @@ PdmObject createChild(const CamObject& child, int referenceId, const PdmObject& 
 
 } // namespace
 
-void CamPdmCreator::CreateChildren()
+bool CamPdmCreator::CreateChildren()
+{
+    return guardedWalk([this] { createChildren(); });
+}
+
+void CamPdmCreator::createChildren()
 {
     if (GetDatasetObjects().empty())
         return;
@@ -86,12 +131,14 @@ void CamPdmCreator::CreateChildren()
     const int referenceId = info->Id();
     const bool sharing = info->HierarchyType() == Model::ReferenceHierarchyType::Complex;
     std::unordered_map<CamObjectId, PdmObject> made;
-    std::deque<Node> queue{{camObject, root}};
+    std::deque<Node> queue{{camObject, root, pathOf({}, camObject)}};
     while (!queue.empty()) {
         const Node parent = std::move(queue.front());
         queue.pop_front();
         for (const auto& child : childrenOf(parent.camObject)) {
             const auto id = CamObjectManager::GetId(child);
+            if (parent.path.Contains(id))
+                throw ChildCycle(child);
             const bool shared = sharing && isShareable(child);
             if (shared) {
                 const auto existing = made.find(id);
@@ -103,31 +150,37 @@ void CamPdmCreator::CreateChildren()
                 continue;
             if (shared)
                 made[id] = created;
-            queue.push_back({child, std::move(created)});
+            queue.push_back({child, std::move(created), parent.path.Then(id)});
         }
     }
 }
 
-void CamPdmCreator::UpdateChildren()
+bool CamPdmCreator::UpdateChildren()
+{
+    return guardedWalk([this] { updateChildren(); });
+}
+
+void CamPdmCreator::updateChildren()
 {
     const auto info = referenceInfoOf(GetUpdateDatasetObject());
     if (!info)
         return;
     const int referenceId = info->Id();
-    std::deque<Node> queue{{camObject, GetUpdateDatasetObject()}};
+    std::deque<Node> queue{{camObject, GetUpdateDatasetObject(), pathOf({}, camObject)}};
     while (!queue.empty()) {
         const Node parent = std::move(queue.front());
         queue.pop_front();
         for (const auto& child : childrenOf(parent.camObject)) {
+            const CamPath path = pathOf(parent.path, child);
             if (const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(child))) {
                 CamPdmCreator linked(child, link->second, link->first);
                 IntegrationManager().MakeData(linked);
                 // The children of a linked child are visited whether or not its update worked.
-                queue.push_back({child, linked.GetUpdateDatasetObject()});
+                queue.push_back({child, linked.GetUpdateDatasetObject(), path});
                 continue;
             }
             if (auto created = createChild(child, referenceId, parent.pdmObject))
-                queue.push_back({child, std::move(created)});
+                queue.push_back({child, std::move(created), path});
         }
     }
 }

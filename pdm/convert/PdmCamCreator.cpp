@@ -131,17 +131,13 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
     std::optional<ChangeBracket> bracket;
     if (!GetCreationTry())
         bracket.emplace(bracketDocument());
-    const bool result = AppBuilder::ProcessRules(rules);
+    bool result = AppBuilder::ProcessRules(rules);
     if (result && !GetCreationTry() && CamObjectManager::IsCamObject(camObject, L"")) {
         const std::wstring link = getPdmUri(GetDatasetObject());
         if (!link.empty())
             CamObjectManager::SetUri(camObject, link);
-        if (recursive) {
-            if (updating)
-                UpdateChildren();
-            else
-                CreateChildren();
-        }
+        if (recursive)
+            result = updating ? UpdateChildren() : CreateChildren();
     }
     if (bracket)
         bracket->Close(result);
