@@ -2,11 +2,9 @@
 
 #include "CamTreeWalk.h"
 #include "TextOutput.h"
+#include "ValueText.h"
 
 #include "pdm/cam/CamObjectManager.h"
-#include "pdm/convert/PdmCamComparator.h"
-#include "pdm/convert/ValueConversion.h"
-#include "pdm/rules/IntegrationManager.h"
 
 #include <set>
 #include <string>
@@ -18,23 +16,16 @@ using namespace Vireo::Cam::Pdm;
 
 void printValues(std::ostream& out, const CamObject& object, const std::string& indent)
 {
-    // Without a PDM object the comparator lists the values the rules would export.
-    PdmCamComparator values(object);
-    if (!IntegrationManager().MakeData(values))
-        return;
-    for (const auto& parameter : values.GetParameters()) {
-        if (parameter.appParam == L"Name" || !parameter.camValue)
-            continue;
-        out << indent << "  " << Utf8(parameter.appParam) << " = " << Utf8(FromCamBaseValue(*parameter.camValue))
-            << "\n";
-    }
+    for (const auto& [name, value] : CamObjectValues(object))
+        if (name != L"Name")
+            out << indent << "  " << Utf8(name) << " = " << FormatCamValue(*value) << "\n";
 }
 
 void printObject(std::ostream& out, const CamObject& object, int depth, std::set<CamObjectId>& printed)
 {
     const std::string indent(2 * depth, ' ');
     const CamObjectManager manager(object);
-    out << indent << CamObjectLabel(object);
+    out << indent << CamObjectLabel(object) << " [" << CamObjectIdentity(object) << "]";
     if (!printed.insert(CamObjectManager::GetId(object)).second) {
         out << " (shared, shown above)\n";
         return;

@@ -3,8 +3,10 @@
 #include "TextOutput.h"
 
 #include "pdm/cam/CamObjectManager.h"
+#include "pdm/cam/CamTables.h"
 #include "pdm/convert/ValueConversion.h"
 
+#include <algorithm>
 #include <set>
 
 namespace Campdm {
@@ -32,6 +34,25 @@ std::string CamObjectName(const CamObject& object)
 std::string CamObjectLabel(const CamObject& object)
 {
     return Utf8(CamObjectManager(object).GetAppType()) + " \"" + CamObjectName(object) + "\"";
+}
+
+std::string CamObjectIdentity(const CamObject& object)
+{
+    return Utf8(CamObjectManager::idToString(CamObjectManager::GetId(object)));
+}
+
+std::vector<std::pair<std::wstring, CamValuePtr>> CamObjectValues(const CamObject& object)
+{
+    const CamObjectManager manager(object);
+    std::vector<std::pair<std::wstring, CamValuePtr>> values;
+    const auto type = CamTypes.find(manager.GetAppType());
+    if (type == CamTypes.end())
+        return values;
+    for (const auto& [name, id] : type->second.parameters)
+        if (CamValuePtr value = manager.GetValue(name))
+            values.emplace_back(std::wstring(name), std::move(value));
+    std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return values;
 }
 
 std::vector<CamObject> CollectCamTree(const CamObject& root)

@@ -1,5 +1,7 @@
 #include "LinkCommands.h"
 
+#include "Command.h"
+
 #include "pdm/links/ObjectId.h"
 #include "platform/support/Utf8.h"
 
@@ -68,6 +70,22 @@ int RunMakeLink(const char* ref, const char* obj, const char* server, std::ostre
     }
     out << WideToUtf8(Vireo::Cam::Pdm::GetUriFromObjectId(*refId, *objId, Utf8ToWide(server))) << "\n";
     return 0;
+}
+
+std::vector<Command> LinkCommands()
+{
+    const auto decode = [](const Arguments& args, const CommandContext& context) {
+        return RunDecodeLink(args.Word("LINK").c_str(), context.out, context.err);
+    };
+    const auto make = [](const Arguments& args, const CommandContext& context) {
+        return RunMakeLink(args.Word("REF").c_str(), args.Word("OBJ").c_str(), args.Word("SERVER").c_str(),
+                           context.out, context.err);
+    };
+    return {
+        {"link", "LINK", "show the PDM reference and object a link names", "", {{"LINK"}, {}, {}, {}}, decode},
+        {"make-link", "REF OBJ SERVER", "write the link of object OBJ of reference REF on SERVER", "",
+         {{"REF", "OBJ", "SERVER"}, {}, {}, {}}, make},
+    };
 }
 
 } // namespace Campdm

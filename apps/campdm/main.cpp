@@ -1,67 +1,99 @@
-// campdm: the host program. Each sub-command is one job a CAM engineer runs.
+// campdm: the host program. Each sub-command is one job a CAM engineer runs on CAM document
+// files and PDM database files.
 
-#include "ExportDemo.h"
-#include "ImportDemo.h"
-#include "LinkCommands.h"
+#include "Command.h"
+#include "CommandErrors.h"
+#include "TerminalUiDriver.h"
+
+#include "platform/ui/HostUiDriver.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace {
 
-int usage(std::ostream& out, int code)
+using namespace Campdm;
+
+void printUsage(std::ostream& out)
 {
-    out << "usage: campdm <command> [arguments]\n"
-           "  demo [data folder]         import the shipped sample project into CAM and export a CAM\n"
-           "                             project to the PDM (data folder: the shipped data/)\n"
-           "  link <text>                show the PDM reference and object a link names\n"
-           "  make-link <ref> <obj> <server>\n"
-           "                             write the link of a PDM object\n";
-    return code;
+    out << "usage: campdm COMMAND [ARGUMENTS]   (campdm COMMAND --help for one command)\n\n";
+    for (const Command& command : AllCommands())
+        out << "  " << command.name << " " << command.synopsis << "\n      " << command.summary << "\n";
 }
 
-// The shipped data: the folder given, else $CAMPDM_DATA, else the source tree's data/.
-std::filesystem::path dataDirectory(int argc, char** argv)
+void printHelp(std::ostream& out, const Command& command)
 {
-    if (argc >= 3)
-        return argv[2];
+    out << "usage: campdm " << command.name << " " << command.synopsis << "\n\n" << command.summary << ".\n";
+    if (!command.help.empty())
+        out << "\n" << command.help << "\n";
+}
+
+// The command named by the first words, and the words after its name.
+const Command* findCommand(const std::vector<std::string>& words, std::vector<std::string>& rest)
+{
+    for (const Command& command : AllCommands()) {
+        const bool twoWords = command.name.find(' ') != std::string::npos;
+        const std::string name = twoWords && words.size() > 1 ? words[0] + " " + words[1] : words[0];
+        if (name == command.name) {
+            rest.assign(words.begin() + (twoWords ? 2 : 1), words.end());
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+// The shipped data: $CAMPDM_DATA, else the source tree's data/.
+std::filesystem::path dataDirectory()
+{
     if (const char* fromEnvironment = std::getenv("CAMPDM_DATA"))
         return fromEnvironment;
     return CAMPDM_DEFAULT_DATA;
 }
 
-int runDemo(const std::filesystem::path& data)
+int run(const Command& command, const std::vector<std::string>& words)
 {
-    if (!std::filesystem::is_directory(data / "pdm"))
-        throw std::runtime_error("no shipped PDM data in " + (data / "pdm").string());
-    if (const int failed = Campdm::RunImportDemo(std::cout, data))
-        return failed;
-    std::cout << "\n";
-    return Campdm::RunExportDemo(std::cout, data);
+    const std::string prefix = "campdm " + command.name + ": ";
+    try {
+        const Arguments args(words, command.rules);
+        if (args.WantsHelp()) {
+            printHelp(std::cout, command);
+            return ExitSuccess;
+        }
+        TerminalUiDriver driver(std::cin, std::cerr);
+        const Vireo::Ui::ScopedHostUiDriver installed(driver);
+        return command.run(args, CommandContext{std::cout, std::cerr, dataDirectory()});
+    } catch (const UsageError& error) {
+        std::cerr << prefix << error.what() << "\nusage: campdm " << command.name << " " << command.synopsis
+                  << "   (campdm " << command.name << " --help)\n";
+        return ExitBadInput;
+    } catch (const InputError& error) {
+        std::cerr << prefix << error.what() << "\n";
+        return ExitBadInput;
+    } catch (const std::exception& error) {
+        std::cerr << prefix << error.what() << "\n";
+        return ExitFailed;
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        return usage(std::cerr, 2);
-    const std::string_view command = argv[1];
-    try {
-        if (command == "demo" && argc <= 3)
-            return runDemo(dataDirectory(argc, argv));
-        if (command == "link" && argc == 3)
-            return Campdm::RunDecodeLink(argv[2], std::cout, std::cerr);
-        if (command == "make-link" && argc == 5)
-            return Campdm::RunMakeLink(argv[2], argv[3], argv[4], std::cout, std::cerr);
-        if (command == "help" || command == "--help" || command == "-h")
-            return usage(std::cout, 0);
-    } catch (const std::exception& e) {
-        std::cerr << "campdm: " << command << ": " << e.what() << "\n";
-        return 1;
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty()) {
+        printUsage(std::cerr);
+        return ExitBadInput;
     }
-    std::cerr << "campdm: unknown command or wrong arguments: " << command << "\n";
-    return usage(std::cerr, 2);
+    if (words[0] == "help" || words[0] == "--help" || words[0] == "-h") {
+        printUsage(std::cout);
+        return ExitSuccess;
+    }
+    std::vector<std::string> rest;
+    if (const Command* command = findCommand(words, rest))
+        return run(*command, rest);
+    std::cerr << "campdm: unknown command \"" << words[0] << "\"\n";
+    printUsage(std::cerr);
+    return ExitBadInput;
 }

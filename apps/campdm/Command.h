@@ -1,0 +1,41 @@
+#pragma once
+// One sub-command of the host program: its name, what it takes, its help, and its body.
+
+#include "Arguments.h"
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace Campdm {
+
+struct CommandContext {
+    std::ostream& out;
+    std::ostream& err;
+    // The shipped data (its pdm/ folder seeds new PDM databases).
+    std::filesystem::path dataDirectory;
+};
+
+struct Command {
+    std::string name;     // "set", "pdm init"
+    std::string synopsis; // what follows the name in a usage line
+    std::string summary;  // one line for the command list
+    std::string help;     // what --help adds below the usage line
+    ArgumentRules rules;
+    // Exit code 0 or 1; throws the errors of CommandErrors.h.
+    std::function<int(const Arguments&, const CommandContext&)> run;
+};
+
+// Every command, in the order the command list shows them.
+const std::vector<Command>& AllCommands();
+
+// The commands of each file.
+std::vector<Command> DocumentCommands(); // new, tree
+std::vector<Command> ValueCommands();    // get, set
+std::vector<Command> PdmFileCommands();  // pdm init
+std::vector<Command> LinkCommands();     // link, make-link
+std::vector<Command> DemoCommands();     // demo
+
+} // namespace Campdm
