@@ -99,14 +99,24 @@ AppFilter CamPdmCreator::GetAppFilter() const
 
 bool CamPdmCreator::ProcessRules(const IntegrationRules& rules)
 {
-    const bool updating = GetUpdateDatasetObject() != nullptr;
+    const bool updating = IsUpdate();
     if (!PdmBuilder::ProcessRules(rules))
         return false;
     if (GetCreationTry())
         return true;
+    if (updating)
+        recordExported(camObject, GetUpdateDatasetObject());
+    else if (!GetDatasetObjects().empty())
+        recordExported(camObject, GetDatasetObjects().back());
     if (recursive)
         return updating ? UpdateChildren() : CreateChildren();
     return true;
+}
+
+void CamPdmCreator::recordExported(const CamObject& object, const PdmObject& pdmObject)
+{
+    if (pdmObject && exportedIds.insert(CamObjectManager::GetId(object)).second)
+        exported.push_back({object, pdmObject});
 }
 
 bool CamPdmCreator::FillData(const PdmObject& object, const AppDataset& /*dataset*/,

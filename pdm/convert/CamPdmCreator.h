@@ -5,11 +5,21 @@
 
 #include "pdm/rules/PdmBuilder.h"
 #include "pdm/cam/CamObject.h"
+#include "pdm/cam/CamObjectManager.h"
+
+#include <unordered_set>
+#include <vector>
 
 namespace Vireo::Cam::Pdm {
 
 class CamPdmCreator : public PdmBuilder {
 public:
+    // A CAM object of the run with the PDM object made or updated for it.
+    struct ExportedObject {
+        CamObject camObject;
+        PdmObject pdmObject;
+    };
+
     // Creates in the reference with this GUID (under the parent set with SetParentDatasetObject).
     CamPdmCreator(CamObject object, const System::Guid& referenceGuid);
     // Updates the object with this id in the reference with this id.
@@ -27,6 +37,9 @@ public:
                   const std::vector<Parameters>& params, const std::wstring& uploadFolder) override;
 
     void SetRecursive(bool value) noexcept { recursive = value; }
+    // Every CAM object of the last run, children included and shared ones once, with its
+    // PDM object, in the order they were written.
+    const std::vector<ExportedObject>& GetExportedObjects() const noexcept { return exported; }
 
 protected:
     // One new PDM object per CAM child, breadth-first below the root just created. False,
@@ -38,8 +51,12 @@ protected:
 private:
     void createChildren();
     void updateChildren();
+    void recordExported(const CamObject& object, const PdmObject& pdmObject);
+
     CamObject camObject;
     bool recursive = false;
+    std::vector<ExportedObject> exported;
+    std::unordered_set<CamObjectId> exportedIds;
 };
 
 } // namespace Vireo::Cam::Pdm

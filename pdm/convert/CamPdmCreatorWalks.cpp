@@ -3,7 +3,7 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
-#include "pdm/links/ObjectId.h"
+#include "pdm/convert/CamLink.h"
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/IntegrationManager.h"
 
@@ -150,6 +150,7 @@ void CamPdmCreator::createChildren()
                 continue;
             if (shared)
                 made[id] = created;
+            recordExported(child, created);
             queue.push_back({child, std::move(created), parent.path.Then(id)});
         }
     }
@@ -172,15 +173,28 @@ void CamPdmCreator::updateChildren()
         queue.pop_front();
         for (const auto& child : childrenOf(parent.camObject)) {
             const CamPath path = pathOf(parent.path, child);
-            if (const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(child))) {
-                CamPdmCreator linked(child, link->second, link->first);
-                IntegrationManager().MakeData(linked);
-                // The children of a linked child are visited whether or not its update worked.
+            const CamLink link = ReadCamLink(child);
+            if (link.state == CamLink::State::Broken) {
+                ReportBrokenLink(child, link.text);
+                continue;
+            }
+            if (link.state == CamLink::State::Linked) {
+                CamPdmCreator linked(child, link.id.second, link.id.first);
+                const bool updated = IntegrationManager().MakeData(linked);
+                // A linked object that is gone leaves the child and its subtree out (the
+                // child's run said so); otherwise the children are visited whether or not
+                // the child's own update worked.
+                if (!linked.GetUpdateDatasetObject())
+                    continue;
+                if (updated)
+                    recordExported(child, linked.GetUpdateDatasetObject());
                 queue.push_back({child, linked.GetUpdateDatasetObject(), path});
                 continue;
             }
-            if (auto created = createChild(child, referenceId, parent.pdmObject))
+            if (auto created = createChild(child, referenceId, parent.pdmObject)) {
+                recordExported(child, created);
                 queue.push_back({child, std::move(created), path});
+            }
         }
     }
 }

@@ -6,7 +6,7 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
-#include "pdm/links/ObjectId.h"
+#include "pdm/convert/CamLink.h"
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/IntegrationManager.h"
 #include "platform/arbor/Model.h"
@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <deque>
-#include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -116,16 +115,6 @@ bool isTool(const CamObject& object)
     return CamObjectManager::IsCamObject(object, CamConsts::ToolInfo::Type);
 }
 
-// A link read back from a CAM object; a link that is no valid link text counts as none.
-std::optional<ObjectId> linkedObjectId(const CamObject& object)
-{
-    try {
-        return GetObjectIdFromUri(CamObjectManager::GetUri(object));
-    } catch (const std::range_error&) {
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 bool PdmCamCreator::CreateChildren()
@@ -207,9 +196,12 @@ void PdmCamCreator::updateChildren()
             continue;
         std::unordered_set<ObjectId, ObjectIdHash> linked;
         for (const CamObject& camChild : CamObjectManager(node.camObject).GetChildCamObjects(true)) {
-            const auto id = linkedObjectId(camChild);
-            if (!id)
+            const CamLink link = ReadCamLink(camChild);
+            if (link.state == CamLink::State::Broken)
+                ReportBrokenLink(camChild, link.text);
+            if (link.state != CamLink::State::Linked)
                 continue;
+            const ObjectId* id = &link.id;
             linked.insert(*id);
             PdmCamCreator builder(id->second, id->first, camChild);
             IntegrationManager().MakeData(builder);

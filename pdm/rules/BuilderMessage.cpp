@@ -32,7 +32,12 @@ void ShowBuilderMessage(std::wstring_view key)
 
 void ShowBuilderMessage(std::wstring_view key, const std::exception& error)
 {
-    ZKMessageBox::Show(ZKTrAtl(key) + L"\n\n" + errorText(error), 0);
+    ShowBuilderMessage(key, errorText(error));
+}
+
+void ShowBuilderMessage(std::wstring_view key, std::wstring_view detail)
+{
+    ZKMessageBox::Show(ZKTrAtl(key) + L"\n\n" + std::wstring(detail), 0);
 }
 
 } // namespace Vireo::Cam::Pdm

@@ -18,5 +18,7 @@ inline constexpr wchar_t CreatingReferenceListObject[] = L"VireoCAM:PDM.Message.
 
 void ShowBuilderMessage(std::wstring_view key);
 void ShowBuilderMessage(std::wstring_view key, const std::exception& error);
+// The translated key, two line feeds and a text of the builder's own.
+void ShowBuilderMessage(std::wstring_view key, std::wstring_view detail);
 
 } // namespace Vireo::Cam::Pdm

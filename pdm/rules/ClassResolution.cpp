@@ -41,21 +41,26 @@ const IntegrationRules::ParamsMap::value_type* paramsWithRows(const IntegrationR
     return params != rules.GetParams().end() && !params->second.empty() ? &*params : nullptr;
 }
 
-std::size_t coveredKeys(const Model::ClassObject& candidate, const std::vector<std::wstring>& keys)
+// `ownGroup` is the GUID text of the group every object of the candidates has whatever its
+// class (a linked reference's own group); empty when there is none.
+std::size_t coveredKeys(const Model::ClassObject& candidate, const std::vector<std::wstring>& keys,
+                        const std::wstring& ownGroup)
 {
     const auto groups = candidate.ParameterGroups();
-    return static_cast<std::size_t>(
-        std::count_if(keys.begin(), keys.end(), [&](const std::wstring& key) { return groups.Find(key) != nullptr; }));
+    return static_cast<std::size_t>(std::count_if(keys.begin(), keys.end(), [&](const std::wstring& key) {
+        return key == ownGroup || groups.Find(key) != nullptr;
+    }));
 }
 
 // The first candidate that covers every key, else the first with the most keys above `floor`.
 std::shared_ptr<Model::ClassObject> bestCovering(const std::vector<std::shared_ptr<Model::ClassObject>>& candidates,
-                                                 const std::vector<std::wstring>& keys, long long floor)
+                                                 const std::vector<std::wstring>& keys, long long floor,
+                                                 const std::wstring& ownGroup = {})
 {
     std::shared_ptr<Model::ClassObject> best;
     long long bestCount = floor;
     for (const auto& candidate : candidates) {
-        const auto count = coveredKeys(*candidate, keys);
+        const auto count = coveredKeys(*candidate, keys, ownGroup);
         if (count == keys.size())
             return candidate;
         if (static_cast<long long>(count) > bestCount) {
@@ -75,11 +80,10 @@ std::vector<std::shared_ptr<Model::ClassObject>> concreteClasses(const Model::Cl
     return result;
 }
 
-std::shared_ptr<Model::ClassTree> linkedReferenceClasses(const Model::ParameterGroup& group)
+std::shared_ptr<Model::ParameterGroup> linkedReferenceGroup(const Model::ParameterGroup& group)
 {
     auto slave = group.SlaveGroup();
-    auto linked = slave ? slave->ReferenceGroup() : nullptr;
-    return linked ? linked->Classes() : nullptr;
+    return slave ? slave->ReferenceGroup() : nullptr;
 }
 
 } // namespace
@@ -168,13 +172,18 @@ std::shared_ptr<Model::ClassObject> getClassObject(const std::shared_ptr<Model::
     for (const auto& [key, child] : node.children)
         if (!key.empty())
             keys.push_back(key);
-    if (group->IsTableOneToMany()) {
+    // A row of either kind of table is made like a row of a one-to-many table, so that the
+    // values of a one-to-one table reach a new object too.
+    if (group->IsTable()) {
         auto tree = group->Classes();
         return tree ? bestCovering(concreteClasses(tree->GetNotAbstractClasses()), keys, -1) : nullptr;
     }
     if (group->IsLinkGroup()) {
-        auto tree = linkedReferenceClasses(*group);
-        return tree ? bestCovering(concreteClasses(tree->GetRootClasses()), keys, 0) : nullptr;
+        // Paths may name the linked reference's own group, which every class of it has.
+        auto linked = linkedReferenceGroup(*group);
+        auto tree = linked ? linked->Classes() : nullptr;
+        return tree ? bestCovering(concreteClasses(tree->GetRootClasses()), keys, 0, linked->Guid().ToString())
+                    : nullptr;
     }
     return nullptr;
 }

@@ -42,8 +42,8 @@ ClassListing getRootClasses(const std::wstring& referenceGuid, bool withoutAbstr
 // The classes allowed for children of `parent`.
 ClassListing getChildClasses(const PdmObject& parent, bool withoutAbstract);
 
-// The class for a new row of a one-to-many table or a new object of a link group whose
-// parameter groups best cover the keys of the node's children; null for other groups.
+// The class for a new table row or a new object of a link group whose parameter groups best
+// cover the keys of the node's children; null for other groups.
 std::shared_ptr<Arbor::Model::ClassObject> getClassObject(const std::shared_ptr<Arbor::Model::ParameterGroup>& group,
                                                           const ParamNode& node);
 

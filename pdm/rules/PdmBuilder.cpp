@@ -7,7 +7,9 @@
 #include "platform/arbor/Model.h"
 #include "platform/support/Utf16Order.h"
 
+#include <functional>
 #include <set>
+#include <string>
 
 namespace Vireo::Cam::Pdm {
 namespace {
@@ -75,15 +77,39 @@ TagSet wantedTags(const ParamNode& node)
     return tags;
 }
 
-void removeFirstMatch(TagSet& tags, Model::ReferenceObject& row)
+// Removes the first tagged pair whose value the row holds; true when one was removed.
+bool removeFirstMatch(TagSet& tags, Model::ReferenceObject& row)
 {
     for (auto tag = tags.begin(); tag != tags.end(); ++tag) {
+        if (tag->first.empty())
+            continue;
         const auto text = tagText(row, tag->first);
         if (text && *text == tag->second) {
             tags.erase(tag);
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+// Untagged pairs take the rows no tagged pair claimed, in order: an empty tag can never be
+// found on a row, and without this every update would add another row.
+void removeUntaggedReused(TagSet& tags, std::size_t unclaimedRows)
+{
+    for (auto tag = tags.begin(); tag != tags.end() && unclaimedRows > 0;) {
+        if (!tag->first.empty()) {
+            ++tag;
+            continue;
+        }
+        tag = tags.erase(tag);
+        --unclaimedRows;
+    }
+}
+
+std::wstring missingUpdateText(int objectId, int referenceId)
+{
+    return L"The linked PDM object (reference " + std::to_wstring(referenceId) + L", object " +
+           std::to_wstring(objectId) + L") does not exist.";
 }
 
 ParamNode withObject(const ParamNode& node, PdmObject object)
@@ -107,7 +133,7 @@ PdmBuilder::PdmBuilder(int referenceId)
         referenceInfo = catalog->Find(referenceId);
 }
 
-PdmBuilder::PdmBuilder(int objectId, int referenceId)
+PdmBuilder::PdmBuilder(int objectId, int referenceId) : requestedUpdate(std::pair{objectId, referenceId})
 {
     auto catalog = connectedCatalog();
     auto info = catalog ? catalog->Find(referenceId) : nullptr;
@@ -118,8 +144,20 @@ PdmBuilder::PdmBuilder(int objectId, int referenceId)
 
 PdmBuilder::~PdmBuilder() = default;
 
+bool PdmBuilder::reportMissingUpdateObject() const
+{
+    if (!requestedUpdate || updateDatasetObject)
+        return false;
+    // Creating a new object in its place would leave a duplicate on every repeat.
+    ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData,
+                       missingUpdateText(requestedUpdate->first, requestedUpdate->second));
+    return true;
+}
+
 bool PdmBuilder::ProcessRules(const IntegrationRules& rules)
 {
+    if (reportMissingUpdateObject())
+        return false;
     const auto choice = updateDatasetObject ? findClassAndRuleForUpdate(updateDatasetObject, rules)
                                             : findClassAndRuleForParent(parentDatasetObject, rules);
     if (!choice)
@@ -172,12 +210,12 @@ PdmBuilder::Step PdmBuilder::visit(Run& run, QueueItem item)
         return Step::Failed;
     if (*filled && creationTry)
         return Step::Done;
-    if (*filled) {
-        if (item.link)
-            run.links.push_back(std::move(*item.link));
-        else
-            run.objects.push_back(node.object);
-    } else if (node.object->IsNew()) {
+    if (*filled && item.link) {
+        run.links.push_back(std::move(*item.link));
+    } else if (*filled || !node.object->IsNew()) {
+        // An existing object is saved when it changed, which may be only by a new link below.
+        run.objects.push_back(node.object);
+    } else {
         // Nothing would be written to it, so neither it nor anything below it is made.
         return Step::Continue;
     }
@@ -189,38 +227,47 @@ std::optional<bool> PdmBuilder::fillSameObjectGroups(Run& run, ParamNode& node)
     const auto referenceGroup = node.object->Reference()->ParameterGroup();
     const auto groups = referenceGroup->GetAllGroups();
     const auto hierarchy = referenceGroup->HierarchyGroup();
-    bool filled = false;
-    try {
-        for (auto& [key, child] : node.children) {
+    // Groups below a same-object group hold values of the same object as well.
+    const std::function<bool(ParamNode&)> fillChildren = [&](ParamNode& parent) {
+        bool filled = false;
+        for (auto& [key, child] : parent.children) {
             if (!isSameObjectGroup(key, groups, hierarchy))
                 continue;
             child.object = node.object;
             if (FillData(node.object, run.dataset, run.types, child.params, run.uploadFolder))
                 filled = true;
+            if (fillChildren(child))
+                filled = true;
         }
+        return filled;
+    };
+    try {
+        bool filled = fillChildren(node);
         if (FillData(node.object, run.dataset, run.types, node.params, run.uploadFolder))
             filled = true;
+        return filled;
     } catch (const std::exception& error) {
         ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, error);
         return std::nullopt;
     }
-    return filled;
 }
 
 bool PdmBuilder::queueOtherObjects(Run& run, ParamNode& node)
 {
-    const auto groups = node.object->Reference()->ParameterGroup()->GetAllGroups();
-    for (const auto& [key, child] : node.children) {
+    const auto referenceGroup = node.object->Reference()->ParameterGroup();
+    const auto groups = referenceGroup->GetAllGroups();
+    const auto hierarchy = referenceGroup->HierarchyGroup();
+    for (auto& [key, child] : node.children) {
         auto group = groups.Find(std::wstring_view(key));
         bool queued = true;
-        if (!group)
-            continue;
-        if (group->IsLinkGroup())
+        if (group && group->IsLinkGroup())
             queued = queueLinked(run, node, child, group);
-        else if (group->IsTableOneToMany())
+        else if (group && group->IsTableOneToMany())
             queued = queueTableRows(run, node, child, group);
-        else if (group->IsTableOneToOne())
+        else if (group && group->IsTableOneToOne())
             queued = queueTableRow(run, node, child, group);
+        else if (isSameObjectGroup(key, groups, hierarchy))
+            queued = queueOtherObjects(run, child); // links and tables below a group of this object
         if (!queued)
             return false;
     }
@@ -269,11 +316,14 @@ bool PdmBuilder::queueTableRows(Run& run, const ParamNode& node, ParamNode child
 {
     try {
         TagSet missing = wantedTags(child);
+        std::size_t unclaimed = 0;
         for (const auto& row : node.object->GetObjects(group)) {
-            removeFirstMatch(missing, *row);
+            if (!removeFirstMatch(missing, *row))
+                ++unclaimed;
             run.queue.push_back({withObject(child, row), std::nullopt});
             row->BeginChanges();
         }
+        removeUntaggedReused(missing, unclaimed);
         if (missing.empty())
             return true;
         auto rowClass = getClassObject(group, child);

@@ -29,7 +29,8 @@ public:
     // object is set. No connection or an unknown reference leaves the builder without one.
     explicit PdmBuilder(const System::Guid& referenceGuid);
     explicit PdmBuilder(int referenceId);
-    // Update mode: the object with this id in the reference with this id is updated.
+    // Update mode: the object with this id in the reference with this id is updated. When
+    // there is no such object the run fails and creates nothing.
     PdmBuilder(int objectId, int referenceId);
     ~PdmBuilder() override;
 
@@ -43,6 +44,8 @@ public:
 
     void SetParentDatasetObject(PdmObject object) { parentDatasetObject = std::move(object); }
     const PdmObject& GetUpdateDatasetObject() const { return updateDatasetObject; }
+    // Whether the builder was made to update an object, found or not.
+    bool IsUpdate() const { return requestedUpdate.has_value(); }
     // The objects saved so far, in save order.
     std::vector<PdmObject>& GetDatasetObjects() { return datasetObjects; }
     const std::vector<PdmObject>& GetDatasetObjects() const { return datasetObjects; }
@@ -70,9 +73,11 @@ private:
     };
     enum class Step { Continue, Done, Failed };
 
+    bool reportMissingUpdateObject() const;
     PdmObject openRoot(const ClassAndRule& choice);
     Step visit(Run& run, QueueItem item);
     std::optional<bool> fillSameObjectGroups(Run& run, ParamNode& node);
+    bool fillGroupsOf(Run& run, const PdmObject& object, ParamNode& node);
     bool queueOtherObjects(Run& run, ParamNode& node);
     bool queueLinked(Run& run, const ParamNode& node, ParamNode child,
                      const std::shared_ptr<Arbor::Model::ParameterGroup>& group);
@@ -86,6 +91,7 @@ private:
     PdmObject parentDatasetObject;
     std::vector<PdmObject> datasetObjects;
     PdmObject updateDatasetObject;
+    std::optional<std::pair<int, int>> requestedUpdate; // (object id, reference id)
     std::shared_ptr<Arbor::Model::ReferenceInfo> referenceInfo;
     bool creationTry = false;
 };

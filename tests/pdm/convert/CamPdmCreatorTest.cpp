@@ -1,6 +1,10 @@
 #include "CamPdmTestData.h"
 
 #include "pdm/convert/CamPdmCreator.h"
+#include "pdm/convert/LinkExportedObjects.h"
+#include "pdm/rules/BuilderMessage.h"
+#include "platform/support/Utf8.h"
+#include "platform/ui/ZKTrAtl.h"
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/links/ObjectId.h"
 #include "pdm/rules/IntegrationManager.h"
@@ -20,6 +24,11 @@ using Vireo::Testing::PdmFixture;
 CamObject handle(CZKObject* object)
 {
     return CamObject{object};
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    return Support::WideToUtf8(text);
 }
 
 class CamPdmCreatorTest : public ::testing::Test {
@@ -136,45 +145,108 @@ TEST_F(CamPdmCreatorTest, AMachiningGroupInsideItselfEndsTheExportWithOneMessage
     EXPECT_EQ(CountOfClass(Technology.Project()), 1) << "the walk stops; the objects made before it stay whole";
 }
 
-TEST_F(CamPdmCreatorTest, UpdateWalksBelowAFailedLinkedChildAndGivesUnlinkedChildrenNewObjects)
+// A child whose linked object is gone, or whose link is no link, is left out with its
+// subtree and named in a message; its siblings are updated, an unlinked one gets a new object.
+TEST_F(CamPdmCreatorTest, UpdateSkipsAChildWhoseLinkIsGoneOrBrokenAndGoesOnWithItsSiblings)
 {
-    auto project = Export(cam.project, Technology, true);
-    ASSERT_TRUE(project);
-    const int referenceId = Open(Technology)->Id();
     const auto& address = pdm.Connection().ConnectionParameters().GetServerAddress();
-    const std::wstring projectLink = GetUriFromObjectId(referenceId, project->Id(), address);
-    const std::wstring missingLink = GetUriFromObjectId(referenceId, 999999, address);
-    ASSERT_TRUE(CamObjectManager::SetUri(handle(cam.project), projectLink));
-    ASSERT_TRUE(CamObjectManager::SetUri(handle(cam.first), missingLink));
-    cam.project->SetName(L"Housing B");
-    cam.tool->GetParameters().TrySetValue(HostIds::ToolParams::MillEnd::D, DoubleValue(30, zktypes::ZKUnits::Millimeter));
+    const struct {
+        const char* what;
+        bool missing; // else broken
+    } cases[] = {{"linked object deleted", true}, {"link text that does not decode", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto project = Export(cam.project, Technology, true);
+        ASSERT_TRUE(project);
+        const int referenceId = Open(Technology)->Id();
+        const std::wstring projectLink = GetUriFromObjectId(referenceId, project->Id(), address);
+        const std::wstring firstLink = c.missing ? GetUriFromObjectId(referenceId, 999999, address)
+                                                 : L"arbor://" + address + L"/OpenReferenceWindow/?refId=%FF&objId=1";
+        ASSERT_TRUE(CamObjectManager::SetUri(handle(cam.project), projectLink));
+        ASSERT_TRUE(CamObjectManager::SetUri(handle(cam.first), firstLink));
+        ASSERT_TRUE(CamObjectManager::SetUri(handle(cam.second), L""));
+        cam.project->SetName(L"Housing B");
+        cam.tool->GetParameters().TrySetValue(HostIds::ToolParams::MillEnd::D,
+                                              DoubleValue(30, zktypes::ZKUnits::Millimeter));
+        const auto tools = CountOfClass(Technology.Tool());
+        const auto machiningCount = CountOfClass(Technology.Machining());
+        pdm.Ui().Clear();
 
-    CamPdmCreator update(handle(cam.project), project->Id(), referenceId);
+        CamPdmCreator update(handle(cam.project), project->Id(), referenceId);
+        update.SetRecursive(true);
+        ASSERT_TRUE(IntegrationManager().MakeData(update));
+
+        project = Open(Technology)->Find(project->Id());
+        EXPECT_EQ(Text(project, Technology.Name()), L"Housing B");
+        // Only the unlinked second machining and its tool are new, under the project.
+        auto machinings = Children(Technology, project);
+        ASSERT_EQ(machinings.size(), 3u);
+        EXPECT_EQ(Text(machinings[2], Technology.Name()), L"Finishing");
+        auto newTools = Children(Technology, machinings[2]);
+        ASSERT_EQ(newTools.size(), 1u);
+        EXPECT_EQ(Text(newTools[0], Technology.Diameter()), L"0.03");
+        EXPECT_EQ(CountOfClass(Technology.Machining()), machiningCount + 1);
+        EXPECT_EQ(CountOfClass(Technology.Tool()), tools + 1);
+
+        ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
+        const std::wstring& shown = pdm.Ui().Messages()[0].text;
+        EXPECT_EQ(shown.rfind(ZKTrAtl(BuilderMessageKey::GettingReferenceObjectData) + L"\n\n", 0), 0u) << Narrow(shown);
+        EXPECT_NE(shown.find(c.missing ? L"999999" : L"%FF"), std::wstring::npos) << Narrow(shown);
+
+        EXPECT_EQ(CamObjectManager::GetUri(handle(cam.project)), projectLink);
+        EXPECT_EQ(CamObjectManager::GetUri(handle(cam.first)), firstLink);
+        EXPECT_EQ(CamObjectManager::GetUri(handle(cam.second)), L"");
+        cam.tool->GetParameters().TrySetValue(HostIds::ToolParams::MillEnd::D,
+                                              DoubleValue(25, zktypes::ZKUnits::Millimeter));
+        cam.project->SetName(L"Housing");
+    }
+}
+
+// With the links of an export stored, a recursive update finds every object again.
+TEST_F(CamPdmCreatorTest, LinkingAnExportLetsARecursiveUpdateMakeNoDuplicates)
+{
+    CamPdmCreator exporter(handle(cam.project), System::Guid::Parse(Technology.Reference()));
+    exporter.SetRecursive(true);
+    ASSERT_TRUE(IntegrationManager().MakeData(exporter));
+    // Project, two machinings and the shared tool, the tool once.
+    ASSERT_EQ(exporter.GetExportedObjects().size(), 4u);
+    const auto countObjects = [this] {
+        auto query = pdm.Connection().GetDatabase().Prepare("SELECT COUNT(*) FROM objects");
+        return query.Step() ? query.Int(0) : -1;
+    };
+    const auto exported = countObjects();
+
+    ASSERT_TRUE(LinkExportedObjects(exporter));
+    ASSERT_FALSE(doc.GetUndoSteps().empty());
+    EXPECT_EQ(doc.GetUndoSteps().back(), L"Linked cam objects to pdm");
+    for (CZKObject* object : std::vector<CZKObject*>{cam.project, cam.first, cam.second, cam.tool})
+        EXPECT_TRUE(GetObjectIdFromUri(CamObjectManager::GetUri(handle(object)))) << "every object is linked";
+    const auto projectId = GetObjectIdFromUri(CamObjectManager::GetUri(handle(cam.project)));
+    ASSERT_TRUE(projectId);
+    EXPECT_EQ(projectId->second, exporter.GetDatasetObjects().back()->Id());
+
+    cam.tool->GetParameters().TrySetValue(HostIds::ToolParams::MillEnd::D, DoubleValue(32, zktypes::ZKUnits::Millimeter));
+    CamPdmCreator update(handle(cam.project), projectId->second, projectId->first);
     update.SetRecursive(true);
     ASSERT_TRUE(IntegrationManager().MakeData(update));
+    EXPECT_EQ(countObjects(), exported);
+    const auto toolId = GetObjectIdFromUri(CamObjectManager::GetUri(handle(cam.tool)));
+    ASSERT_TRUE(toolId);
+    EXPECT_EQ(Text(Open(Technology)->Find(toolId->second), Technology.Diameter()), L"0.032");
+    EXPECT_TRUE(pdm.Ui().Messages().empty());
+}
 
-    project = Open(Technology)->Find(project->Id());
-    EXPECT_EQ(Text(project, Technology.Name()), L"Housing B");
-    // The first machining's link finds nothing; its tool is still visited and, having no PDM
-    // parent to go under, is made at the top. The second machining gets a new object with a
-    // new tool below it.
-    auto machinings = Children(Technology, project);
-    ASSERT_EQ(machinings.size(), 3u);
-    EXPECT_EQ(Text(machinings[2], Technology.Name()), L"Finishing");
-    auto newTools = Children(Technology, machinings[2]);
-    ASSERT_EQ(newTools.size(), 1u);
-    EXPECT_EQ(Text(newTools[0], Technology.Diameter()), L"0.03");
-    const auto all = Children(Technology, nullptr);
-    const auto isTopLevelTool = [](const PdmObject& object) {
-        return object->Class()->Guid() == System::Guid::Parse(Technology.Tool()) && object->GetParents().empty();
-    };
-    EXPECT_EQ(std::count_if(all.begin(), all.end(), isTopLevelTool), 1);
-    EXPECT_EQ(CountOfClass(Technology.Tool()), 3);
-
-    EXPECT_EQ(CamObjectManager::GetUri(handle(cam.project)), projectLink);
-    EXPECT_EQ(CamObjectManager::GetUri(handle(cam.first)), missingLink);
-    EXPECT_EQ(CamObjectManager::GetUri(handle(cam.second)), L"");
-    EXPECT_EQ(CamObjectManager::GetUri(handle(cam.tool)), L"");
+// Linking is all or nothing: an object that cannot take its link leaves every link as it was.
+TEST_F(CamPdmCreatorTest, LinkingAnExportThatCannotBeStoredChangesNoObject)
+{
+    CamPdmCreator exporter(handle(cam.project), System::Guid::Parse(Technology.Reference()));
+    exporter.SetRecursive(true);
+    ASSERT_TRUE(IntegrationManager().MakeData(exporter));
+    doc.SetReadOnly(true);
+    EXPECT_FALSE(LinkExportedObjects(exporter));
+    doc.SetReadOnly(false);
+    for (CZKObject* object : std::vector<CZKObject*>{cam.project, cam.first, cam.second, cam.tool})
+        EXPECT_EQ(CamObjectManager::GetUri(handle(object)), L"");
 }
 
 } // namespace

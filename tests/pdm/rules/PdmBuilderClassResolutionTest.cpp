@@ -103,10 +103,13 @@ TEST_F(PdmBuilderTest, ClassOfANewRowOrLinkedObjectCoversTheMostGroupKeys)
     EXPECT_EQ(classFor(kitLink, {Kits::GroupA, Kits::GroupB}), Kits::Both);
     EXPECT_EQ(classFor(kitLink, {Kits::GroupB, unknown}), Kits::OnlyB);
     EXPECT_EQ(classFor(kitLink, {unknown}), L"<none>");
+    // The linked reference's own group is every class's.
+    EXPECT_EQ(classFor(kitLink, {Kits::Reference}), Kits::OnlyA);
+    EXPECT_EQ(classFor(kitLink, {Kits::Reference, Kits::GroupB}), Kits::OnlyB);
 
     const auto items = Group(Tools::Reference, Tools::Items);
     EXPECT_EQ(classFor(items, {unknown}), Tools::ItemClass);
-    EXPECT_EQ(classFor(Group(Tools::Reference, Tools::Spec), {}), L"<none>");
+    EXPECT_EQ(classFor(Group(Tools::Reference, Tools::Spec), {}), L"5606cd5b-1bd7-49e9-bc20-33e4dc09858f");
     EXPECT_EQ(classFor(Group(Tools::Reference, Tools::Sizes), {}), L"<none>");
 }
 

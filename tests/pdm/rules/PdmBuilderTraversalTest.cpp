@@ -60,6 +60,36 @@ TEST_F(PdmBuilderRunTest, CreatesTheRootUnderItsParentWithLinksAndRowsAndSavesTh
     EXPECT_EQ(Text(rows[0], Tools::ItemAmount), L"3");
 }
 
+// A new object gets its one-to-one row, a linked object reached through the linked
+// reference's own group, and rows of a table reached below a same-object group.
+TEST_F(PdmBuilderRunTest, CreatesOneToOneRowsAndFollowsPathsThroughSameObjectGroups)
+{
+    const std::wstring holders = L"a73e100b-e871-490e-b353-54f66f8a380e"; // the linked reference
+    RuleSet set;
+    set.Type(Tools::MillClass);
+    set.Param(L"D", {Tools::Reference}, Tools::Diameter);
+    set.Param(L"Note", {Tools::Spec}, Tools::SpecNote);
+    set.Param(L"Holder", {Tools::HolderLink, holders}, Holders::Name);
+    set.Param(L"Amount", {Tools::Reference, Tools::Items}, Tools::ItemAmount);
+    ValueBuilder builder(G(Tools::Reference));
+    builder.values = {{L"D", ObjectValue(4.0)}, {L"Note", ObjectValue(L"coated")}, {L"Holder", ObjectValue(L"ER 16")},
+                      {L"Amount", ObjectValue(2.5)}};
+    builder.SetParentDatasetObject(Find(Tools::Reference, Tools::SetA));
+    ASSERT_TRUE(builder.ProcessRules(set.rules));
+    ASSERT_FALSE(builder.GetDatasetObjects().empty());
+    auto root = FindSaved(builder.GetDatasetObjects().back());
+    ASSERT_TRUE(root);
+    auto spec = root->GetObject(Group(Tools::Reference, Tools::Spec));
+    ASSERT_TRUE(spec);
+    EXPECT_EQ(Text(spec, Tools::SpecNote), L"coated");
+    auto holder = root->GetObject(Group(Tools::Reference, Tools::HolderLink));
+    ASSERT_TRUE(holder);
+    EXPECT_EQ(Text(holder, Holders::Name), L"ER 16");
+    auto items = root->GetObjects(Group(Tools::Reference, Tools::Items));
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(Text(items[0], Tools::ItemAmount), L"2.5");
+}
+
 TEST_F(PdmBuilderRunTest, ObjectsWithoutDataAreDroppedWithTheirSubtree)
 {
     RuleSet set;
