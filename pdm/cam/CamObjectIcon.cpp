@@ -3,6 +3,7 @@
 #include "pdm/cam/CamObjectManager.h"
 
 #include "platform/host/ZKObject.h"
+#include "platform/ui/UIModuleProxy.h"
 
 namespace Vireo::Cam::Pdm {
 

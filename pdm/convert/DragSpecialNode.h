@@ -1,16 +1,4 @@
 #pragma once
-// The folders of the CAM tree that objects can be dropped on without a parent object.
+// The CAM tree's folders that the creators file objects under belong to the CAM module.
 
-#include <cstdint>
-
-namespace Vireo::Cam::UI {
-
-enum DragSpecialNode : std::int32_t {
-    NoSpecialNode = 0,
-    MachiningProjectsNode = 1,
-    SharedGeometrySetsNode = 2,
-    MachineSetupsNode = 3,
-    ToolsNode = 4,
-};
-
-} // namespace Vireo::Cam::UI
+#include "platform/cammodule/DragSpecialNode.h"

@@ -27,6 +27,15 @@ bool isPlainKind(const Cam::BaseValue& value)
     }
 }
 
+// A value the comparison owns: host values are borrowed and would change with the object or
+// go away with a cancelled change bracket while the dialog still shows them.
+CamValuePtr ownedCopy(CamValuePtr value)
+{
+    if (!value || value.get_deleter().owned)
+        return value;
+    return CamValuePtr(value->Clone().release(), CamValueDeleter{true});
+}
+
 } // namespace
 
 PdmCamComparator::PdmCamComparator(CamObject object) : AppBuilder(ObjectPtr{}), camObject(std::move(object)) {}
@@ -96,7 +105,7 @@ bool PdmCamComparator::listExportableValues(const IntegrationRules& rules)
             if (!value || !isPlainKind(*value))
                 continue;
             taken.insert(row.appParam);
-            parameters.push_back({row.paramName, row.appParam, std::move(value), CamValuePtr{}});
+            parameters.push_back({row.paramName, row.appParam, ownedCopy(std::move(value)), CamValuePtr{}});
             appended = true;
         }
     }
@@ -108,8 +117,8 @@ bool PdmCamComparator::FillData(ObjectPtr object, const AppDataset& dataset, con
 {
     if (CamObjectManager::IsNull(camObject) || types.empty())
         return false;
-    if (!typeMatchDecided && object == GetDatasetObject()) {
-        typeMatch = decideTypeMatch(dataset, types);
+    if (!typeMatchDecided && object == GetDatasetObject() && runRules) {
+        typeMatch = StandsForCamType(*runRules, dataset, types, GetDatasetObject(), CamObjectManager(camObject).GetAppType());
         typeMatchDecided = true;
     }
     if (!typeMatch)
@@ -122,24 +131,6 @@ bool PdmCamComparator::FillData(ObjectPtr object, const AppDataset& dataset, con
         }
     }
     return !parameters.empty();
-}
-
-// Whether some type row stands for the CAM object's own type on the builder's PDM object.
-bool PdmCamComparator::decideTypeMatch(const AppDataset& dataset, const std::vector<Types>& types) const
-{
-    const std::wstring ownType = CamObjectManager(camObject).GetAppType();
-    if (ownType.empty())
-        return false;
-    static const std::vector<Parameters> noRows;
-    const std::vector<Parameters>* rows = &noRows;
-    if (runRules) {
-        if (const auto found = runRules->GetParams().find(dataset); found != runRules->GetParams().end())
-            rows = &found->second;
-    }
-    for (const Types& row : types)
-        if (ChooseCamType(row.appType, *rows, GetDatasetObject()) == ownType)
-            return true;
-    return false;
 }
 
 void PdmCamComparator::compareRow(Vireo::Arbor::Model::ReferenceObject& object, const Parameters& row)
@@ -158,7 +149,7 @@ void PdmCamComparator::compareRow(Vireo::Arbor::Model::ReferenceObject& object, 
     if (!pdmValue)
         return;
     const bool equal = IsEqualCamBaseValue(camValue.get(), pdmValue.get());
-    parameters.push_back({row.paramName, row.appParam, std::move(camValue), std::move(pdmValue)});
+    parameters.push_back({row.paramName, row.appParam, ownedCopy(std::move(camValue)), ownedCopy(std::move(pdmValue))});
     if (!equal)
         different = true;
 }

@@ -45,7 +45,6 @@ public:
 
 private:
     bool listExportableValues(const IntegrationRules& rules);
-    bool decideTypeMatch(const AppDataset& dataset, const std::vector<Types>& types) const;
     void compareRow(Vireo::Arbor::Model::ReferenceObject& object, const Parameters& row);
 
     CamObject camObject;

@@ -30,6 +30,8 @@ public:
     ChangeBracket(const ChangeBracket&) = delete;
     ChangeBracket& operator=(const ChangeBracket&) = delete;
 
+    bool IsOpen() const noexcept { return open_; }
+
     void Close(bool keep)
     {
         if (!open_)
@@ -129,9 +131,16 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
 {
     const bool updating = !CamObjectManager::IsNull(camObject);
     std::optional<ChangeBracket> bracket;
-    if (!GetCreationTry())
+    if (!GetCreationTry()) {
         bracket.emplace(bracketDocument());
+        // A document that takes no changes (read-only, or none at all) gets no objects.
+        if (!bracket->IsOpen())
+            return false;
+    }
+    runRules = &rules;
+    typeMatch.reset();
     bool result = AppBuilder::ProcessRules(rules);
+    runRules = nullptr;
     if (result && !GetCreationTry() && CamObjectManager::IsCamObject(camObject, L"")) {
         const std::wstring link = getPdmUri(GetDatasetObject());
         if (!link.empty())
@@ -144,27 +153,42 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
     return result;
 }
 
-bool PdmCamCreator::FillData(ObjectPtr object, const AppDataset& /*dataset*/, const std::vector<Types>& types,
+bool PdmCamCreator::FillData(ObjectPtr object, const AppDataset& dataset, const std::vector<Types>& types,
                              const std::vector<Parameters>& params, const std::wstring& /*uploadFolder*/)
 {
-    if (types.empty())
+    if (types.empty() || !runRules)
         return false;
-    if (CamObjectManager::IsNull(camObject) && !chooseAndCreate(types, params))
+    if (CamObjectManager::IsNull(camObject)) {
+        if (!chooseAndCreate(dataset, types))
+            return false;
+    } else if (!updatesOwnType(object, dataset, types)) {
         return false;
+    }
     return copyValues(*object, params);
 }
 
 // Makes the CAM object of the type the first row stands for; during a creation try only
 // checks that there is such a type.
-bool PdmCamCreator::chooseAndCreate(const std::vector<Types>& types, const std::vector<Parameters>& params)
+bool PdmCamCreator::chooseAndCreate(const AppDataset& dataset, const std::vector<Types>& types)
 {
-    const std::wstring type = ChooseCamType(types.front().appType, params, GetDatasetObject());
+    const std::wstring type = ChooseCamTypeToCreate(*runRules, dataset, types, GetDatasetObject());
     if (type.empty())
         return false;
     if (GetCreationTry())
         return true;
     camObject = CamObjectManager::MakeCamObject(document, type, camParent);
+    typeMatch = true; // made as the type the rows stand for
     return !CamObjectManager::IsNull(camObject);
+}
+
+// An update writes only where the comparator compares: into a CAM object of the type the
+// PDM object stands for.
+bool PdmCamCreator::updatesOwnType(const ObjectPtr& object, const AppDataset& dataset, const std::vector<Types>& types)
+{
+    if (!typeMatch && object == GetDatasetObject())
+        typeMatch = StandsForCamType(*runRules, dataset, types, GetDatasetObject(),
+                                     CamObjectManager(camObject).GetAppType());
+    return typeMatch.value_or(false);
 }
 
 bool PdmCamCreator::copyValues(Vireo::Arbor::Model::ReferenceObject& object, const std::vector<Parameters>& params)

@@ -9,6 +9,8 @@
 #include "pdm/cam/CamObject.h"
 #include "pdm/convert/DragSpecialNode.h"
 
+#include <optional>
+
 class CZkw32Doc;
 
 namespace Vireo::Cam::Pdm {
@@ -48,7 +50,8 @@ private:
     void createChildren();
     void updateChildren();
     CZkw32Doc* bracketDocument() const;
-    bool chooseAndCreate(const std::vector<Types>& types, const std::vector<Parameters>& params);
+    bool chooseAndCreate(const AppDataset& dataset, const std::vector<Types>& types);
+    bool updatesOwnType(const ObjectPtr& object, const AppDataset& dataset, const std::vector<Types>& types);
     bool copyValues(Vireo::Arbor::Model::ReferenceObject& object, const std::vector<Parameters>& params);
 
     CamObject camObject;
@@ -56,6 +59,11 @@ private:
     CamObject camParent;
     UI::DragSpecialNode dropTarget = UI::DragSpecialNode{};
     bool recursive = false;
+    // The rule set of the current run: the CAM type is chosen from all of its dataset's rows.
+    const IntegrationRules* runRules = nullptr;
+    // In update mode, whether the PDM object stands for the CAM object's type; decided at
+    // the builder's own object and kept for the objects reached from it.
+    std::optional<bool> typeMatch;
 };
 
 } // namespace Vireo::Cam::Pdm

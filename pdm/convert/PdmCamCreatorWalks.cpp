@@ -10,6 +10,7 @@
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/IntegrationManager.h"
 #include "platform/arbor/Model.h"
+#include "platform/host/Zkw32Doc.h"
 #include "platform/support/HashCombine.h"
 
 #include <algorithm>
@@ -115,6 +116,26 @@ bool isTool(const CamObject& object)
     return CamObjectManager::IsCamObject(object, CamConsts::ToolInfo::Type);
 }
 
+// Tools, stocks, parts and fixtures are used by several objects and shared, not copied.
+bool isShared(const CamObject& object)
+{
+    return isTool(object) || geometrySlotOf(object).has_value();
+}
+
+// The CAM objects of the document by the PDM object their link names.
+std::unordered_map<ObjectId, CamObject, ObjectIdHash> linkedObjects(CZkw32Doc* doc)
+{
+    std::unordered_map<ObjectId, CamObject, ObjectIdHash> linked;
+    if (!doc)
+        return linked;
+    for (CZKObject* object : doc->GetObjects()) {
+        const CamObject camObject(object);
+        if (const CamLink link = ReadCamLink(camObject); link.state == CamLink::State::Linked)
+            linked.emplace(link.id, camObject);
+    }
+    return linked;
+}
+
 } // namespace
 
 bool PdmCamCreator::CreateChildren()
@@ -187,6 +208,10 @@ void PdmCamCreator::updateChildren()
     if (!root)
         return;
     const auto reference = root->Reference();
+    // New CAM objects go into the document of the object being updated.
+    CZkw32Doc* const doc = document ? document : CamObjectManager::GetDocument(camObject);
+    // A PDM object already linked in the document is attached there, never imported twice.
+    auto inDocument = linkedObjects(doc);
     std::deque<UpdateNode> queue{{camObject, root, pathOf({}, root)}};
     while (!queue.empty()) {
         const UpdateNode node = std::move(queue.front());
@@ -208,16 +233,23 @@ void PdmCamCreator::updateChildren()
             if (const auto& updated = builder.GetDatasetObject())
                 queue.push_back({builder.GetCamObject(), updated, pathOf(node.path, updated)});
         }
-        // New CAM objects go into the document of the object being updated.
-        CZkw32Doc* const doc = document ? document : CamObjectManager::GetDocument(node.camObject);
         for (const auto& child : *children) {
-            if (linked.count({child->Reference()->Id(), child->Id()}))
+            const ObjectId id{child->Reference()->Id(), child->Id()};
+            if (linked.count(id))
                 continue;
             if (node.path.Contains(child->Id()))
                 throw HierarchyCycle(*child);
+            if (const auto known = inDocument.find(id); known != inDocument.end()) {
+                CamObject existing = known->second;
+                if (isShared(existing))
+                    CamObjectManager::AddChild(node.camObject, existing);
+                continue;
+            }
             PdmCamCreator builder(child, doc, node.camObject);
-            if (IntegrationManager().MakeData(builder))
-                queue.push_back({builder.GetCamObject(), child, pathOf(node.path, child)});
+            if (!IntegrationManager().MakeData(builder))
+                continue;
+            inDocument.emplace(id, builder.GetCamObject());
+            queue.push_back({builder.GetCamObject(), child, pathOf(node.path, child)});
         }
     }
 }

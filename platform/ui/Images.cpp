@@ -1,5 +1,7 @@
 #include "platform/ui/Images.h"
 
+#include <algorithm>
+
 namespace zkpf {
 
 Image Image::FromResourceIcon(const ResourceIcon& icon, std::vector<int> sizes)
@@ -20,17 +22,6 @@ Image Image::FromFilePath(std::filesystem::path path, std::vector<int> sizes)
 
 } // namespace zkpf
 
-UIModuleProxy& UIModuleProxy::Instance()
-{
-    static UIModuleProxy proxy;
-    return proxy;
-}
-
-zkpf::ResourceIcon UIModuleProxy::GetResourceIcon(unsigned iconId) const noexcept
-{
-    return zkpf::ResourceIcon{iconId};
-}
-
 namespace Images {
 
 ResourceManager& ResourceManager::Instance()
@@ -41,7 +32,9 @@ ResourceManager& ResourceManager::Instance()
 
 std::filesystem::path ResourceManager::GetImagePath(std::wstring_view fileName) const
 {
-    return folder_ / std::filesystem::path(fileName);
+    std::wstring name(fileName);
+    std::replace(name.begin(), name.end(), L'\\', L'/');
+    return folder_ / std::filesystem::path(name);
 }
 
 } // namespace Images

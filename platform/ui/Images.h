@@ -1,7 +1,7 @@
 #pragma once
-// Images of the host's user-interface framework, and the two host services that find
-// them: icons of document objects (by their icon identifier) and image files of the host's
-// image folder (by file name).
+// Images of the host's user-interface framework, and the host service that finds image
+// files of the host's image folder by file name. (Icons of document objects come from the
+// user-interface module, UIModuleProxy.h.)
 
 #include <filesystem>
 #include <string_view>
@@ -34,14 +34,6 @@ private:
 
 } // namespace zkpf
 
-// The host's user-interface module.
-class UIModuleProxy {
-public:
-    static UIModuleProxy& Instance();
-    // The resource icon of a document object's icon identifier; none for identifier 0.
-    zkpf::ResourceIcon GetResourceIcon(unsigned iconId) const noexcept;
-};
-
 namespace Images {
 
 // The host's image folder.
@@ -49,7 +41,8 @@ class ResourceManager {
 public:
     static ResourceManager& Instance();
     void SetImageFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
-    // The path of an image file of the folder, whether or not the file is there.
+    // The path of an image file of the folder, whether or not the file is there. Names use
+    // the host's separator, a backslash ("VireoCAM\\PdmSynchronizeCmd.svg"), or a slash.
     std::filesystem::path GetImagePath(std::wstring_view fileName) const;
 
 private:

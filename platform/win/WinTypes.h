@@ -1,5 +1,6 @@
 #pragma once
-// Windows' 16-byte GUID structure, with the field layout the platform API uses.
+// The few Windows types the plug-in and the host's services pass around: the 16-byte GUID
+// structure with the field layout the platform API uses, and window and icon handles.
 
 #include <cstdint>
 
@@ -19,3 +20,18 @@ constexpr bool operator==(const GUID& a, const GUID& b) noexcept
             return false;
     return true;
 }
+
+// A window of the host. Handles are pointers to the window's own record, null for none.
+struct HWND__ {
+    int unused = 0;
+};
+using HWND = HWND__*;
+
+// An icon of the host: the resource it was loaded from. Null for none.
+struct HICON__ {
+    unsigned resourceId = 0;
+};
+using HICON = HICON__*;
+
+// Show modes of a window that is opened for the user.
+inline constexpr int SW_SHOW = 5;

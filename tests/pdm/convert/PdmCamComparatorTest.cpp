@@ -108,5 +108,28 @@ TEST_F(PdmCamComparatorTest, WithoutALinkTheExportableValuesAreListedOnceAndTheO
     EXPECT_TRUE(nothing.GetParameters().empty());
 }
 
+// The listed values are the comparison's own: changing the CAM object afterwards neither
+// changes nor invalidates them.
+TEST_F(PdmCamComparatorTest, ListedValuesAreCopiesTakenAtComparisonTime)
+{
+    PdmCamComparator comparator = linked(tool);
+    ASSERT_TRUE(IntegrationManager().MakeData(comparator));
+    for (const auto& parameter : comparator.GetParameters()) {
+        EXPECT_TRUE(parameter.camValue.get_deleter().owned) << "borrowed: " << parameter.camValue.get();
+        EXPECT_TRUE(parameter.pdmValue.get_deleter().owned);
+    }
+    CamObjectManager(tool).SetValue(L"D", Cam::DoubleValue(40, Millimeter));
+    CamObjectManager(tool).SetValue(L"Z", Cam::IntValue(7));
+    const auto* d = find(comparator, L"D");
+    ASSERT_TRUE(d);
+    EXPECT_NEAR(d->camValue->AsDouble()->GetValue(), 12.0, 1e-9);
+    EXPECT_EQ(find(comparator, L"Z")->camValue->AsInt()->GetValue(), 4);
+
+    PdmCamComparator unlinked(tool);
+    ASSERT_TRUE(IntegrationManager().MakeData(unlinked));
+    CamObjectManager(tool).SetValue(L"D", Cam::DoubleValue(41, Millimeter));
+    EXPECT_NEAR(find(unlinked, L"D")->camValue->AsDouble()->GetValue(), 40.0, 1e-9);
+}
+
 } // namespace
 } // namespace Vireo::Cam::Pdm::Testing

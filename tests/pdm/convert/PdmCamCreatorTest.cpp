@@ -1,10 +1,14 @@
 #include "PdmCamTestSupport.h"
 
 #include "pdm/links/ObjectId.h"
+#include "pdm/convert/CamLink.h"
+#include "pdm/convert/PdmCamComparator.h"
 #include "pdm/convert/PdmCamValue.h"
 #include "platform/ui/I18n.h"
 
 #include <cmath>
+#include <map>
+#include <set>
 
 namespace Vireo::Cam::Pdm::Testing {
 namespace {
@@ -22,6 +26,17 @@ protected:
         return Cam::ModelList<T>(const_cast<CZkw32Doc*>(&doc)).GetAll();
     }
     CamObject camOf(CZKObject* object) const { return CamObject(object); }
+
+    // A machining "Facing" the PDM gained under the project after the import.
+    void seedFacing()
+    {
+        pdm.SeedText(R"(<Pdm><Reference guid="30000000-0000-4000-8000-000000000000">
+          <Object guid="30000000-0000-4000-8000-0000000000b1" class="30000000-0000-4000-8000-0000000000c3" order="11"
+                  parents="30000000-0000-4000-8000-0000000000a1">
+            <Value param="30000000-0000-4000-8000-000000000001">Facing</Value>
+            <Value param="30000000-0000-4000-8000-000000000003">MillFace</Value>
+          </Object></Reference></Pdm>)");
+    }
 
     // The PDM ids the object's link names.
     static std::optional<ObjectId> linkOf(const CamObject& object)
@@ -86,7 +101,7 @@ TEST_F(PdmCamCreatorTest, AGenericStockIsCreatedAsTheTypeItsSelectorNames)
     PdmCamCreator kindless(pdmObject(Shop::KindlessStock), &doc, project);
     EXPECT_FALSE(IntegrationManager().MakeData(kindless));
     EXPECT_TRUE(CamObjectManager::IsNull(kindless.GetCamObject()));
-    EXPECT_EQ(doc.SaveToText(), before);
+    EXPECT_TRUE(doc.SaveToText() == before) << "the document is as it was";
 
     PdmCamCreator blank(pdmObject(Shop::Blank), &doc, project);
     ASSERT_TRUE(IntegrationManager().MakeData(blank));
@@ -140,7 +155,7 @@ TEST_F(PdmCamCreatorTest, AReadErrorShowsItsMessageAndLeavesTheDocumentAsItWas)
         ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
         const std::wstring headline = I18n::Translate(c.key) + L"\n\n";
         EXPECT_EQ(pdm.Ui().Messages()[0].text.substr(0, headline.size()), headline);
-        EXPECT_EQ(doc.SaveToText(), before);
+        EXPECT_TRUE(doc.SaveToText() == before) << "the document is as it was";
         EXPECT_EQ(doc.GetUndoSteps(), steps);
         EXPECT_EQ(doc.GetChangeDepth(), 0);
     }
@@ -156,13 +171,7 @@ TEST_F(PdmCamCreatorTest, UpdatingRestoresValuesAndAddsNewChildrenWithoutDeletin
     CamObject orphan = CamObjectManager::MakeCamObject(&doc, L"MillFace", project);
     ASSERT_FALSE(CamObjectManager::IsNull(orphan));
     CamObjectManager::SetUri(orphan, GetUriFromObjectId(shop->Id(), 999999, L"nowhere"));
-    // A machining the PDM gained after the import.
-    pdm.SeedText(R"(<Pdm><Reference guid="30000000-0000-4000-8000-000000000000">
-      <Object guid="30000000-0000-4000-8000-0000000000b1" class="30000000-0000-4000-8000-0000000000c3" order="11"
-              parents="30000000-0000-4000-8000-0000000000a1">
-        <Value param="30000000-0000-4000-8000-000000000001">Facing</Value>
-        <Value param="30000000-0000-4000-8000-000000000003">MillFace</Value>
-      </Object></Reference></Pdm>)");
+    seedFacing();
 
     const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(project));
     ASSERT_TRUE(link);
@@ -257,6 +266,130 @@ TEST_F(PdmCamCreatorTest, NumbersArriveInTheCamUnitOnlyWhenBothUnitsMeasureTheSa
     EXPECT_EQ(MakeCamValueFromPdm(teeth, Cam::StringValue(L""))->AsString()->GetValue(), L"4");
     EXPECT_TRUE(MakeCamValueFromPdm(teeth, Cam::BoolValue(false))->AsBool()->GetValue());
     EXPECT_FALSE(MakeCamValueFromPdm(teeth, Cam::CalculatedValue(L"x", 1)));
+}
+
+// Cutters: the selector "Kind" is a parameter of the reference's own group, the diameter
+// sits in a group whose key sorts after it, so the diameter's group is handled first.
+inline constexpr char CuttersSeed[] = R"(<Pdm><Reference guid="50000000-0000-4000-8000-000000000000" name="Cutters">
+    <Parameter guid="50000000-0000-4000-8000-000000000001" name="Kind"/>
+    <Group guid="5f000000-0000-4000-8000-000000000000" name="Sizes">
+      <Parameter guid="5f000000-0000-4000-8000-000000000001" name="D" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
+    </Group>
+    <Class guid="50000000-0000-4000-8000-0000000000c1" name="Cutter"/>
+    <Object guid="50000000-0000-4000-8000-0000000000a1" class="50000000-0000-4000-8000-0000000000c1">
+      <Value param="50000000-0000-4000-8000-000000000001">ToolMillEnd</Value>
+      <Value param="5f000000-0000-4000-8000-000000000001">0.016</Value>
+    </Object></Reference></Pdm>)";
+
+TEST_F(PdmCamCreatorTest, AGenericTypeIsChosenFromAllRowsWhateverOrderTheGroupsAreHandledIn)
+{
+    pdm.SeedText(CuttersSeed);
+    Vireo::Testing::RuleObjectSeed rules;
+    rules.name = L"Cutters";
+    rules.appCode = L"VIREO CAM";
+    rules.datasetGuid = L"50000000-0000-4000-8000-000000000000";
+    rules.types = {{L"Tool", L"50000000-0000-4000-8000-0000000000c1"}};
+    rules.params = {{L"ToolType", L"{50000000-0000-4000-8000-000000000000}.{50000000-0000-4000-8000-000000000001}"},
+                    {L"D", L"{50000000-0000-4000-8000-000000000000}.{5f000000-0000-4000-8000-000000000000}."
+                           L"{5f000000-0000-4000-8000-000000000001}"}};
+    Vireo::Testing::SeedRuleObjects(pdm, {rules});
+    const CamObject owner = CamObjectManager::MakeCamObject(&doc, L"MachiningProject", CamObject{});
+    CamObject machining = CamObjectManager::MakeCamObject(&doc, L"MillLayers", owner);
+    ASSERT_FALSE(CamObjectManager::IsNull(machining));
+
+    PdmCamCreator creator(System::Guid::Parse(L"50000000-0000-4000-8000-0000000000a1"),
+                          System::Guid::Parse(L"50000000-0000-4000-8000-000000000000"), &doc, machining);
+    ASSERT_TRUE(IntegrationManager().MakeData(creator));
+    const CamObject tool = creator.GetCamObject();
+    EXPECT_EQ(CamObjectManager(tool).GetAppType(), L"ToolMillEnd");
+    EXPECT_DOUBLE_EQ(number(tool, L"D", Millimeter), 16.0);
+
+    const auto link = linkOf(tool);
+    ASSERT_TRUE(link);
+    PdmCamComparator comparator(link->second, link->first, tool);
+    ASSERT_TRUE(IntegrationManager().MakeData(comparator));
+    EXPECT_FALSE(comparator.IsDifferent()) << "what the import wrote is what the comparator reads";
+}
+
+// The update writes only into a CAM object of the type the PDM object stands for, as the
+// comparator compares only then.
+TEST_F(PdmCamCreatorTest, AnUpdateFromAPdmObjectOfAnotherTypeChangesNothing)
+{
+    ASSERT_TRUE(importProject());
+    CamObject tool = camOf(all<Cam::Tool>()[0]);
+    const auto drill = pdmObject(Shop::Drill);
+    PdmCamComparator comparator(drill->Id(), shop->Id(), tool);
+    IntegrationManager().MakeData(comparator);
+    EXPECT_TRUE(comparator.GetParameters().empty());
+
+    const std::string before = doc.SaveToText();
+    PdmCamCreator updater(drill->Id(), shop->Id(), tool);
+    EXPECT_FALSE(IntegrationManager().MakeData(updater));
+    EXPECT_DOUBLE_EQ(number(tool, L"D", Millimeter), 12.0);
+    EXPECT_EQ(text(tool, L"Name"), L"End mill 12");
+    EXPECT_TRUE(doc.SaveToText() == before) << "the document is as it was";
+}
+
+TEST_F(PdmCamCreatorTest, AReadOnlyDocumentGetsNoObjects)
+{
+    doc.SetReadOnly(true);
+    EXPECT_FALSE(importProject());
+    EXPECT_TRUE(doc.GetObjects().empty());
+    EXPECT_TRUE(CamObjectManager::IsNull(project));
+}
+
+// A tool, stock, part or fixture the PDM put under another object since the import is
+// attached there, not imported a second time; a child with a broken link is left out.
+TEST_F(PdmCamCreatorTest, UpdateAttachesObjectsAlreadyInTheDocumentAndSkipsBrokenLinks)
+{
+    ASSERT_TRUE(importProject());
+    ASSERT_EQ(all<Cam::Tool>().size(), 1u);
+    seedFacing();
+    const auto facing = pdmObject(L"30000000-0000-4000-8000-0000000000b1");
+    for (const wchar_t* shared : {Shop::EndMill, Shop::Part}) {
+        auto link = facing->CreateChildLink(pdmObject(shared));
+        ASSERT_TRUE(link && link->EndChanges());
+    }
+    ASSERT_TRUE(facing->ApplyChanges());
+    // The drilling machining's link no longer decodes.
+    Cam::Machining* drilling = nullptr;
+    for (Cam::Machining* machining : all<Cam::Machining>())
+        if (machining->GetName() == L"Drill holes")
+            drilling = machining;
+    ASSERT_TRUE(drilling);
+    const std::wstring broken = L"arbor://pdm/OpenReferenceWindow/?refId=%FF&objId=4";
+    CamObjectManager::SetUri(camOf(drilling), broken);
+    pdm.Ui().Clear();
+
+    const auto link = linkOf(project);
+    ASSERT_TRUE(link);
+    PdmCamCreator updater(link->second, link->first, project);
+    updater.SetRecursive(true);
+    ASSERT_TRUE(IntegrationManager().MakeData(updater));
+
+    EXPECT_EQ(all<Cam::Tool>().size(), 1u);
+    EXPECT_EQ(all<Cam::Part>().size(), 1u);
+    std::map<ObjectId, int> linked;
+    for (CZKObject* object : doc.GetObjects())
+        if (const CamLink read = ReadCamLink(camOf(object)); read.state == CamLink::State::Linked)
+            ++linked[read.id];
+    for (const auto& [id, count] : linked)
+        EXPECT_EQ(count, 1) << "object " << id.second << " is linked from " << count << " CAM objects";
+    Cam::Machining* facingMachining = nullptr;
+    for (Cam::Machining* machining : all<Cam::Machining>())
+        if (machining->GetName() == L"Facing")
+            facingMachining = machining;
+    ASSERT_TRUE(facingMachining);
+    const auto children = CamObjectManager(camOf(facingMachining)).GetChildCamObjects(true);
+    std::set<std::wstring> childTypes;
+    for (const CamObject& child : children)
+        childTypes.insert(CamObjectManager(child).GetAppType());
+    EXPECT_TRUE(childTypes.contains(L"ToolMillEnd"));
+    EXPECT_TRUE(childTypes.contains(L"Part"));
+
+    EXPECT_EQ(CamObjectManager::GetUri(camOf(drilling)), broken);
+    ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
+    EXPECT_NE(pdm.Ui().Messages()[0].text.find(broken), std::wstring::npos);
 }
 
 } // namespace

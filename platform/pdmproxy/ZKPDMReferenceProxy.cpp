@@ -1,0 +1,59 @@
+#include "platform/pdmproxy/ZKPDMReferenceProxy.h"
+
+#include "platform/pdmproxy/ReferenceChoices.h"
+
+#include "platform/arbor/Reference.h"
+#include "platform/arbor/ReferenceInfo.h"
+#include "platform/arbor/ReferenceObjectCollection.h"
+#include "platform/arbor/SearchFilter.h"
+#include "platform/ui/UIModuleProxy.h"
+
+#include <vector>
+
+namespace {
+
+namespace Model = Vireo::Arbor::Model;
+
+// The icon resource the host shows for every PDM reference.
+constexpr unsigned referenceIconResource = 212;
+
+// The objects of the reference that the filter text selects, in the model's order.
+std::vector<std::shared_ptr<Model::ReferenceObject>> filteredObjects(const std::shared_ptr<Model::ReferenceInfo>& info,
+                                                                     std::wstring_view filterText)
+{
+    const auto reference = info->CreateReference();
+    if (!reference)
+        return {};
+    const auto filter = filterText.empty() ? nullptr : Model::Search::Filter::Parse(info, filterText);
+    const auto loader = reference->CreateLoader(filter, nullptr, nullptr);
+    loader->Load();
+    if (loader->State() != Model::LoadState::Loaded)
+        return {};
+    return {loader->begin(), loader->end()};
+}
+
+} // namespace
+
+System::Guid ZKPDMReferenceProxy::GetGuid() const
+{
+    return reference_->Guid();
+}
+
+HICON ZKPDMReferenceProxy::GetIcon() const
+{
+    return UIModuleProxy::Instance().LoadIcon(referenceIconResource);
+}
+
+ZKPDMHandle<ZKPDMObjectProxy> ZKPDMReferenceProxy::ChooseObject(HWND owner, std::wstring_view filterText) const
+{
+    const auto objects = filteredObjects(reference_, filterText);
+    std::vector<Vireo::Ui::ObjectChoice> choices;
+    choices.reserve(objects.size());
+    for (const auto& object : objects)
+        choices.push_back(Vireo::PdmProxy::ToChoice(*object));
+    const auto chosen = Vireo::Ui::CurrentHostUiDriver().ChooseObject(
+        owner, Vireo::PdmProxy::ToChoice(*reference_), filterText, choices);
+    if (!chosen || *chosen >= objects.size())
+        return {};
+    return ZKPDMHandle<ZKPDMObjectProxy>(std::make_unique<ZKPDMObjectProxy>(objects[*chosen]));
+}
