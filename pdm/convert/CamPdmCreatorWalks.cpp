@@ -4,7 +4,6 @@
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/CamLink.h"
-#include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/IntegrationManager.h"
 
 #include "platform/arbor/Model.h"
@@ -48,18 +47,6 @@ CamPath pathOf(const CamPath& parent, const CamObject& object)
     return parent.Then(id);
 }
 
-// Runs a walk; a PDM error or a cycle met on the way ends it with one message.
-template <class Walk>
-bool guardedWalk(Walk&& walk)
-{
-    try {
-        walk();
-        return true;
-    } catch (const std::exception& error) {
-        ShowBuilderMessage(BuilderMessageKey::CreatingReferenceLinkObject, error);
-        return false;
-    }
-}
 
 std::shared_ptr<Model::ReferenceInfo> referenceInfoOf(const PdmObject& object)
 {
@@ -117,7 +104,7 @@ PdmObject createChild(const CamObject& child, int referenceId, const PdmObject& 
 
 bool CamPdmCreator::CreateChildren()
 {
-    return guardedWalk([this] { createChildren(); });
+    return RunChildWalk(BuilderMessageKey::CreatingReferenceLinkObject, [this] { createChildren(); });
 }
 
 void CamPdmCreator::createChildren()
@@ -158,7 +145,7 @@ void CamPdmCreator::createChildren()
 
 bool CamPdmCreator::UpdateChildren()
 {
-    return guardedWalk([this] { updateChildren(); });
+    return RunChildWalk(BuilderMessageKey::CreatingReferenceLinkObject, [this] { updateChildren(); });
 }
 
 void CamPdmCreator::updateChildren()

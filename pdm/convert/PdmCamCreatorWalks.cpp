@@ -7,7 +7,6 @@
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/CamLink.h"
-#include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/IntegrationManager.h"
 #include "platform/arbor/Model.h"
 #include "platform/host/Zkw32Doc.h"
@@ -65,18 +64,6 @@ PdmPath pathOf(const PdmPath& parent, const std::shared_ptr<Model::ReferenceObje
     return parent.Then(object->Id());
 }
 
-// Runs a walk; a PDM error or a cycle met on the way ends it with one message.
-template <class Walk>
-bool guardedWalk(Walk&& walk)
-{
-    try {
-        walk();
-        return true;
-    } catch (const std::exception& error) {
-        ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, error);
-        return false;
-    }
-}
 
 struct ObjectIdHash {
     std::size_t operator()(const ObjectId& id) const noexcept
@@ -140,7 +127,7 @@ std::unordered_map<ObjectId, CamObject, ObjectIdHash> linkedObjects(CZkw32Doc* d
 
 bool PdmCamCreator::CreateChildren()
 {
-    return guardedWalk([this] { createChildren(); });
+    return RunChildWalk(BuilderMessageKey::GettingReferenceObjectData, [this] { createChildren(); });
 }
 
 void PdmCamCreator::createChildren()
@@ -199,7 +186,7 @@ void PdmCamCreator::createChildren()
 
 bool PdmCamCreator::UpdateChildren()
 {
-    return guardedWalk([this] { updateChildren(); });
+    return RunChildWalk(BuilderMessageKey::GettingReferenceObjectData, [this] { updateChildren(); });
 }
 
 void PdmCamCreator::updateChildren()

@@ -3,7 +3,11 @@
 // breadth-first, so a node keeps its own chain, shared with its siblings; a child already
 // on its chain means the data holds a cycle, and going on would never end.
 
+#include "pdm/rules/BuilderMessage.h"
+
+#include <exception>
 #include <memory>
+#include <string_view>
 #include <utility>
 
 namespace Vireo::Cam::Pdm {
@@ -51,5 +55,19 @@ private:
 
     std::shared_ptr<Step> last_;
 };
+
+// Runs a child walk; a PDM error or a cycle met on the way ends it with one message under
+// the builder's key. False when it ended so.
+template <class Walk>
+bool RunChildWalk(std::wstring_view key, Walk&& walk)
+{
+    try {
+        walk();
+        return true;
+    } catch (const std::exception& error) {
+        ShowBuilderMessage(key, error);
+        return false;
+    }
+}
 
 } // namespace Vireo::Cam::Pdm
