@@ -392,5 +392,44 @@ TEST_F(PdmCamCreatorTest, UpdateAttachesObjectsAlreadyInTheDocumentAndSkipsBroke
     EXPECT_NE(pdm.Ui().Messages()[0].text.find(broken), std::wstring::npos);
 }
 
+// A drop onto the tools folder or the shared geometry sets folder asks for the types that
+// folder holds and no others.
+TEST_F(PdmCamCreatorTest, ADropOntoAFolderAsksForWhatThatFolderHolds)
+{
+    const auto typesFor = [](UI::DragSpecialNode node) {
+        PdmCamCreator creator(System::Guid::Parse(Shop::EndMill), System::Guid::Parse(Shop::Reference), nullptr, node);
+        const auto filter = creator.GetAppFilter();
+        std::set<std::wstring> names;
+        if (filter.size() == 1 && filter.begin()->second)
+            for (const auto& [name, dataType] : *filter.begin()->second)
+                names.insert(name);
+        return names;
+    };
+    const auto expected = [](std::wstring_view folder) {
+        std::set<std::wstring> names;
+        for (std::wstring_view name : CamObjectManager::GetChildAppTypes(folder))
+            names.emplace(name);
+        return names;
+    };
+    const auto tools = typesFor(UI::ToolsNode);
+    const auto sets = typesFor(UI::SharedGeometrySetsNode);
+    EXPECT_EQ(tools, expected(L"ToolsFolder"));
+    EXPECT_EQ(sets, expected(L"SharedGeometrySetsFolder"));
+    EXPECT_FALSE(tools.empty());
+    EXPECT_FALSE(sets.empty());
+    EXPECT_FALSE(tools.contains(L"MachiningProject"));
+    EXPECT_FALSE(sets.contains(L"MachiningProject"));
+    EXPECT_NE(tools, sets);
+
+    // Dropped onto the tools folder, a tool is made and a project is not.
+    PdmCamCreator tool(System::Guid::Parse(Shop::EndMill), System::Guid::Parse(Shop::Reference), &doc, UI::ToolsNode);
+    EXPECT_TRUE(IntegrationManager().MakeData(tool));
+    EXPECT_EQ(CamObjectManager(tool.GetCamObject()).GetAppType(), L"ToolMillEnd");
+    PdmCamCreator projectOnTools(System::Guid::Parse(Shop::Project), System::Guid::Parse(Shop::Reference), &doc,
+                                 UI::ToolsNode);
+    EXPECT_FALSE(IntegrationManager().MakeData(projectOnTools));
+    EXPECT_TRUE(all<Cam::MachiningProject>().empty());
+}
+
 } // namespace
 } // namespace Vireo::Cam::Pdm::Testing
