@@ -2,13 +2,13 @@
 // items of a path never hold a separator.
 
 #include "FuzzText.h"
-#include "pdm/rules/RulePaths.h"
+#include "pdm/rules/internal/RulePaths.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using namespace Vireo::Cam::Pdm;
+    using namespace Vireo::Cam::Pdm::internal;
     const std::wstring text = FuzzText(data, size);
     (void)getType(text, L"^");
     const auto [groups, parameter] = getGroupsAndParam(text);

@@ -2,14 +2,14 @@
 // an identifier it gives writes as text that reads to the same identifier, and the host's
 // own reader agrees.
 
-#include "pdm/cam/ZkuidLiteral.h"
+#include "pdm/cam/internal/ZkuidLiteral.h"
 
 #include <cstdlib>
 #include <stdexcept>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using Vireo::Cam::Pdm::operator""_zkuid;
+    using Vireo::Cam::Pdm::internal::operator""_zkuid;
     UniqueIdentifier id;
     try {
         id = operator""_zkuid(reinterpret_cast<const char*>(data), size);

@@ -1,5 +1,5 @@
 #include "pdm/convert/CamPdmCreator.h"
-#include "pdm/convert/WalkPath.h"
+#include "pdm/convert/internal/WalkPath.h"
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
@@ -18,7 +18,7 @@ namespace {
 
 namespace Model = Vireo::Arbor::Model;
 
-using CamPath = WalkPath<CamObjectId>;
+using CamPath = internal::WalkPath<CamObjectId>;
 
 // A CAM object of the walk with the PDM object that stands for it (null when none was found).
 struct Node {
@@ -104,7 +104,7 @@ PdmObject createChild(const CamObject& child, int referenceId, const PdmObject& 
 
 bool CamPdmCreator::CreateChildren()
 {
-    return RunChildWalk(BuilderMessageKey::CreatingReferenceLinkObject, [this] { createChildren(); });
+    return internal::RunChildWalk(BuilderMessageKey::CreatingReferenceLinkObject, [this] { createChildren(); });
 }
 
 void CamPdmCreator::createChildren()
@@ -145,7 +145,7 @@ void CamPdmCreator::createChildren()
 
 bool CamPdmCreator::UpdateChildren()
 {
-    return RunChildWalk(BuilderMessageKey::CreatingReferenceLinkObject, [this] { updateChildren(); });
+    return internal::RunChildWalk(BuilderMessageKey::CreatingReferenceLinkObject, [this] { updateChildren(); });
 }
 
 void CamPdmCreator::updateChildren()

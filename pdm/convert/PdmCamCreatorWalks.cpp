@@ -2,7 +2,7 @@
 
 #include "pdm/convert/PdmCamCreator.h"
 
-#include "pdm/convert/WalkPath.h"
+#include "pdm/convert/internal/WalkPath.h"
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
@@ -31,7 +31,7 @@ constexpr std::size_t partSlot = 1;
 constexpr std::size_t fixtureSlot = 2;
 
 // PDM objects by their id in the database: a GUID text would cost more per step.
-using PdmPath = WalkPath<int>;
+using PdmPath = internal::WalkPath<int>;
 
 struct CreateNode {
     CamObject camObject;
@@ -127,7 +127,7 @@ std::unordered_map<ObjectId, CamObject, ObjectIdHash> linkedObjects(CZkw32Doc* d
 
 bool PdmCamCreator::CreateChildren()
 {
-    return RunChildWalk(BuilderMessageKey::GettingReferenceObjectData, [this] { createChildren(); });
+    return internal::RunChildWalk(BuilderMessageKey::GettingReferenceObjectData, [this] { createChildren(); });
 }
 
 void PdmCamCreator::createChildren()
@@ -186,7 +186,7 @@ void PdmCamCreator::createChildren()
 
 bool PdmCamCreator::UpdateChildren()
 {
-    return RunChildWalk(BuilderMessageKey::GettingReferenceObjectData, [this] { updateChildren(); });
+    return internal::RunChildWalk(BuilderMessageKey::GettingReferenceObjectData, [this] { updateChildren(); });
 }
 
 void PdmCamCreator::updateChildren()
