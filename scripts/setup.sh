@@ -8,6 +8,7 @@ packages=(
   libboost-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins fonts-dejavu-core
   bsdutils                 # script(1): the host program's tests give it a terminal
 )
 

@@ -11,8 +11,8 @@ zkpf::Image CamObjectManager::GetIcon(const CamObject& object, const std::vector
 {
     // Tool parts are no document objects and have no icon of their own: the host's image
     // folder has one file per kind of part.
-    static constexpr const wchar_t* partImages[] = {nullptr, L"CamToolShank.svg", L"CamToolHolder.svg",
-                                                    L"CamToolExtension.svg", L"CamToolAdditionalParams.svg"};
+    static constexpr const wchar_t* partImages[] = {nullptr, L"VireoCAM\\CamToolShank.svg", L"VireoCAM\\CamToolHolder.svg",
+                                                    L"VireoCAM\\CamToolExtension.svg", L"VireoCAM\\CamToolAdditionalParams.svg"};
     if (object.index() == 0) {
         const CZKObject* documentObject = std::get<0>(object);
         if (!documentObject)
