@@ -5,7 +5,7 @@
 // a CAM object out of the tree hands this text to the PDM client; nothing is written.
 
 #include "pdm/cam/CamObject.h"
-#include "pdm/rules/IntegrationBuilder.h"
+#include "pdm/rules/DefaultFiltersBuilder.h"
 #include "platform/support/Utf16Order.h"
 
 #include <cstdint>
@@ -22,7 +22,7 @@ class Document;
 
 namespace Vireo::Cam::Pdm {
 
-class CamPdmXmlCreator : public IntegrationBuilder {
+class CamPdmXmlCreator : public DefaultFiltersBuilder {
 public:
     using Value = std::variant<std::monostate, std::wstring, double, std::int32_t, bool>;
 
@@ -45,14 +45,8 @@ public:
     explicit CamPdmXmlCreator(CamObject object);
     ~CamPdmXmlCreator() override;
 
-    NameFilter GetNameFilter() const override { return IntegrationBuilder::GetNameFilter(); }
     // The object's own type and the generic types that cover it.
     AppFilter GetAppFilter() const override;
-    PlmFilter GetPlmFilter() const override { return IntegrationBuilder::GetPlmFilter(); }
-    bool IsValidType(const AppDataset& dataset, const Types& row) const override
-    {
-        return IntegrationBuilder::IsValidType(dataset, row);
-    }
     // Describes the object once per type row that maps it; true when one was described.
     bool ProcessRules(const IntegrationRules& rules) override;
 
