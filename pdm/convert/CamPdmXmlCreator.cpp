@@ -2,8 +2,8 @@
 
 #include "pdm/convert/internal/CamPdmXml.h"
 #include "pdm/rules/CamAppTypes.h"
-#include "pdm/rules/ClassResolution.h"
 #include "pdm/rules/ParamNode.h"
+#include "pdm/rules/SubObjectClass.h"
 
 #include "platform/arbor/Model.h"
 #include "platform/support/Utf8.h"

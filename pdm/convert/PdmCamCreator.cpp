@@ -2,8 +2,8 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
-#include "pdm/convert/CamTypeChoice.h"
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/CamTypeChoice.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
 #include "platform/arbor/Model.h"
 #include "platform/host/Zkw32Doc.h"
@@ -12,6 +12,10 @@
 #include <optional>
 
 namespace Vireo::Cam::Pdm {
+
+using internal::ChooseCamTypeToCreate;
+using internal::StandsForCamType;
+using internal::MakeCamValueFromPdm;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "pdm/links/ObjectId.h"
 #include "pdm/convert/CamLink.h"
 #include "pdm/convert/PdmCamComparator.h"
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 #include "platform/ui/I18n.h"
 
 #include <cmath>
@@ -14,6 +14,7 @@ namespace Vireo::Cam::Pdm::Testing {
 namespace {
 
 namespace Model = Vireo::Arbor::Model;
+using namespace Vireo::Cam::Pdm::internal;
 using zktypes::ZKUnits::Degree;
 using zktypes::ZKUnits::Millimeter;
 using zktypes::ZKUnits::MillimeterPerMinute;
