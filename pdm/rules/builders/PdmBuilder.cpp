@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 namespace Vireo::Cam::Pdm {
@@ -54,15 +55,12 @@ bool setTypeTag(Model::ReferenceObject& root, const Types& row)
     return false;
 }
 
-// The text of a row's tag parameter; an unreadable tag counts as absent.
+// The text of a row's tag parameter, or none when the row has no such parameter. A row whose
+// values cannot be read throws: taking its tag for absent would make a second row for it.
 std::optional<std::wstring> tagText(Model::ReferenceObject& row, const std::wstring& tag)
 {
-    try {
-        auto parameter = row.ParameterValues().GetParameter(RuleParameterGuid(tag));
-        return parameter ? std::optional<std::wstring>(parameter->ToString()) : std::nullopt;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    auto parameter = row.ParameterValues().GetParameter(RuleParameterGuid(tag));
+    return parameter ? std::optional<std::wstring>(parameter->ToString()) : std::nullopt;
 }
 
 // (tag, value) pairs of a table's parameter rows, ordered by their 16-bit code units.
@@ -142,11 +140,15 @@ PdmBuilder::PdmBuilder(int referenceId)
 
 PdmBuilder::PdmBuilder(int objectId, int referenceId) : requestedUpdate(std::pair{objectId, referenceId})
 {
-    auto catalog = connectedCatalog();
-    auto info = catalog ? catalog->Find(referenceId) : nullptr;
-    auto reference = info ? info->CreateReference() : nullptr;
-    if (reference)
-        updateDatasetObject = reference->Find(objectId);
+    try {
+        auto catalog = connectedCatalog();
+        auto info = catalog ? catalog->Find(referenceId) : nullptr;
+        auto reference = info ? info->CreateReference() : nullptr;
+        if (reference)
+            updateDatasetObject = reference->Find(objectId);
+    } catch (const std::exception& error) {
+        updateLookupError = error.what();
+    }
 }
 
 PdmBuilder::~PdmBuilder() = default;
@@ -155,6 +157,10 @@ bool PdmBuilder::reportMissingUpdateObject() const
 {
     if (!requestedUpdate || updateDatasetObject)
         return false;
+    if (updateLookupError) {
+        ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, std::runtime_error(*updateLookupError));
+        return true;
+    }
     // Creating a new object in its place would leave a duplicate on every repeat.
     ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData,
                        missingUpdateText(requestedUpdate->first, requestedUpdate->second));
