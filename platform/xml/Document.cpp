@@ -88,7 +88,7 @@ void Document::clear()
 {
     document_->clear();
     buffer_.clear();
-    source_.clear();
+    lineStarts_.clear();
     error_.clear();
     errorOffset_ = 0;
     errorLine_ = 0;
@@ -99,7 +99,9 @@ bool Document::LoadXml(std::string_view text)
     clear();
     buffer_.assign(text.begin(), text.end());
     buffer_.push_back('\0');
-    source_.assign(text);
+    lineStarts_.push_back(0);
+    for (std::size_t at = text.find('\n'); at != npos; at = text.find('\n', at + 1))
+        lineStarts_.push_back(at + 1);
     if (const std::size_t deep = findTooDeep(text, MaxDepth); deep != npos) {
         failWith("elements nest deeper than " + std::to_string(MaxDepth) + " levels", deep, lineAt(text, deep));
         return false;
@@ -170,7 +172,7 @@ std::size_t Document::LineOf(const Node& node) const
     if (name < buffer_.data() || name >= buffer_.data() + buffer_.size())
         return 0;
     const auto offset = static_cast<std::size_t>(name - buffer_.data());
-    return 1 + static_cast<std::size_t>(std::count(source_.begin(), source_.begin() + static_cast<std::ptrdiff_t>(std::min(offset, source_.size())), '\n'));
+    return static_cast<std::size_t>(std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset) - lineStarts_.begin());
 }
 
 Node Document::GetRoot()

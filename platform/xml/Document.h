@@ -65,7 +65,9 @@ private:
 
     std::unique_ptr<XmlDocument> document_;
     std::vector<char> buffer_;
-    std::string source_; // the parsed text as given; the parser writes into buffer_
+    // Where each line of the parsed text starts: the parser writes into buffer_, so lines are
+    // counted in the text as given, and kept this way rather than as a second copy of it.
+    std::vector<std::size_t> lineStarts_;
     std::string error_;
     std::size_t errorOffset_ = 0;
     std::size_t errorLine_ = 0;
