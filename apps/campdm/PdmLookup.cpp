@@ -99,6 +99,11 @@ std::shared_ptr<Model::ReferenceObject> FindPdmObject(Model::Reference& referenc
     return found;
 }
 
+std::vector<PdmObject> PdmChildObjects(Model::Reference& reference, const PdmObject& parent)
+{
+    return parent ? load(reference, parent) : topObjects(reference);
+}
+
 std::size_t CountPdmObjects(Model::Reference& reference)
 {
     return load(reference, nullptr).size();

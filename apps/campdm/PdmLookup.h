@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Campdm {
 
@@ -18,6 +19,12 @@ std::shared_ptr<Vireo::Arbor::Model::Reference> FindPdmReference(Vireo::Arbor::M
 // fits several objects.
 std::shared_ptr<Vireo::Arbor::Model::ReferenceObject> FindPdmObject(Vireo::Arbor::Model::Reference& reference,
                                                                    const std::string& text);
+
+// The objects directly under `parent` in the reference's hierarchy; with no parent, those at
+// its top. An object with several parents is under each of them.
+std::vector<std::shared_ptr<Vireo::Arbor::Model::ReferenceObject>>
+PdmChildObjects(Vireo::Arbor::Model::Reference& reference,
+                const std::shared_ptr<Vireo::Arbor::Model::ReferenceObject>& parent);
 
 // All objects of the reference.
 std::size_t CountPdmObjects(Vireo::Arbor::Model::Reference& reference);

@@ -15,19 +15,28 @@ namespace {
 
 namespace Model = Vireo::Arbor::Model;
 
-// "name = value unit" for every parameter of the group that has a value.
-void printValues(std::ostream& out, const Model::ReferenceObject& object, const Model::ParameterGroup& group,
-                 const std::string& indent)
+std::vector<std::pair<std::string, std::string>> groupValues(const Model::ReferenceObject& object,
+                                                             const Model::ParameterGroup& group)
 {
+    std::vector<std::pair<std::string, std::string>> values;
     for (const auto& parameter : group.Parameters()) {
         const auto value = object.GetObjectValue(parameter->Guid().ToString(), false);
         if (value == Model::ObjectValue::Null || parameter->Name() == L"Name")
             continue;
-        out << indent << Utf8(parameter->Name()) << " = " << Utf8(value->ToString());
+        std::string text = Utf8(value->ToString());
         if (const auto unit = parameter->Unit())
-            out << " " << Utf8(unit->ShortName());
-        out << "\n";
+            text += " " + Utf8(unit->ShortName());
+        values.emplace_back(Utf8(parameter->Name()), std::move(text));
     }
+    return values;
+}
+
+// "name = value unit" for every parameter of the group that has a value.
+void printValues(std::ostream& out, const Model::ReferenceObject& object, const Model::ParameterGroup& group,
+                 const std::string& indent)
+{
+    for (const auto& [name, value] : groupValues(object, group))
+        out << indent << name << " = " << value << "\n";
 }
 
 void printLinked(std::ostream& out, Model::ReferenceObject& object, const std::shared_ptr<Model::ParameterGroup>& group,
@@ -52,6 +61,16 @@ void printRows(std::ostream& out, Model::ReferenceObject& object, const std::sha
 }
 
 } // namespace
+
+std::vector<std::pair<std::string, std::string>> PdmObjectValues(const Model::ReferenceObject& object)
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const auto& group : object.Reference()->ParameterGroup()->GetAllGroups())
+        if (group->IsReference() || group->Kind() == Model::GroupKind::Plain)
+            for (auto& value : groupValues(object, *group))
+                values.push_back(std::move(value));
+    return values;
+}
 
 std::string PdmObjectName(const Model::ReferenceObject& object)
 {

@@ -74,6 +74,11 @@ Vireo::Cam::CommandOutcome PluginHost::Run(CZkw32Doc& document, CZKObject* objec
         if (!entry->enabled)
             throw CommandFailed("\"" + Utf8(entry->text) + "\" is disabled for the object");
     }
+    return RunGlobal(document, globalId);
+}
+
+Vireo::Cam::CommandOutcome PluginHost::RunGlobal(CZkw32Doc& document, unsigned globalId) const
+{
     document.Activate();
     const Vireo::Cam::CommandOutcome outcome = library_->Run(globalId);
     if (outcome.status == Vireo::Cam::CommandOutcome::Status::Disabled)

@@ -43,6 +43,11 @@ public:
     // with no object, runs the command by its id. The document becomes the active one.
     // CommandFailed when the menu does not offer the command or offers it disabled.
     Vireo::Cam::CommandOutcome Run(CZkw32Doc& document, CZKObject* object, unsigned localId) const;
+    // Runs a command by its global id (a menu entry's) on the document, as a menu pick does.
+    // CommandFailed when it is disabled or did not run.
+    Vireo::Cam::CommandOutcome RunGlobal(CZkw32Doc& document, unsigned globalId) const;
+
+    const Vireo::Cam::PluginLibrary& Library() const noexcept { return *library_; }
 
 private:
     std::unique_ptr<Vireo::Cam::PluginLibrary> library_;
