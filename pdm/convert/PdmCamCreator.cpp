@@ -6,6 +6,7 @@
 #include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
 #include "platform/arbor/Model.h"
+#include "platform/host/ChangeBracket.h"
 #include "platform/host/Zkw32Doc.h"
 
 #include <exception>
@@ -20,37 +21,6 @@ using internal::MakeCamValueFromPdm;
 namespace {
 
 constexpr wchar_t undoStepName[] = L"Created cam objects from pdm";
-
-// The document's change bracket of one run: kept or rolled back by Close, rolled back when
-// the run ends by an exception.
-class ChangeBracket {
-public:
-    explicit ChangeBracket(CZkw32Doc* doc) : doc_(doc), open_(doc && doc->BeginChanges(undoStepName)) {}
-    ~ChangeBracket()
-    {
-        if (open_)
-            doc_->CancelChanges(true);
-    }
-    ChangeBracket(const ChangeBracket&) = delete;
-    ChangeBracket& operator=(const ChangeBracket&) = delete;
-
-    bool IsOpen() const noexcept { return open_; }
-
-    void Close(bool keep)
-    {
-        if (!open_)
-            return;
-        open_ = false;
-        if (keep)
-            doc_->EndChanges(true, false);
-        else
-            doc_->CancelChanges(true);
-    }
-
-private:
-    CZkw32Doc* doc_;
-    bool open_;
-};
 
 void addTypeWithFamilies(AppTypeSet& set, std::wstring_view type)
 {
@@ -136,7 +106,7 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
     const bool updating = !CamObjectManager::IsNull(camObject);
     std::optional<ChangeBracket> bracket;
     if (!GetCreationTry()) {
-        bracket.emplace(bracketDocument());
+        bracket.emplace(bracketDocument(), undoStepName);
         // A document that takes no changes (read-only, or none at all) gets no objects.
         if (!bracket->IsOpen())
             return false;
@@ -156,8 +126,10 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
                 CreateChildren();
         }
     }
-    if (bracket)
-        bracket->Close(result);
+    // An import run keeps its bracket without regenerating (one run per object: the model is
+    // left to the caller); a failed run is cancelled by the guard.
+    if (bracket && result)
+        bracket->Keep(ChangeBracket::AfterKeep::LeaveModel);
     return result;
 }
 
