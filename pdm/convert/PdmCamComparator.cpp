@@ -5,6 +5,7 @@
 #include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
 #include "pdm/convert/ValueConversion.h"
+#include "pdm/rules/RuleTag.h"
 #include "platform/arbor/Model.h"
 
 #include <exception>
@@ -141,7 +142,7 @@ void PdmCamComparator::compareRow(Vireo::Arbor::Model::ReferenceObject& object, 
     if (row.appParamType != AppParamType::Parameter)
         return;
     const auto parameter = getPdmParameter(object, row.plmParam);
-    if (!parameter || !HasPdmTag(object, row.plmTag, row.plmTagValue))
+    if (!parameter || !HoldsRuleTag(object, row.plmTag, row.plmTagValue))
         return;
     if (!CamObjectManager::IsCamObject(camObject, L""))
         return;

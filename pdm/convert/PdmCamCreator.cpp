@@ -5,6 +5,7 @@
 #include "pdm/convert/internal/CamTypeChoice.h"
 #include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
+#include "pdm/rules/RuleTag.h"
 #include "platform/arbor/Model.h"
 #include "platform/host/ChangeBracket.h"
 #include "platform/host/Zkw32Doc.h"
@@ -180,7 +181,7 @@ bool PdmCamCreator::copyValues(Vireo::Arbor::Model::ReferenceObject& object, con
             continue;
         try {
             const auto parameter = getPdmParameter(object, row.plmParam);
-            if (!parameter || !HasPdmTag(object, row.plmTag, row.plmTagValue))
+            if (!parameter || !HoldsRuleTag(object, row.plmTag, row.plmTagValue))
                 continue;
             if (GetCreationTry())
                 return true;

@@ -2,6 +2,7 @@
 
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/ParamNode.h"
+#include "pdm/rules/RuleTag.h"
 #include "platform/arbor/Model.h"
 
 #include <deque>
@@ -128,17 +129,7 @@ PlmFilter AppBuilder::GetPlmFilter() const
 
 bool AppBuilder::IsValidType(const AppDataset& /*dataset*/, const Types& row) const
 {
-    if (row.plmTag.empty() || !datasetObject)
-        return true;
-    try {
-        const auto tag = System::Guid::TryParse(row.plmTag);
-        if (!tag)
-            return false;
-        const auto parameter = datasetObject->ParameterValues().GetParameter(*tag);
-        return parameter && parameter->ToString() == row.plmTagValue;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return !datasetObject || HoldsRuleTag(*datasetObject, row.plmTag, row.plmTagValue);
 }
 
 bool AppBuilder::ProcessRules(const IntegrationRules& rules)

@@ -3,6 +3,7 @@
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/internal/ClassResolution.h"
 #include "pdm/rules/RuleParameterGuid.h"
+#include "pdm/rules/RuleTag.h"
 
 #include "platform/arbor/Model.h"
 #include "platform/support/Utf16Order.h"
@@ -54,17 +55,6 @@ bool setTypeTag(Model::ReferenceObject& root, const Types& row)
     return false;
 }
 
-// The text of a row's tag parameter; an unreadable tag counts as absent.
-std::optional<std::wstring> tagText(Model::ReferenceObject& row, const std::wstring& tag)
-{
-    try {
-        auto parameter = row.ParameterValues().GetParameter(RuleParameterGuid(tag));
-        return parameter ? std::optional<std::wstring>(parameter->ToString()) : std::nullopt;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
 // (tag, value) pairs of a table's parameter rows, ordered by their 16-bit code units.
 struct TagLess {
     bool operator()(const std::pair<std::wstring, std::wstring>& a,
@@ -90,8 +80,7 @@ bool removeFirstMatch(TagSet& tags, Model::ReferenceObject& row)
     for (auto tag = tags.begin(); tag != tags.end(); ++tag) {
         if (tag->first.empty())
             continue;
-        const auto text = tagText(row, tag->first);
-        if (text && *text == tag->second) {
+        if (HoldsRuleTag(row, tag->first, tag->second)) {
             tags.erase(tag);
             return true;
         }
