@@ -4,6 +4,7 @@
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/ValueConversion.h"
 #include "pdm/rules/RuleParameterGuid.h"
+#include "pdm/rules/CamAppTypes.h"
 #include "pdm/rules/RuleTag.h"
 
 #include "platform/arbor/Model.h"
@@ -76,13 +77,11 @@ NameFilter CamPdmCreator::GetNameFilter() const
 
 AppFilter CamPdmCreator::GetAppFilter() const
 {
-    const CamObjectManager manager(camObject);
-    const std::wstring& appType = manager.GetAppType();
-    AppTypeSet types{{appType, AppDataType::CamObjectType}};
-    for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
-        if (family.first.count(appType))
-            types.emplace(std::wstring(generic), AppDataType::CamObjectType);
-    return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
+    AppTypeSet types = CamObjectAppTypes(camObject);
+    // An object of no catalogue type asks for the rows filed under no type.
+    if (types.empty())
+        types.emplace(CamObjectManager(camObject).GetAppType(), AppDataType::CamObjectType);
+    return CamAppFilter(std::move(types));
 }
 
 bool CamPdmCreator::ProcessRules(const IntegrationRules& rules)

@@ -5,6 +5,7 @@
 #include "pdm/convert/internal/CamTypeChoice.h"
 #include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
+#include "pdm/rules/CamAppTypes.h"
 #include "pdm/rules/RuleTag.h"
 #include "platform/arbor/Model.h"
 #include "platform/host/ChangeBracket.h"
@@ -22,16 +23,6 @@ using internal::MakeCamValueFromPdm;
 namespace {
 
 constexpr wchar_t undoStepName[] = L"Created cam objects from pdm";
-
-void addTypeWithFamilies(AppTypeSet& set, std::wstring_view type)
-{
-    if (type.empty())
-        return;
-    set.emplace(std::wstring(type), AppDataType::CamObjectType);
-    for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
-        if (family.first.count(type))
-            set.emplace(std::wstring(generic), AppDataType::CamObjectType);
-}
 
 template <class Names>
 void addTypes(AppTypeSet& set, const Names& names)
@@ -73,7 +64,7 @@ AppFilter PdmCamCreator::GetAppFilter() const
 {
     AppTypeSet types;
     if (!CamObjectManager::IsNull(camObject)) {
-        addTypeWithFamilies(types, CamObjectManager(camObject).GetAppType());
+        types = CamObjectAppTypes(camObject);
     } else if (!CamObjectManager::IsNull(camParent)) {
         addTypes(types, CamObjectManager(camParent).GetChildAppTypes());
     } else {

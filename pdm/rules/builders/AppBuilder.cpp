@@ -3,6 +3,7 @@
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/ParamNode.h"
 #include "pdm/rules/RuleTag.h"
+#include "pdm/rules/internal/ConnectedCatalog.h"
 #include "platform/arbor/Model.h"
 
 #include <deque>
@@ -18,12 +19,8 @@ namespace {
 template <class Key>
 AppBuilder::ObjectPtr findObject(const Key& objectKey, const Key& referenceKey)
 {
-    if (!Model::ServerGateway::IsConnected())
-        return nullptr;
-    const auto connection = Model::ServerGateway::Connection();
-    if (!connection || !connection->ReferenceCatalog())
-        return nullptr;
-    const auto info = connection->ReferenceCatalog()->Find(referenceKey);
+    const auto catalog = internal::connectedCatalog();
+    const auto info = catalog ? catalog->Find(referenceKey) : nullptr;
     if (!info)
         return nullptr;
     const auto reference = info->CreateReference();

@@ -2,6 +2,7 @@
 
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/internal/ClassResolution.h"
+#include "pdm/rules/internal/ConnectedCatalog.h"
 #include "pdm/rules/RuleParameterGuid.h"
 #include "pdm/rules/RuleTag.h"
 
