@@ -105,18 +105,14 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
     }
     runRules = &rules;
     typeMatch.reset();
-    const bool result = AppBuilder::ProcessRules(rules);
+    bool result = AppBuilder::ProcessRules(rules);
     runRules = nullptr;
     if (result && !GetCreationTry() && CamObjectManager::IsCamObject(camObject, L"")) {
         const std::wstring link = getPdmUri(GetDatasetObject());
         if (!link.empty())
             CamObjectManager::SetUri(camObject, link);
-        if (recursive) {
-            if (updating)
-                UpdateChildren();
-            else
-                CreateChildren();
-        }
+        if (recursive)
+            result = updating ? UpdateChildren() : CreateChildren();
     }
     // An import run keeps its bracket without regenerating (one run per object: the model is
     // left to the caller); a failed run is cancelled by the guard.

@@ -94,6 +94,8 @@ private:
     std::vector<PdmObject> datasetObjects;
     PdmObject updateDatasetObject;
     std::optional<std::pair<int, int>> requestedUpdate; // (object id, reference id)
+    // Why the object to update could not be looked up, shown when the rules are processed.
+    std::optional<std::string> updateLookupError;
     std::shared_ptr<Arbor::Model::ReferenceInfo> referenceInfo;
     bool creationTry = false;
 };

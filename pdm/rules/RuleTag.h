@@ -14,4 +14,10 @@ namespace Vireo::Cam::Pdm {
 // lacks and a value the PDM cannot read all give false.
 bool HoldsRuleTag(const Arbor::Model::ReferenceObject& object, std::wstring_view tag, std::wstring_view tagValue);
 
+// The same question where an object that cannot be read must not count as lacking the tag
+// (taking it for absent would make a second table row for it): a tag that names no GUID
+// throws std::invalid_argument and the PDM's read failures pass through.
+bool HoldsRuleTagOrThrow(const Arbor::Model::ReferenceObject& object, std::wstring_view tag,
+                         std::wstring_view tagValue);
+
 } // namespace Vireo::Cam::Pdm

@@ -72,12 +72,13 @@ void SeedLoader::Run()
     }
     for (auto& step : deferred_)
         step();
+    refuseParentCycles();
 }
 
 void SeedLoader::fail(const Node& node, const std::string& what) const
 {
-    throw ModelException(source_ + ": <" + node.GetName() + "> at line " + std::to_string(document_.LineOf(node)) +
-                         ": " + what);
+    throw ModelException(source_ + ": line " + std::to_string(document_.LineOf(node)) + ": <" + node.GetName() +
+                         ">: " + what);
 }
 
 void SeedLoader::unexpected(const Node& node, const Node& parent) const
@@ -134,7 +135,7 @@ void SeedLoader::claim(const Node& node, const System::Guid& guid)
 void SeedLoader::readExisting()
 {
     // Owners come before the groups listed under them.
-    auto groups = db_.Prepare("SELECT id, guid, kind, owner_id, slave_id FROM groups ORDER BY id");
+    auto groups = db_.Prepare("SELECT id, guid, kind, owner_id, slave_id, hierarchy FROM groups ORDER BY id");
     while (groups.Step()) {
         const auto kind = static_cast<GroupKind>(groups.Int(2));
         const long long id = groups.Int(0);
@@ -146,8 +147,11 @@ void SeedLoader::readExisting()
                                                groups.IsNull(4) ? 0 : groups.Int(4)};
         groupsById_[id] = &row;
         used_.insert(groups.Guid(1));
-        if (kind == GroupKind::Reference)
+        if (kind == GroupKind::Reference) {
             existingReferences_.insert(groups.Guid(1));
+            // Objects a later file adds pass the same hierarchy checks as the first file's.
+            hierarchies_[id] = static_cast<ReferenceHierarchyType>(groups.Int(5));
+        }
     }
     auto parameters = db_.Prepare("SELECT id, guid, type, group_id FROM parameters");
     while (parameters.Step())
@@ -186,23 +190,29 @@ void seed(ServerConnection& connection, zkaux::xml::Document& document, const st
     connection.ReloadSchema();
 }
 
+// A seed that is no well-formed XML, or a file that cannot be read (which has no line).
+[[noreturn]] void refuseText(const std::string& source, const zkaux::xml::Document& document)
+{
+    if (document.GetErrorLine() == 0)
+        throw ModelException(source + ": " + document.GetError());
+    throw ModelException(source + ": line " + std::to_string(document.GetErrorLine()) + ": " + document.GetError());
+}
+
 } // namespace
 
 void SeedFromFile(ServerConnection& connection, const std::filesystem::path& file)
 {
     zkaux::xml::Document document;
-    if (!document.LoadFile(file))
-        throw ModelException(file.string() + ": line " + std::to_string(document.GetErrorLine()) + ": " +
-                             document.GetError());
+    if (!document.LoadCheckedFile(file))
+        refuseText(file.string(), document);
     seed(connection, document, file.string());
 }
 
 void SeedFromText(ServerConnection& connection, std::string_view xmlText, std::string_view sourceName)
 {
     zkaux::xml::Document document;
-    if (!document.LoadXml(xmlText))
-        throw ModelException(std::string(sourceName) + ": line " + std::to_string(document.GetErrorLine()) + ": " +
-                             document.GetError());
+    if (!document.LoadCheckedXml(xmlText))
+        refuseText(std::string(sourceName), document);
     seed(connection, document, std::string(sourceName));
 }
 

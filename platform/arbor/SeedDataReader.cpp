@@ -2,6 +2,9 @@
 
 #include "platform/arbor/internal/SeedLoader.h"
 
+#include <cmath>
+#include <variant>
+
 #include "platform/arbor/ObjectValue.h"
 
 namespace Vireo::Arbor::Model::internal {
@@ -33,9 +36,14 @@ void SeedLoader::setValue(const Node& node, long long object, long long scope, c
     auto found = parameters_.find({scope, parameter});
     if (found == parameters_.end())
         fail(node, "no parameter " + Support::WideToUtf8(parameter.ToString()) + " for this object");
-    auto value = ObjectValue(wide(text)).ConvertTo(found->second.type);
+    // A text value is taken as it is: converting would copy a value of many megabytes again.
+    ObjectValue read(wide(text));
+    auto value = found->second.type == ParameterValueType::Text ? std::optional<ObjectValue>(std::move(read))
+                                                                 : read.ConvertTo(found->second.type);
     if (!value)
         fail(node, "\"" + text + "\" is no value of the parameter's type");
+    if (const auto* number = std::get_if<double>(&value->Value()); number && !std::isfinite(*number))
+        fail(node, "\"" + text + "\" is not a finite number");
     db_.Prepare("INSERT OR REPLACE INTO vals(object_id, param_id, value) VALUES(?1, ?2, ?3)")
         .Bind(1, object)
         .Bind(2, found->second.id)
@@ -85,6 +93,7 @@ void SeedLoader::readObject(const Node& node, long long reference)
     if (hierarchy == ReferenceHierarchyType::Tree && parents.size() > 1)
         fail(node, "in a tree hierarchy an object has one parent");
     deferred_.push_back([this, node, id, reference, parents] { resolveParents(node, id, reference, parents); });
+    parented_.emplace(id, node);
 }
 
 void SeedLoader::resolveParents(const Node& node, long long child, long long reference, const std::vector<System::Guid>& parents)
@@ -104,8 +113,11 @@ void SeedLoader::readContents(const Node& node, long long object, long long refe
 {
     for (auto child : node.GetChildren()) {
         const auto name = child.GetName();
-        if (name == "Value")
+        if (name == "Value") {
+            if (!child.GetChildren().empty())
+                fail(child.GetChildren().front(), "a value holds text only, not elements");
             setValue(child, object, scope, guidAttribute(child, "param"), child.GetValue());
+        }
         else if (name == "Link")
             readObjectLink(child, object, reference);
         else if (name == "Row")
@@ -123,6 +135,8 @@ void SeedLoader::readRow(const Node& node, long long owner, long long reference)
         (table->second.kind != GroupKind::TableOneToMany && table->second.kind != GroupKind::TableOneToOne))
         fail(node, "attribute \"table\" names no table of this reference: " + Support::WideToUtf8(tableGuid.ToString()));
     const long long tableId = table->second.id;
+    if (table->second.kind == GroupKind::TableOneToOne && !oneToOneRows_.emplace(owner, tableId).second)
+        fail(node, "a one-to-one table holds one row per object");
     const long long id = insertObject(node, objectGuid(node), reference, classFor(node, tableId), owner, tableId,
                                       orderOf(node));
     readContents(node, id, reference, tableId);
@@ -152,6 +166,49 @@ void SeedLoader::resolveObjectLink(const Node& node, long long object, const Gro
     db_.Prepare("INSERT OR IGNORE INTO links(master_id, group_id, slave_id, position) VALUES(?1, ?2, ?3, "
                 "(SELECT COALESCE(MAX(position), 0) + 1 FROM links WHERE master_id = ?1 AND group_id = ?2))")
         .Bind(1, object).Bind(2, link.id).Bind(3, found->second.id).Run();
+}
+
+void SeedLoader::refuseParentCycles() const
+{
+    if (parented_.empty())
+        return;
+    // Every cycle runs through a parent named here: the database held none before.
+    std::unordered_map<long long, std::vector<long long>> parentsOf;
+    auto edges = db_.Prepare("SELECT child_id, parent_id FROM hierarchy");
+    while (edges.Step())
+        parentsOf[edges.Int(0)].push_back(edges.Int(1));
+    enum class Visit { OnPath, Done };
+    std::unordered_map<long long, Visit> seen;
+    for (const auto& [start, startNode] : parented_) {
+        if (seen.count(start))
+            continue;
+        // Depth-first up the parents with an explicit stack: hierarchies may be deep.
+        std::vector<std::pair<long long, std::size_t>> path{{start, 0}};
+        seen[start] = Visit::OnPath;
+        while (!path.empty()) {
+            auto& [object, next] = path.back();
+            const auto& parents = parentsOf[object];
+            if (next == parents.size()) {
+                seen[object] = Visit::Done;
+                path.pop_back();
+                continue;
+            }
+            const long long parent = parents[next++];
+            const auto known = seen.find(parent);
+            if (known == seen.end()) {
+                seen[parent] = Visit::OnPath;
+                path.emplace_back(parent, 0);
+            } else if (known->second == Visit::OnPath) {
+                // The cycle is the path from `parent` up to here.
+                for (auto step = path.rbegin(); step != path.rend(); ++step) {
+                    if (const auto named = parented_.find(step->first); named != parented_.end())
+                        fail(named->second, "the object is among its own ancestors: its parents lead back to it");
+                    if (step->first == parent)
+                        break;
+                }
+            }
+        }
+    }
 }
 
 } // namespace Vireo::Arbor::Model::internal

@@ -233,9 +233,24 @@ std::string CZkw32Doc::SaveToText() const
 void CZkw32Doc::SaveToFile(const std::filesystem::path& path) const
 {
     const std::string text = SaveToText();
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush())
-        throw std::runtime_error("cannot write the document file \"" + path.string() + "\"");
+    // Written beside the file and renamed over it: a process killed while saving leaves the
+    // old file or the new one, never a mix of both.
+    std::filesystem::path temporary = path;
+    temporary += ".saving";
+    std::error_code ignored;
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush()) {
+            std::filesystem::remove(temporary, ignored);
+            throw std::runtime_error("cannot write the document file \"" + path.string() + "\"");
+        }
+    }
+    std::error_code renamed;
+    std::filesystem::rename(temporary, path, renamed);
+    if (renamed) {
+        std::filesystem::remove(temporary, ignored);
+        throw std::runtime_error("cannot write the document file \"" + path.string() + "\": " + renamed.message());
+    }
 }
 
 std::unique_ptr<CZkw32Doc> CZkw32Doc::LoadFromText(std::string_view text, const ZKObjectFactory& factory)

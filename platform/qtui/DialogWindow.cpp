@@ -1,6 +1,6 @@
-#include "platform/qtui/DialogWindow.h"
+#include "platform/qtui/internal/DialogWindow.h"
 
-#include "platform/qtui/ImageIcons.h"
+#include "platform/qtui/internal/ImageIcons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

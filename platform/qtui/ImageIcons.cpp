@@ -1,4 +1,4 @@
-#include "platform/qtui/ImageIcons.h"
+#include "platform/qtui/internal/ImageIcons.h"
 
 #include "platform/cam/ObjectIcons.h"
 

@@ -1,6 +1,6 @@
-#include "platform/qtui/ListView.h"
+#include "platform/qtui/internal/ListView.h"
 
-#include "platform/qtui/ImageIcons.h"
+#include "platform/qtui/internal/ImageIcons.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>

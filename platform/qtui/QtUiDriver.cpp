@@ -1,7 +1,7 @@
 #include "platform/qtui/QtUiDriver.h"
 
-#include "platform/qtui/DialogWindow.h"
-#include "platform/qtui/ImageIcons.h"
+#include "platform/qtui/internal/DialogWindow.h"
+#include "platform/qtui/internal/ImageIcons.h"
 
 #include "platform/ui/Button.h"
 

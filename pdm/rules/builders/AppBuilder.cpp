@@ -29,6 +29,19 @@ AppBuilder::ObjectPtr findObject(const Key& objectKey, const Key& referenceKey)
     return reference->Find(objectKey);
 }
 
+// As findObject; a lookup that fails is told here, the one place that sees it, and the
+// builder is left without an object, so the run that follows makes nothing.
+template <class Key>
+AppBuilder::ObjectPtr findObjectOrTell(const Key& objectKey, const Key& referenceKey)
+{
+    try {
+        return findObject(objectKey, referenceKey);
+    } catch (const std::exception& error) {
+        ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, error);
+        return nullptr;
+    }
+}
+
 // The first dataset that has both type rows and a non-empty list of parameter rows.
 IntegrationRules::TypesMap::const_iterator findProcessedDataset(const IntegrationRules& rules)
 {
@@ -103,11 +116,11 @@ bool queueChildren(const ParamNode& node, NodeQueue& queue)
 AppBuilder::AppBuilder(ObjectPtr object) : datasetObject(std::move(object)) {}
 
 AppBuilder::AppBuilder(const System::Guid& objectGuid, const System::Guid& referenceGuid)
-    : datasetObject(findObject(objectGuid, referenceGuid))
+    : datasetObject(findObjectOrTell(objectGuid, referenceGuid))
 {
 }
 
-AppBuilder::AppBuilder(int objectId, int referenceId) : datasetObject(findObject(objectId, referenceId)) {}
+AppBuilder::AppBuilder(int objectId, int referenceId) : datasetObject(findObjectOrTell(objectId, referenceId)) {}
 
 AppBuilder::~AppBuilder() = default;
 

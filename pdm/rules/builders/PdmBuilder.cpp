@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 namespace Vireo::Cam::Pdm {
@@ -81,7 +82,7 @@ bool removeFirstMatch(TagSet& tags, Model::ReferenceObject& row)
     for (auto tag = tags.begin(); tag != tags.end(); ++tag) {
         if (tag->first.empty())
             continue;
-        if (HoldsRuleTag(row, tag->first, tag->second)) {
+        if (HoldsRuleTagOrThrow(row, tag->first, tag->second)) {
             tags.erase(tag);
             return true;
         }
@@ -132,11 +133,15 @@ PdmBuilder::PdmBuilder(int referenceId)
 
 PdmBuilder::PdmBuilder(int objectId, int referenceId) : requestedUpdate(std::pair{objectId, referenceId})
 {
-    auto catalog = connectedCatalog();
-    auto info = catalog ? catalog->Find(referenceId) : nullptr;
-    auto reference = info ? info->CreateReference() : nullptr;
-    if (reference)
-        updateDatasetObject = reference->Find(objectId);
+    try {
+        auto catalog = connectedCatalog();
+        auto info = catalog ? catalog->Find(referenceId) : nullptr;
+        auto reference = info ? info->CreateReference() : nullptr;
+        if (reference)
+            updateDatasetObject = reference->Find(objectId);
+    } catch (const std::exception& error) {
+        updateLookupError = error.what();
+    }
 }
 
 PdmBuilder::~PdmBuilder() = default;
@@ -145,6 +150,10 @@ bool PdmBuilder::reportMissingUpdateObject() const
 {
     if (!requestedUpdate || updateDatasetObject)
         return false;
+    if (updateLookupError) {
+        ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, std::runtime_error(*updateLookupError));
+        return true;
+    }
     // Creating a new object in its place would leave a duplicate on every repeat.
     ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData,
                        missingUpdateText(requestedUpdate->first, requestedUpdate->second));

@@ -5,16 +5,21 @@
 
 namespace Vireo::Cam::Pdm {
 
-bool HoldsRuleTag(const Arbor::Model::ReferenceObject& object, std::wstring_view tag, std::wstring_view tagValue)
+bool HoldsRuleTagOrThrow(const Arbor::Model::ReferenceObject& object, std::wstring_view tag,
+                         std::wstring_view tagValue)
 {
     if (tag.empty())
         return true;
-    const auto guid = FindRuleParameterGuid(tag);
-    if (!guid)
+    const auto parameter = object.ParameterValues().GetParameter(RuleParameterGuid(tag));
+    return parameter && parameter->ToString() == tagValue;
+}
+
+bool HoldsRuleTag(const Arbor::Model::ReferenceObject& object, std::wstring_view tag, std::wstring_view tagValue)
+{
+    if (!tag.empty() && !FindRuleParameterGuid(tag))
         return false;
     try {
-        const auto parameter = object.ParameterValues().GetParameter(*guid);
-        return parameter && parameter->ToString() == tagValue;
+        return HoldsRuleTagOrThrow(object, tag, tagValue);
     } catch (const Arbor::Model::ModelException&) {
         return false;
     }

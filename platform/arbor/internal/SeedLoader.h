@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -140,6 +141,10 @@ private:
 
     void resolveObjectLink(const Node& node, long long object, const GroupRow& link, const System::Guid& target);
 
+    // Refuses a file whose parents make an object its own ancestor, naming an object of the
+    // cycle that the file brings.
+    void refuseParentCycles() const;
+
     Database& db_;
     zkaux::xml::Document& document_;
     std::string source_;
@@ -154,6 +159,8 @@ private:
     std::unordered_set<System::Guid> units_;
     std::vector<std::function<void()>> deferred_; // checks that need the whole file read
     std::unordered_map<long long, GroupRow*> groupsById_;
+    std::unordered_map<long long, Node> parented_;            // objects of this file that name parents
+    std::set<std::pair<long long, long long>> oneToOneRows_; // (owner, table) of rows read
 };
 
 } // namespace Vireo::Arbor::Model::internal

@@ -21,6 +21,8 @@ TEST_F(RuleTagTest, HoldsWhenTheTaggedParameterHasTheValueAndForAnEmptyTag)
     // A row without a tag applies to every object, whatever its tag value cell says.
     EXPECT_TRUE(HoldsRuleTag(*drill, L"", L""));
     EXPECT_TRUE(HoldsRuleTag(*drill, L"", L"anything"));
+    EXPECT_TRUE(HoldsRuleTagOrThrow(*drill, name, L"Drill 8"));
+    EXPECT_FALSE(HoldsRuleTagOrThrow(*drill, Holders::Name, L""));
 }
 
 TEST_F(RuleTagTest, ReadsTheTagCellAsEveryGuidTextIsRead)
@@ -37,6 +39,7 @@ TEST_F(RuleTagTest, ReadsTheTagCellAsEveryGuidTextIsRead)
         EXPECT_FALSE(HoldsRuleTag(*drill, cell, L"Drill 8")) << std::string(cell.begin(), cell.end());
         EXPECT_FALSE(FindRuleParameterGuid(cell));
         EXPECT_THROW(RuleParameterGuid(cell), std::invalid_argument);
+        EXPECT_THROW(HoldsRuleTagOrThrow(*drill, cell, L"Drill 8"), std::invalid_argument);
     }
 }
 

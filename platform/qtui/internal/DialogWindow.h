@@ -2,7 +2,7 @@
 // A framework modal dialog in a Qt window: its content (tool bars and lists), its standard
 // buttons, and the way back from the user's clicks into the model.
 
-#include "platform/qtui/ListView.h"
+#include "platform/qtui/internal/ListView.h"
 
 #include "platform/ui/ModalDialog.h"
 #include "platform/ui/ToolBar.h"

@@ -1,4 +1,4 @@
-#include "pdm/plugin/LoadResCamIcon.h"
+#include "pdm/ui/LoadResCamIcon.h"
 
 #include <string>
 
