@@ -11,11 +11,15 @@
 
 namespace Campdm {
 
+class TerminalUiDriver;
+
 struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     // The shipped data (its pdm/ folder seeds new PDM databases).
     std::filesystem::path dataDirectory;
+    // The host's user interface while the command runs.
+    TerminalUiDriver& ui;
 };
 
 struct Command {
@@ -37,5 +41,7 @@ std::vector<Command> ValueCommands();    // get, set
 std::vector<Command> PdmFileCommands();  // pdm init
 std::vector<Command> LinkCommands();     // link, make-link
 std::vector<Command> DemoCommands();     // demo
+std::vector<Command> TransferCommands(); // import, export, update-from-pdm, update-to-pdm
+std::vector<Command> MenuCommands();     // menu, open-link
 
 } // namespace Campdm

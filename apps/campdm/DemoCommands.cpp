@@ -3,6 +3,7 @@
 #include "Command.h"
 #include "CommandErrors.h"
 #include "ExportDemo.h"
+#include "FilesDemo.h"
 #include "ImportDemo.h"
 
 namespace Campdm {
@@ -16,7 +17,10 @@ int runDemo(const Arguments& args, const CommandContext& context)
     if (const int failed = RunImportDemo(context.out, data))
         return failed;
     context.out << "\n";
-    return RunExportDemo(context.out, data);
+    if (const int failed = RunExportDemo(context.out, data))
+        return failed;
+    context.out << "\n";
+    return RunFilesDemo(context.out, context.err);
 }
 
 } // namespace
@@ -24,7 +28,7 @@ int runDemo(const Arguments& args, const CommandContext& context)
 std::vector<Command> DemoCommands()
 {
     return {
-        {"demo", "[DATA]", "import the sample project into CAM and export a CAM project to the PDM",
+        {"demo", "[DATA]", "import the sample project into CAM, export a CAM project, then run the commands on files",
          "DATA is the folder of the shipped data (default: $CAMPDM_DATA, else the data/ folder of\n"
          "the source tree).",
          {{}, {"DATA"}, {}, {}}, runDemo},

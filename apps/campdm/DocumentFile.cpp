@@ -75,11 +75,16 @@ void RequireWritableDocument(const fs::path& path)
                             " is read-only, so the document cannot be replaced; nothing was changed");
 }
 
+std::unique_ptr<TemporaryFile> WriteDocumentBeside(const CZkw32Doc& document, const fs::path& path)
+{
+    auto file = std::make_unique<TemporaryFile>(path);
+    file->Write(document.SaveToText());
+    return file;
+}
+
 void SaveDocumentFile(const CZkw32Doc& document, const fs::path& path)
 {
-    TemporaryFile file(path);
-    file.Write(document.SaveToText());
-    file.ReplaceTarget();
+    WriteDocumentBeside(document, path)->ReplaceTarget();
 }
 
 void CreateDocumentFile(const CZkw32Doc& document, const fs::path& path)

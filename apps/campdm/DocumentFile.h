@@ -17,6 +17,11 @@ std::unique_ptr<CZkw32Doc> ReadDocumentFile(const std::filesystem::path& path);
 // file can be made) with CommandFailed, before a command changes anything.
 void RequireWritableDocument(const std::filesystem::path& path);
 
+class TemporaryFile;
+
+// The document's text in a temporary file beside `path`, ready to take its place.
+std::unique_ptr<TemporaryFile> WriteDocumentBeside(const CZkw32Doc& document, const std::filesystem::path& path);
+
 // Replaces the file with the document's text in one step; its permissions stay.
 void SaveDocumentFile(const CZkw32Doc& document, const std::filesystem::path& path);
 

@@ -20,6 +20,30 @@ std::string shellQuoted(const std::string& word)
     return quoted + "'";
 }
 
+std::string campdmCommand(const std::vector<std::string>& args)
+{
+    std::string command = "CAMPDM_DATA=" + shellQuoted(SourceData("").string()) + " " + shellQuoted(CAMPDM_PROGRAM);
+    for (const std::string& arg : args)
+        command += " " + shellQuoted(arg);
+    return command;
+}
+
+CampdmResult runShell(const fs::path& folder, std::string command)
+{
+    command = "cd " + shellQuoted(folder.string()) + " && " + command;
+    const fs::path out = folder.parent_path() / (folder.filename().string() + ".out");
+    const fs::path err = folder.parent_path() / (folder.filename().string() + ".err");
+    command += " >" + shellQuoted(out.string()) + " 2>" + shellQuoted(err.string());
+    const int status = std::system(command.c_str());
+    CampdmResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = ReadBytes(out);
+    result.err = ReadBytes(err);
+    fs::remove(out);
+    fs::remove(err);
+    return result;
+}
+
 } // namespace
 
 WorkFolder::WorkFolder()
@@ -39,21 +63,13 @@ WorkFolder::~WorkFolder()
 
 CampdmResult WorkFolder::Run(const std::vector<std::string>& args) const
 {
-    std::string command = "cd " + shellQuoted(path_.string()) + " && CAMPDM_DATA=" +
-                          shellQuoted(SourceData("").string()) + " " + shellQuoted(CAMPDM_PROGRAM);
-    for (const std::string& arg : args)
-        command += " " + shellQuoted(arg);
-    const fs::path out = path_.parent_path() / (path_.filename().string() + ".out");
-    const fs::path err = path_.parent_path() / (path_.filename().string() + ".err");
-    command += " </dev/null >" + shellQuoted(out.string()) + " 2>" + shellQuoted(err.string());
-    const int status = std::system(command.c_str());
-    CampdmResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadBytes(out);
-    result.err = ReadBytes(err);
-    fs::remove(out);
-    fs::remove(err);
-    return result;
+    return runShell(path_, campdmCommand(args) + " </dev/null");
+}
+
+CampdmResult WorkFolder::RunOnTerminal(const std::vector<std::string>& args, const std::string& input) const
+{
+    return runShell(path_, "printf %s " + shellQuoted(input) + " | script -qec " + shellQuoted(campdmCommand(args)) +
+                               " /dev/null");
 }
 
 std::vector<std::string> WorkFolder::FileNames() const

@@ -26,6 +26,8 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     // Runs campdm with these arguments in the folder; standard input is empty (not a terminal).
     CampdmResult Run(const std::vector<std::string>& args) const;
+    // Runs campdm with a terminal as its standard input and output (script(1)), typing `input`.
+    CampdmResult RunOnTerminal(const std::vector<std::string>& args, const std::string& input) const;
     // The names of the files in the folder, sorted: no temporary file may stay behind.
     std::vector<std::string> FileNames() const;
 

@@ -132,6 +132,19 @@ TEST_F(CamPdmCreatorTest, WithoutRecursionOrAsADryRunNoChildIsWritten)
     EXPECT_EQ(CountOfClass(Technology.Machining()), 0);
 }
 
+TEST_F(CamPdmCreatorTest, AMachiningGroupInsideItselfEndsTheExportWithOneMessage)
+{
+    MachiningGroup* group = cam.project->GetMachiningGroups().Create();
+    ASSERT_TRUE(group);
+    group->SetName(L"Loop");
+    ASSERT_TRUE(group->GetChildGroups().Add(group));
+
+    EXPECT_FALSE(Export(cam.project, Technology, true));
+    ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
+    EXPECT_NE(pdm.Ui().Messages()[0].text.find(L"among its own ancestors"), std::wstring::npos);
+    EXPECT_EQ(CountOfClass(Technology.Project()), 1) << "the walk stops; the objects made before it stay whole";
+}
+
 // A child whose linked object is gone, or whose link is no link, is left out with its
 // subtree and named in a message; its siblings are updated, an unlinked one gets a new object.
 TEST_F(CamPdmCreatorTest, UpdateSkipsAChildWhoseLinkIsGoneOrBrokenAndGoesOnWithItsSiblings)
@@ -234,6 +247,47 @@ TEST_F(CamPdmCreatorTest, LinkingAnExportThatCannotBeStoredChangesNoObject)
     doc.SetReadOnly(false);
     for (CZKObject* object : std::vector<CZKObject*>{cam.project, cam.first, cam.second, cam.tool})
         EXPECT_EQ(CamObjectManager::GetUri(handle(object)), L"");
+}
+
+// When the second parent cannot be given the shared tool, the tool is exported once more for it.
+TEST_F(CamPdmCreatorTest, ASharedChildWhoseLinkFailsIsCreatedAsANewObject)
+{
+    // Saves: the project, the two machinings, the tool; the fifth gives the tool its second parent.
+    pdm.Faults().Reset();
+    pdm.Faults().FailAt(ArborModel::FaultPoint::Save, 5, ArborModel::FaultAction::ReturnFalse);
+    auto project = Export(cam.project, Technology, true);
+    ASSERT_TRUE(project);
+    auto machinings = Children(Technology, project);
+    ASSERT_EQ(machinings.size(), 2u);
+    auto firstTools = Children(Technology, machinings[0]);
+    auto secondTools = Children(Technology, machinings[1]);
+    ASSERT_EQ(firstTools.size(), 1u);
+    ASSERT_EQ(secondTools.size(), 1u);
+    EXPECT_NE(firstTools[0]->Guid(), secondTools[0]->Guid());
+    EXPECT_EQ(CountOfClass(Technology.Tool()), 2);
+    EXPECT_EQ(Text(secondTools[0], Technology.Diameter()), L"0.025");
+}
+
+TEST_F(CamPdmCreatorTest, StocksPartsAndFixturesOfTwoParentsAreOneObjectOnlyWhereTheHierarchyAllowsIt)
+{
+    const CamObject project = handle(cam.project);
+    for (const wchar_t* type : {L"StockBlock", L"Part", L"Fixture"}) {
+        CamObject shared = CamObjectManager::MakeCamObject(&doc, type, project);
+        ASSERT_FALSE(CamObjectManager::IsNull(shared)) << Narrow(type);
+        CamObjectManager(shared).SetValue(L"Name", StringValue(std::wstring(type) + L" 1"));
+        ASSERT_TRUE(CamObjectManager::AddChild(handle(cam.first), shared)) << Narrow(type);
+    }
+    const struct {
+        const TechReference& reference;
+        long long copies;
+    } cases[] = {{Technology, 1}, {Flat, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Narrow(c.reference.prefix));
+        ASSERT_TRUE(Export(cam.project, c.reference, true));
+        for (const std::wstring& objectClass : {c.reference.Stock(), c.reference.Part(), c.reference.Fixture()})
+            EXPECT_EQ(CountOfClass(objectClass), c.copies) << Narrow(objectClass);
+    }
+    EXPECT_TRUE(pdm.Ui().Messages().empty());
 }
 
 } // namespace

@@ -26,6 +26,7 @@ std::string TechnologySeed(const TechReference& r, const char* name, const char*
 {
     const std::string metre = "acf9467a-86ac-4aac-bfcf-f9bbf311a761";
     const std::string radian = "928092cb-1742-49dd-adf8-353d3e55784c";
+    const std::string geometry = " " + utf8(r.Stock()) + " " + utf8(r.Part()) + " " + utf8(r.Fixture());
     return "<Pdm><Reference guid=\"" + utf8(r.Reference()) + "\" name=\"" + name + "\" hierarchy=\"" + hierarchy +
            "\">\n"
            "<Parameter guid=\"" + utf8(r.Name()) + "\" name=\"Name\"/>\n"
@@ -35,9 +36,13 @@ std::string TechnologySeed(const TechReference& r, const char* name, const char*
            "<Parameter guid=\"" + utf8(r.Angle()) + "\" name=\"Angle\" type=\"double\" unit=\"" + radian + "\"/>\n"
            "<Parameter guid=\"" + utf8(r.Teeth()) + "\" name=\"Teeth\" type=\"int\"/>\n"
            "<Class guid=\"" + utf8(r.Project()) + "\" name=\"Project\" children=\"" + utf8(r.Machining()) + " " +
-           utf8(r.Tool()) + "\"/>\n"
-           "<Class guid=\"" + utf8(r.Machining()) + "\" name=\"Machining\" children=\"" + utf8(r.Tool()) + "\"/>\n"
+           utf8(r.Tool()) + geometry + "\"/>\n"
+           "<Class guid=\"" + utf8(r.Machining()) + "\" name=\"Machining\" children=\"" + utf8(r.Tool()) + geometry +
+           "\"/>\n"
            "<Class guid=\"" + utf8(r.Tool()) + "\" name=\"Tool\"/>\n"
+           "<Class guid=\"" + utf8(r.Stock()) + "\" name=\"Stock\"/>\n"
+           "<Class guid=\"" + utf8(r.Part()) + "\" name=\"Part\"/>\n"
+           "<Class guid=\"" + utf8(r.Fixture()) + "\" name=\"Fixture\"/>\n"
            "</Reference></Pdm>";
 }
 
@@ -51,7 +56,11 @@ Vireo::Testing::RuleObjectSeed TechnologyRules(const TechReference& r)
     rules.types = {
         {L"MachiningProject", braced(r.Project()), L"", L"", std::nullopt, L""},
         {L"Machining", braced(r.Machining()), L"", L"", std::nullopt, L""},
+        {L"MachiningGroup", braced(r.Machining()), L"", L"", std::nullopt, L""},
         {L"Tool", braced(r.Tool()), path(r, r.Kind()), L"cutter", std::nullopt, L""},
+        {L"Stock", braced(r.Stock()), L"", L"", std::nullopt, L""},
+        {L"Part", braced(r.Part()), L"", L"", std::nullopt, L""},
+        {L"Fixture", braced(r.Fixture()), L"", L"", std::nullopt, L""},
     };
     auto row = [&](std::wstring appParam, std::wstring appType, const std::wstring& parameter) {
         ParamRowSeed seed;

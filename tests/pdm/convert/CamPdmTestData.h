@@ -28,6 +28,9 @@ struct TechReference {
     std::wstring Project() const { return Key(L"c1"); }
     std::wstring Machining() const { return Key(L"c2"); }
     std::wstring Tool() const { return Key(L"c3"); }
+    std::wstring Stock() const { return Key(L"c4"); }
+    std::wstring Part() const { return Key(L"c5"); }
+    std::wstring Fixture() const { return Key(L"c6"); }
 };
 
 inline const TechReference Technology{L"7ec0"};

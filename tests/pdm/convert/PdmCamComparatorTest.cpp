@@ -2,8 +2,10 @@
 
 #include "pdm/convert/PdmCamComparator.h"
 #include "pdm/links/ObjectId.h"
+#include "pdm/convert/ValueConversion.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace Vireo::Cam::Pdm::Testing {
@@ -129,6 +131,79 @@ TEST_F(PdmCamComparatorTest, ListedValuesAreCopiesTakenAtComparisonTime)
     ASSERT_TRUE(IntegrationManager().MakeData(unlinked));
     CamObjectManager(tool).SetValue(L"D", Cam::DoubleValue(41, Millimeter));
     EXPECT_NEAR(find(unlinked, L"D")->camValue->AsDouble()->GetValue(), 40.0, 1e-9);
+}
+
+// Rows reached through a link (named by the linked reference's own group) and through
+// tagged table rows, on the example catalogue: a drill whose name comes from its holder, whose
+// D is the amount of item row "B" and whose Lw that of row "A".
+class ComparatorThroughLinksTest : public ::testing::Test {
+protected:
+    static constexpr wchar_t Tools[] = L"2bd074b9-7fd9-4d84-a41d-c1334880ceb6";
+    static constexpr wchar_t Items[] = L"d1206ccc-53a3-402e-959c-700afd319588";
+
+    void SetUp() override
+    {
+        pdm.SeedFile(Vireo::Testing::PdmDataFile("example.xml"));
+        const auto item = [](const wchar_t* appParam, const wchar_t* tag) {
+            Vireo::Testing::ParamRowSeed row;
+            row.appParam = appParam;
+            row.paramName = appParam;
+            row.plmParam = ShopPath({Tools, Items, L"7737ee05-9f90-4e86-bd55-23bd16bf717d"});
+            row.plmTag = ShopPath({Tools, Items, L"79fc84fa-5bc6-476f-9485-a22cf5b8e4bf"});
+            row.plmTagValue = tag;
+            return row;
+        };
+        Vireo::Testing::RuleObjectSeed rules;
+        rules.name = L"Example tools";
+        rules.appCode = L"VIREO CAM";
+        rules.datasetGuid = Tools;
+        rules.types = {{L"ToolDrill", L"{be8b630a-2900-4146-906c-72dc9146a38d}"}};
+        rules.params = {{L"Name", ShopPath({Tools, L"b9e61c09-d247-4012-a1d8-3e5f925c4d24",
+                                           L"a73e100b-e871-490e-b353-54f66f8a380e",
+                                           L"7eedf28f-a766-4477-b248-7d3054de456c"})},
+                        item(L"D", L"B"), item(L"Lw", L"A")};
+        Vireo::Testing::SeedRuleObjects(pdm, {rules});
+        const CamObject project = CamObjectManager::MakeCamObject(&doc, L"MachiningProject", CamObject{});
+        drill = CamObjectManager::MakeCamObject(&doc, L"ToolDrill", CamObjectManager::MakeCamObject(&doc, L"HoleDrill", project));
+        ASSERT_FALSE(CamObjectManager::IsNull(drill));
+        CamObjectManager manager(drill);
+        manager.SetValue(L"Name", Cam::StringValue(L"HSK 63"));
+        manager.SetValue(L"D", Cam::DoubleValue(2, Millimeter));
+        manager.SetValue(L"Lw", Cam::DoubleValue(1.5, Millimeter));
+        const auto info = pdm.Connection().ReferenceCatalog()->Find(System::Guid::Parse(Tools));
+        const auto object = info->CreateReference()->Find(System::Guid::Parse(L"9864c2e8-d907-40de-b39f-897966733708"));
+        objectId = object->Id();
+        referenceId = info->Id();
+    }
+
+    std::map<std::wstring, std::wstring> compare(bool& different)
+    {
+        PdmCamComparator comparator(objectId, referenceId, drill);
+        EXPECT_TRUE(IntegrationManager().MakeData(comparator));
+        different = comparator.IsDifferent();
+        std::map<std::wstring, std::wstring> pdmValues;
+        for (const auto& parameter : comparator.GetParameters())
+            pdmValues[parameter.appParam] += FromCamBaseValue(*parameter.pdmValue) + L";";
+        return pdmValues;
+    }
+
+    Vireo::Testing::PdmFixture pdm{Vireo::Testing::PdmDataFile("")};
+    CZkw32Doc doc;
+    CamObject drill;
+    int objectId = 0;
+    int referenceId = 0;
+};
+
+TEST_F(ComparatorThroughLinksTest, RowsThroughLinksAndTaggedRowsAreComparedOnTheirOwnObjects)
+{
+    bool different = true;
+    const auto values = compare(different);
+    EXPECT_EQ(values, (std::map<std::wstring, std::wstring>{{L"Name", L"HSK 63;"}, {L"D", L"2.000000 mm;"}, {L"Lw", L"1.500000 mm;"}}));
+    EXPECT_FALSE(different);
+
+    CamObjectManager(drill).SetValue(L"Lw", Cam::DoubleValue(2, Millimeter));
+    compare(different);
+    EXPECT_TRUE(different) << "row A holds 1.5";
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "pdm/links/ObjectId.h"
 #include "pdm/convert/CamLink.h"
 #include "pdm/convert/PdmCamComparator.h"
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 #include "platform/ui/I18n.h"
 
 #include <cmath>
@@ -14,6 +14,7 @@ namespace Vireo::Cam::Pdm::Testing {
 namespace {
 
 namespace Model = Vireo::Arbor::Model;
+using namespace Vireo::Cam::Pdm::internal;
 using zktypes::ZKUnits::Degree;
 using zktypes::ZKUnits::Millimeter;
 using zktypes::ZKUnits::MillimeterPerMinute;
@@ -196,6 +197,40 @@ TEST_F(PdmCamCreatorTest, UpdatingRestoresValuesAndAddsNewChildrenWithoutDeletin
     EXPECT_EQ(doc.SaveToText(), updated) << "a second update changes nothing";
 }
 
+TEST_F(PdmCamCreatorTest, AHierarchyLeadingBackToAnAncestorEndsImportAndUpdateWithOneMessage)
+{
+    ASSERT_TRUE(importProject());
+    const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(project));
+    ASSERT_TRUE(link);
+    // The group lists its own project among its children.
+    auto group = pdmObject(Shop::Group);
+    auto loop = group->CreateChildLink(pdmObject(Shop::Project));
+    ASSERT_TRUE(loop && loop->EndChanges() && group->ApplyChanges());
+    const std::string before = doc.SaveToText();
+    const auto steps = doc.GetUndoSteps();
+
+    const auto expectOneMessageAndNoChange = [&](const char* what) {
+        SCOPED_TRACE(what);
+        ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
+        EXPECT_NE(pdm.Ui().Messages()[0].text.find(L"among its own ancestors"), std::wstring::npos);
+        EXPECT_EQ(doc.SaveToText(), before);
+        EXPECT_EQ(doc.GetUndoSteps(), steps);
+        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        pdm.Ui().Clear();
+    };
+    pdm.Ui().Clear();
+    PdmCamCreator updater(link->second, link->first, project);
+    updater.SetRecursive(true);
+    EXPECT_FALSE(IntegrationManager().MakeData(updater));
+    expectOneMessageAndNoChange("update");
+
+    PdmCamCreator creator(System::Guid::Parse(Shop::Project), System::Guid::Parse(Shop::Reference), &doc,
+                          UI::MachiningProjectsNode);
+    creator.SetRecursive(true);
+    EXPECT_FALSE(IntegrationManager().MakeData(creator));
+    expectOneMessageAndNoChange("import");
+}
+
 TEST_F(PdmCamCreatorTest, NumbersArriveInTheCamUnitOnlyWhenBothUnitsMeasureTheSameQuantity)
 {
     const auto geometry = shop->ParameterGroup()->GetAllGroups().Find(System::Guid::Parse(Shop::Geometry));
@@ -356,6 +391,45 @@ TEST_F(PdmCamCreatorTest, UpdateAttachesObjectsAlreadyInTheDocumentAndSkipsBroke
     EXPECT_EQ(CamObjectManager::GetUri(camOf(drilling)), broken);
     ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
     EXPECT_NE(pdm.Ui().Messages()[0].text.find(broken), std::wstring::npos);
+}
+
+// A drop onto the tools folder or the shared geometry sets folder asks for the types that
+// folder holds and no others.
+TEST_F(PdmCamCreatorTest, ADropOntoAFolderAsksForWhatThatFolderHolds)
+{
+    const auto typesFor = [](UI::DragSpecialNode node) {
+        PdmCamCreator creator(System::Guid::Parse(Shop::EndMill), System::Guid::Parse(Shop::Reference), nullptr, node);
+        const auto filter = creator.GetAppFilter();
+        std::set<std::wstring> names;
+        if (filter.size() == 1 && filter.begin()->second)
+            for (const auto& [name, dataType] : *filter.begin()->second)
+                names.insert(name);
+        return names;
+    };
+    const auto expected = [](std::wstring_view folder) {
+        std::set<std::wstring> names;
+        for (std::wstring_view name : CamObjectManager::GetChildAppTypes(folder))
+            names.emplace(name);
+        return names;
+    };
+    const auto tools = typesFor(UI::ToolsNode);
+    const auto sets = typesFor(UI::SharedGeometrySetsNode);
+    EXPECT_EQ(tools, expected(L"ToolsFolder"));
+    EXPECT_EQ(sets, expected(L"SharedGeometrySetsFolder"));
+    EXPECT_FALSE(tools.empty());
+    EXPECT_FALSE(sets.empty());
+    EXPECT_FALSE(tools.contains(L"MachiningProject"));
+    EXPECT_FALSE(sets.contains(L"MachiningProject"));
+    EXPECT_NE(tools, sets);
+
+    // Dropped onto the tools folder, a tool is made and a project is not.
+    PdmCamCreator tool(System::Guid::Parse(Shop::EndMill), System::Guid::Parse(Shop::Reference), &doc, UI::ToolsNode);
+    EXPECT_TRUE(IntegrationManager().MakeData(tool));
+    EXPECT_EQ(CamObjectManager(tool.GetCamObject()).GetAppType(), L"ToolMillEnd");
+    PdmCamCreator projectOnTools(System::Guid::Parse(Shop::Project), System::Guid::Parse(Shop::Reference), &doc,
+                                 UI::ToolsNode);
+    EXPECT_FALSE(IntegrationManager().MakeData(projectOnTools));
+    EXPECT_TRUE(all<Cam::MachiningProject>().empty());
 }
 
 } // namespace

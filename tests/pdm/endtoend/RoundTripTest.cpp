@@ -202,5 +202,33 @@ TEST_F(RoundTrip, EveryMappedCamTypeComesBackWithItsValues)
     EXPECT_EQ(travelled, static_cast<int>(CamTypes.size()) - 1);
 }
 
+// The rules of the tools catalogue carry its cutting tools there and back as well.
+TEST_F(RoundTrip, TheToolsCatalogueCarriesItsCuttingToolsThereAndBack)
+{
+    const auto reference = System::Guid::Parse(L"14647778-3afb-4369-84cf-3f0bcc39fb94");
+    for (std::wstring_view type : {L"ToolMillEnd", L"ToolMillSpehere", L"ToolDrill"}) {
+        SCOPED_TRACE(Utf8(type));
+        CZkw32Doc source;
+        CamObject original = CamObjectManager::MakeCamObject(&source, type, ParentFor(source, type));
+        ASSERT_FALSE(CamObjectManager::IsNull(original));
+        FillValues(original, type);
+        CamPdmCreator exporter(original, reference);
+        ASSERT_TRUE(IntegrationManager().MakeData(exporter));
+        ASSERT_FALSE(exporter.GetDatasetObjects().empty());
+
+        CZkw32Doc target;
+        PdmCamCreator importer(exporter.GetDatasetObjects().back()->Guid(), reference, &target, ParentFor(target, type));
+        ASSERT_TRUE(IntegrationManager().MakeData(importer));
+        const CamObject imported = importer.GetCamObject();
+        ASSERT_EQ(CamObjectManager(imported).GetAppType(), type);
+        for (const wchar_t* parameter : {L"Name", L"D", L"Lw", L"L"}) {
+            const CamValuePtr before = CamObjectManager(original).GetValue(parameter);
+            const CamValuePtr after = CamObjectManager(imported).GetValue(parameter);
+            EXPECT_TRUE(SameValue(before.get(), after.get()))
+                << Utf8(parameter) << ": " << Utf8(Text(before.get())) << " came back as " << Utf8(Text(after.get()));
+        }
+    }
+}
+
 } // namespace
 } // namespace Vireo::Testing

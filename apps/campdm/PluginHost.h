@@ -1,0 +1,53 @@
+#pragma once
+// The PDM plug-in loaded into the host program, as the CAM module holds it: its commands are
+// picked from the context menu of a CAM object (or, with no object, by their ids, as from the
+// host's main menu) and run on the active document through the command registry.
+
+#include "Arguments.h"
+
+#include "platform/cammodule/PluginLibrary.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CZkw32Doc;
+class CZKObject;
+
+namespace Campdm {
+
+// The local ids under which the plug-in registers its commands.
+namespace PluginCommand {
+inline constexpr unsigned AddFromPdm = 26;
+inline constexpr unsigned AddToPdm = 27;
+inline constexpr unsigned UpdateFromPdm = 28;
+inline constexpr unsigned UpdateToPdm = 29;
+inline constexpr unsigned OpenLink = 30;
+} // namespace PluginCommand
+
+class PluginHost {
+public:
+    // Loads the plug-in from --plugin FILE (default: next to the program) and gives it its
+    // settings: the file of --settings, if any; the PDM server it works with is the one
+    // `serverName` names unless that file says otherwise; exported objects are linked
+    // unless --no-link. InputError when the plug-in or the settings cannot be read.
+    PluginHost(const Arguments& args, const std::wstring& serverName);
+    ~PluginHost();
+    PluginHost(const PluginHost&) = delete;
+    PluginHost& operator=(const PluginHost&) = delete;
+
+    std::vector<Vireo::Cam::ContextMenuEntry> ContextMenu(CZkw32Doc& document, CZKObject* object) const;
+
+    // Builds the object's context menu, as a right click does, and picks the command's entry;
+    // with no object, runs the command by its id. The document becomes the active one.
+    // CommandFailed when the menu does not offer the command or offers it disabled.
+    Vireo::Cam::CommandOutcome Run(CZkw32Doc& document, CZKObject* object, unsigned localId) const;
+
+private:
+    std::unique_ptr<Vireo::Cam::PluginLibrary> library_;
+};
+
+// The options every plug-in command takes.
+void AddPluginOptions(ArgumentRules& rules);
+
+} // namespace Campdm

@@ -1,0 +1,238 @@
+// The plug-in's commands run by campdm on a document file and a PDM database file: the round
+// trip a CAM engineer makes, and every refusal leaving both files byte for byte as they were.
+
+#include "CampdmRun.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using namespace CampdmTesting;
+using ::testing::HasSubstr;
+using ::testing::Not;
+namespace fs = std::filesystem;
+
+const std::string project = "Housing 4711";
+const std::string machining = "Housing 4711/Roughing/Pocket roughing";
+const std::vector<std::string> technology = {"--reference", "Machining technology"};
+
+class CampdmTransfer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::copy_file(SeededPdm(), folder / "pdm.db");
+        ASSERT_EQ(folder.Run({"new", "shop.vcam"}).exitCode, 0);
+        const CampdmResult imported = Run({"import", "shop.vcam", "--pdm", "pdm.db", "--reference",
+                                           "Machining technology", "--object", project});
+        ASSERT_EQ(imported.exitCode, 0) << imported.err;
+        ASSERT_EQ(imported.out, "Imported 19 CAM objects into shop.vcam\n");
+        Remember();
+    }
+    CampdmResult Run(const std::vector<std::string>& args) const { return folder.Run(args); }
+    void Remember()
+    {
+        document = ReadBytes(folder / "shop.vcam");
+        database = ReadBytes(folder / "pdm.db");
+    }
+    // Exit code 1 or 2 with a message of one line naming what was wrong, and both files
+    // exactly as they were, with nothing left beside them.
+    void expectRefused(const CampdmResult& result, int exitCode, const std::string& says) const
+    {
+        EXPECT_EQ(result.exitCode, exitCode) << result.err;
+        EXPECT_THAT(result.err, HasSubstr(says));
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        expectFilesUnchanged();
+    }
+    void expectFilesUnchanged() const
+    {
+        EXPECT_EQ(ReadBytes(folder / "shop.vcam"), document);
+        EXPECT_EQ(ReadBytes(folder / "pdm.db"), database);
+        EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"pdm.db", "shop.vcam"}));
+    }
+    std::vector<std::string> exportWords(std::vector<std::string> more = {}) const
+    {
+        std::vector<std::string> words{"export", "shop.vcam", project, "--pdm", "pdm.db", "--reference",
+                                       "Machining technology", "--parent", "Machining projects"};
+        words.insert(words.end(), more.begin(), more.end());
+        return words;
+    }
+
+    WorkFolder folder;
+    std::string document;
+    std::string database;
+};
+
+TEST_F(CampdmTransfer, ImportChangeUpdateToPdmThenUpdateFromPdmRestores)
+{
+    const CampdmResult tree = Run({"tree", "shop.vcam"});
+    EXPECT_THAT(tree.out, HasSubstr("MillLayers \"Pocket roughing\" [10]  -> arbor://localhost/OpenReferenceWindow/"));
+
+    ASSERT_EQ(Run({"set", "shop.vcam", machining, "Feed", "1800mm/min"}).exitCode, 0);
+    const CampdmResult toPdm = Run({"update-to-pdm", "shop.vcam", project, "--pdm", "pdm.db"});
+    ASSERT_EQ(toPdm.exitCode, 0) << toPdm.err;
+    EXPECT_THAT(toPdm.out, HasSubstr("(0 new)"));
+    EXPECT_NE(ReadBytes(folder / "pdm.db"), database);
+    Remember();
+
+    ASSERT_EQ(Run({"set", "shop.vcam", machining, "Feed", "900"}).exitCode, 0);
+    const CampdmResult fromPdm = Run({"update-from-pdm", "shop.vcam", project, "--pdm", "pdm.db"});
+    ASSERT_EQ(fromPdm.exitCode, 0) << fromPdm.err;
+    EXPECT_EQ(Run({"get", "shop.vcam", machining, "Feed"}).out, "1800 mm/min\n");
+    EXPECT_EQ(ReadBytes(folder / "pdm.db"), database) << "reading the PDM changed its file";
+    EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"pdm.db", "shop.vcam"}));
+}
+
+TEST_F(CampdmTransfer, ExportLinksTheCopiesSoThatNothingIsMadeTwice)
+{
+    const CampdmResult exported = Run(exportWords());
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_THAT(exported.out, HasSubstr(": 18 new PDM objects, the CAM objects linked"));
+    EXPECT_NE(ReadBytes(folder / "shop.vcam"), document) << "the links were not saved";
+    Remember();
+
+    expectRefused(Run(exportWords()), 1, "was exported under \"Machining projects\" before");
+    const CampdmResult update = Run({"update-to-pdm", "shop.vcam", project, "--pdm", "pdm.db"});
+    ASSERT_EQ(update.exitCode, 0) << update.err;
+    EXPECT_THAT(update.out, HasSubstr("(0 new)"));
+}
+
+TEST_F(CampdmTransfer, ExportWithoutLinksLeavesTheDocumentAsItWas)
+{
+    const CampdmResult exported = Run(exportWords({"--no-link"}));
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_THAT(exported.out, HasSubstr(": 18 new PDM objects\n"));
+    EXPECT_EQ(ReadBytes(folder / "shop.vcam"), document);
+    EXPECT_NE(ReadBytes(folder / "pdm.db"), database);
+}
+
+TEST_F(CampdmTransfer, AFailedCommandLeavesBothFilesAsTheyWere)
+{
+    const std::string material = "1ddee4e4-7296-571a-9134-906221843115"; // a material: no rules make CAM of it
+    expectRefused(Run({"import", "shop.vcam", "--pdm", "pdm.db", "--reference", "Materials", "--object", material}),
+                  1, "nothing was imported");
+    expectRefused(Run({"export", "shop.vcam", project, "--pdm", "pdm.db", "--reference", "Materials", "--parent",
+                       material}),
+                  1, "the export made no PDM object");
+}
+
+TEST_F(CampdmTransfer, MenuOffersTheEntriesForTheServerTheSettingsName)
+{
+    const CampdmResult menu = Run({"menu", "shop.vcam", machining, "--pdm", "pdm.db"});
+    ASSERT_EQ(menu.exitCode, 0) << menu.err;
+    EXPECT_THAT(menu.out, HasSubstr("Context menu of MillLayers \"Pocket roughing\":\n  Create from PDM\n"));
+    EXPECT_THAT(menu.out, HasSubstr("  Open in PDM\n"));
+    EXPECT_THAT(Run({"menu", "shop.vcam", "14_1_0", "--pdm", "pdm.db"}).out, HasSubstr("(no PDM entries)"));
+
+    WriteBytes(folder / "other.conf", "server-name = pdm.elsewhere\n");
+    const CampdmResult elsewhere = Run({"menu", "shop.vcam", machining, "--pdm", "pdm.db", "--settings", "other.conf"});
+    EXPECT_THAT(elsewhere.out, HasSubstr("(no PDM entries)"));
+    fs::remove(folder / "other.conf");
+    expectFilesUnchanged();
+}
+
+TEST_F(CampdmTransfer, OpenLinkPrintsOrHandsOverTheLinkWithoutAPdm)
+{
+    const CampdmResult printed = Run({"open-link", "shop.vcam", machining});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err;
+    EXPECT_THAT(printed.out, HasSubstr("arbor://localhost/OpenReferenceWindow/?refId="));
+    expectFilesUnchanged();
+}
+
+TEST_F(CampdmTransfer, RefusesPdmFilesThatAreMissingOrNoPdmDatabase)
+{
+    const WorkFolder elsewhere;
+    const auto with = [&](const std::string& db) {
+        return std::vector<std::string>{"update-from-pdm", "shop.vcam", project, "--pdm", (elsewhere / db).string()};
+    };
+    expectRefused(Run(with("none.db")), 2, "none.db\" does not exist");
+
+    WriteBytes(elsewhere / "notes.db", "some notes, not a database\n");
+    expectRefused(Run(with("notes.db")), 2, "notes.db\" is not a PDM database");
+
+    // The same database with another schema version in its header, and with none.
+    std::string header = database;
+    header[63] = 7;
+    WriteBytes(elsewhere / "other.db", header);
+    expectRefused(Run(with("other.db")), 2, "has schema version 7");
+    header[63] = 0;
+    WriteBytes(elsewhere / "other.db", header);
+    expectRefused(Run(with("other.db")), 2, "is an SQLite database but not a PDM database");
+    EXPECT_EQ(ReadBytes(elsewhere / "other.db"), header);
+    EXPECT_EQ(elsewhere.FileNames(), (std::vector<std::string>{"notes.db", "other.db"}));
+}
+
+TEST_F(CampdmTransfer, RefusesReferencesObjectsAndOptionsThatDoNotExist)
+{
+    const std::vector<std::string> import{"import", "shop.vcam", "--pdm", "pdm.db"};
+    const auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> words = import;
+        words.insert(words.end(), more.begin(), more.end());
+        return words;
+    };
+    expectRefused(Run(with({"--reference", "Fixtures", "--object", "1"})), 1, "the PDM has no reference \"Fixtures\"");
+    expectRefused(Run(with({"--reference", "Machining technology", "--object", "Housing 0815"})), 1,
+                  "has no object \"Housing 0815\"");
+    expectRefused(Run(with({"--reference", "Machining technology", "--object", "99999"})), 1,
+                  "has no object \"99999\"");
+    expectRefused(Run(with({"--reference", "Machining technology"})), 2, "missing option --object");
+    expectRefused(Run(with({"--reference", "Machining technology", "--object", project, "--parent", "Nowhere"})), 1,
+                  "no CAM object \"Nowhere\"");
+    expectRefused(Run({"update-to-pdm", "shop.vcam", "Housing 4711/Nowhere", "--pdm", "pdm.db"}), 1,
+                  "no CAM object \"Housing 4711/Nowhere\"");
+}
+
+TEST_F(CampdmTransfer, RefusesLinksOfAnotherSchemeOrToObjectsThePdmDoesNotHold)
+{
+    std::string text = document;
+    const std::string link = "arbor://localhost/OpenReferenceWindow/?refId=12&objId=466";
+    ASSERT_NE(text.find(link), std::string::npos);
+    text.replace(text.find(link), link.size(), "https://example.org/housing");
+    WriteBytes(folder / "shop.vcam", text);
+    Remember();
+    expectRefused(Run({"update-from-pdm", "shop.vcam", project, "--pdm", "pdm.db"}), 1,
+                  "\"https://example.org/housing\", which is not a link to a PDM object");
+    expectRefused(Run({"update-to-pdm", "shop.vcam", project, "--pdm", "pdm.db"}), 1, "not a link to a PDM object");
+    expectRefused(Run({"open-link", "shop.vcam", project}), 1, "not a link to a PDM object");
+
+    text.replace(text.find("https://example.org/housing"), 27, "arbor://localhost/OpenReferenceWindow/?refId=12&objId=99999");
+    WriteBytes(folder / "shop.vcam", text);
+    Remember();
+    expectRefused(Run({"update-from-pdm", "shop.vcam", project, "--pdm", "pdm.db"}), 1,
+                  "is linked to object 99999 of reference 12, which the PDM does not hold");
+}
+
+TEST_F(CampdmTransfer, RefusesAReadOnlyOrMalformedDocumentBeforeTouchingThePdm)
+{
+    fs::permissions(folder / "shop.vcam", fs::perms(0444));
+    expectRefused(Run(exportWords()), 1, "is read-only");
+    expectRefused(Run({"update-from-pdm", "shop.vcam", project, "--pdm", "pdm.db"}), 1, "is read-only");
+    fs::permissions(folder / "shop.vcam", fs::perms(0644));
+
+    std::string text = document;
+    text.replace(text.find("next-id"), 7, "next_id");
+    WriteBytes(folder / "shop.vcam", text);
+    Remember();
+    expectRefused(Run({"update-to-pdm", "shop.vcam", project, "--pdm", "pdm.db"}), 2, "shop.vcam: line 2:");
+}
+
+TEST_F(CampdmTransfer, AMissingChoiceIsAskedOnATerminalWithTheOffersNumbered)
+{
+    const CampdmResult chosen =
+        folder.RunOnTerminal({"import", "shop.vcam", "--pdm", "pdm.db", "--reference", "Machining technology"}, "x\n2\n");
+    ASSERT_EQ(chosen.exitCode, 0) << chosen.out;
+    EXPECT_THAT(chosen.out, HasSubstr("Choose an object of \"Machining technology\":\r\n  1  Project folder"));
+    EXPECT_THAT(chosen.out, HasSubstr("  2  Machining project \"Housing 4711\""));
+    EXPECT_THAT(chosen.out, HasSubstr("\"x\" is not a number from 1 to "));
+    EXPECT_THAT(chosen.out, HasSubstr("Imported 19 CAM objects"));
+
+    Remember();
+    const CampdmResult cancelled = folder.RunOnTerminal({"import", "shop.vcam", "--pdm", "pdm.db"}, "\n");
+    EXPECT_EQ(cancelled.exitCode, 1);
+    EXPECT_THAT(cancelled.out, HasSubstr("the choice of the PDM reference was cancelled; nothing was changed"));
+    expectFilesUnchanged();
+}
+
+} // namespace
