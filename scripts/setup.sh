@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  libboost-dev libsqlite3-dev
+  libboost-dev libsqlite3-dev libxml2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins fonts-dejavu-core
   bsdutils                 # script(1): the host program's tests give it a terminal
 )
 

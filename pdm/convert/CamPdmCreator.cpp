@@ -108,12 +108,8 @@ bool CamPdmCreator::ProcessRules(const IntegrationRules& rules)
         recordExported(camObject, GetUpdateDatasetObject());
     else if (!GetDatasetObjects().empty())
         recordExported(camObject, GetDatasetObjects().back());
-    if (recursive) {
-        if (updating)
-            UpdateChildren();
-        else
-            CreateChildren();
-    }
+    if (recursive)
+        return updating ? UpdateChildren() : CreateChildren();
     return true;
 }
 

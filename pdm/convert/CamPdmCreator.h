@@ -42,12 +42,15 @@ public:
     const std::vector<ExportedObject>& GetExportedObjects() const noexcept { return exported; }
 
 protected:
-    // One new PDM object per CAM child, breadth-first below the root just created.
-    void CreateChildren();
-    // Linked children are updated, unlinked ones get a new PDM object.
-    void UpdateChildren();
+    // One new PDM object per CAM child, breadth-first below the root just created. False,
+    // after a message, when a PDM error or a CAM object inside itself ended the walk.
+    bool CreateChildren();
+    // Linked children are updated, unlinked ones get a new PDM object. False as above.
+    bool UpdateChildren();
 
 private:
+    void createChildren();
+    void updateChildren();
     void recordExported(const CamObject& object, const PdmObject& pdmObject);
 
     CamObject camObject;

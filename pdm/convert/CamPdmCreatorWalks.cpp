@@ -1,4 +1,5 @@
 #include "pdm/convert/CamPdmCreator.h"
+#include "pdm/convert/internal/WalkPath.h"
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
@@ -6,8 +7,10 @@
 #include "pdm/rules/IntegrationManager.h"
 
 #include "platform/arbor/Model.h"
+#include "platform/support/Utf8.h"
 
 #include <deque>
+#include <stdexcept>
 #include <unordered_map>
 
 namespace Vireo::Cam::Pdm {
@@ -15,11 +18,35 @@ namespace {
 
 namespace Model = Vireo::Arbor::Model;
 
+using CamPath = internal::WalkPath<CamObjectId>;
+
 // A CAM object of the walk with the PDM object that stands for it (null when none was found).
 struct Node {
     CamObject camObject;
     PdmObject pdmObject;
+    CamPath path;
 };
+
+// A CAM object that lists one of its own ancestors among its children (a machining group
+// inside itself). The document reader refuses such files; this ends the walk should one
+// come in another way, before it makes PDM objects without end.
+class ChildCycle : public std::runtime_error {
+public:
+    explicit ChildCycle(const CamObject& object)
+        : std::runtime_error("the CAM object \"" + Support::WideToUtf8(CamObjectManager(object).GetAppType()) +
+                             "\" is among its own ancestors; the children below it are not exported")
+    {
+    }
+};
+
+CamPath pathOf(const CamPath& parent, const CamObject& object)
+{
+    const auto id = CamObjectManager::GetId(object);
+    if (parent.Contains(id))
+        throw ChildCycle(object);
+    return parent.Then(id);
+}
+
 
 std::shared_ptr<Model::ReferenceInfo> referenceInfoOf(const PdmObject& object)
 {
@@ -75,7 +102,12 @@ PdmObject createChild(const CamObject& child, int referenceId, const PdmObject& 
 
 } // namespace
 
-void CamPdmCreator::CreateChildren()
+bool CamPdmCreator::CreateChildren()
+{
+    return internal::RunChildWalk(BuilderMessageKey::CreatingReferenceLinkObject, [this] { createChildren(); });
+}
+
+void CamPdmCreator::createChildren()
 {
     if (GetDatasetObjects().empty())
         return;
@@ -86,12 +118,14 @@ void CamPdmCreator::CreateChildren()
     const int referenceId = info->Id();
     const bool sharing = info->HierarchyType() == Model::ReferenceHierarchyType::Complex;
     std::unordered_map<CamObjectId, PdmObject> made;
-    std::deque<Node> queue{{camObject, root}};
+    std::deque<Node> queue{{camObject, root, pathOf({}, camObject)}};
     while (!queue.empty()) {
         const Node parent = std::move(queue.front());
         queue.pop_front();
         for (const auto& child : childrenOf(parent.camObject)) {
             const auto id = CamObjectManager::GetId(child);
+            if (parent.path.Contains(id))
+                throw ChildCycle(child);
             const bool shared = sharing && isShareable(child);
             if (shared) {
                 const auto existing = made.find(id);
@@ -104,22 +138,28 @@ void CamPdmCreator::CreateChildren()
             if (shared)
                 made[id] = created;
             recordExported(child, created);
-            queue.push_back({child, std::move(created)});
+            queue.push_back({child, std::move(created), parent.path.Then(id)});
         }
     }
 }
 
-void CamPdmCreator::UpdateChildren()
+bool CamPdmCreator::UpdateChildren()
+{
+    return internal::RunChildWalk(BuilderMessageKey::CreatingReferenceLinkObject, [this] { updateChildren(); });
+}
+
+void CamPdmCreator::updateChildren()
 {
     const auto info = referenceInfoOf(GetUpdateDatasetObject());
     if (!info)
         return;
     const int referenceId = info->Id();
-    std::deque<Node> queue{{camObject, GetUpdateDatasetObject()}};
+    std::deque<Node> queue{{camObject, GetUpdateDatasetObject(), pathOf({}, camObject)}};
     while (!queue.empty()) {
         const Node parent = std::move(queue.front());
         queue.pop_front();
         for (const auto& child : childrenOf(parent.camObject)) {
+            const CamPath path = pathOf(parent.path, child);
             const CamLink link = ReadCamLink(child);
             if (link.state == CamLink::State::Broken) {
                 ReportBrokenLink(child, link.text);
@@ -135,12 +175,12 @@ void CamPdmCreator::UpdateChildren()
                     continue;
                 if (updated)
                     recordExported(child, linked.GetUpdateDatasetObject());
-                queue.push_back({child, linked.GetUpdateDatasetObject()});
+                queue.push_back({child, linked.GetUpdateDatasetObject(), path});
                 continue;
             }
             if (auto created = createChild(child, referenceId, parent.pdmObject)) {
                 recordExported(child, created);
-                queue.push_back({child, std::move(created)});
+                queue.push_back({child, std::move(created), path});
             }
         }
     }

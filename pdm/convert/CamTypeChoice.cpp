@@ -1,4 +1,4 @@
-#include "pdm/convert/CamTypeChoice.h"
+#include "pdm/convert/internal/CamTypeChoice.h"
 
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/PdmObjectAccess.h"
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 std::wstring ChooseCamType(std::wstring_view appType, const std::vector<Parameters>& params,
                            const std::shared_ptr<Vireo::Arbor::Model::ReferenceObject>& pdmObject)
@@ -51,4 +51,4 @@ bool StandsForCamType(const IntegrationRules& rules, const AppDataset& dataset, 
                        [&](const Types& row) { return ChooseCamType(row.appType, rows, pdmObject) == camType; });
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

@@ -1,8 +1,8 @@
 #include "pdm/convert/PdmCamComparator.h"
 
 #include "pdm/cam/CamConsts.h"
-#include "pdm/convert/CamTypeChoice.h"
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/CamTypeChoice.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
 #include "pdm/convert/ValueConversion.h"
 #include "platform/arbor/Model.h"
@@ -11,6 +11,9 @@
 #include <set>
 
 namespace Vireo::Cam::Pdm {
+
+using internal::StandsForCamType;
+using internal::MakeCamValueFromPdm;
 
 namespace {
 

@@ -40,6 +40,8 @@ public:
 
     bool IsDifferent() const noexcept { return different; }
     const std::vector<Parameter>& GetParameters() const noexcept { return parameters; }
+    // Hands the compared parameters over to a view that keeps them longer than the run.
+    std::vector<Parameter> TakeParameters() noexcept { return std::move(parameters); }
     // The link text of the PDM object; empty without one.
     std::wstring GetUri() const;
 

@@ -2,8 +2,8 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
-#include "pdm/convert/CamTypeChoice.h"
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/CamTypeChoice.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
 #include "platform/arbor/Model.h"
 #include "platform/host/Zkw32Doc.h"
@@ -12,6 +12,10 @@
 #include <optional>
 
 namespace Vireo::Cam::Pdm {
+
+using internal::ChooseCamTypeToCreate;
+using internal::StandsForCamType;
+using internal::MakeCamValueFromPdm;
 
 namespace {
 
@@ -139,18 +143,14 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
     }
     runRules = &rules;
     typeMatch.reset();
-    const bool result = AppBuilder::ProcessRules(rules);
+    bool result = AppBuilder::ProcessRules(rules);
     runRules = nullptr;
     if (result && !GetCreationTry() && CamObjectManager::IsCamObject(camObject, L"")) {
         const std::wstring link = getPdmUri(GetDatasetObject());
         if (!link.empty())
             CamObjectManager::SetUri(camObject, link);
-        if (recursive) {
-            if (updating)
-                UpdateChildren();
-            else
-                CreateChildren();
-        }
+        if (recursive)
+            result = updating ? UpdateChildren() : CreateChildren();
     }
     if (bracket)
         bracket->Close(result);

@@ -39,13 +39,16 @@ public:
     const CamObject& GetCamObject() const noexcept { return camObject; }
 
 protected:
-    // A new CAM subtree for the PDM subtree below the builder's object.
-    void CreateChildren();
+    // A new CAM subtree for the PDM subtree below the builder's object. False, after a
+    // message, when a PDM error or a cycle in the PDM hierarchy ended the walk.
+    bool CreateChildren();
     // Refreshes the linked CAM children and creates CAM objects for PDM children that have
-    // none yet; nothing is deleted.
-    void UpdateChildren();
+    // none yet; nothing is deleted. False as for CreateChildren.
+    bool UpdateChildren();
 
 private:
+    void createChildren();
+    void updateChildren();
     CZkw32Doc* bracketDocument() const;
     bool chooseAndCreate(const AppDataset& dataset, const std::vector<Types>& types);
     bool updatesOwnType(const ObjectPtr& object, const AppDataset& dataset, const std::vector<Types>& types);

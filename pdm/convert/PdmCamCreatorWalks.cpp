@@ -2,6 +2,8 @@
 
 #include "pdm/convert/PdmCamCreator.h"
 
+#include "pdm/convert/internal/WalkPath.h"
+
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/CamLink.h"
@@ -28,16 +30,40 @@ constexpr std::size_t stockSlot = 0;
 constexpr std::size_t partSlot = 1;
 constexpr std::size_t fixtureSlot = 2;
 
+// PDM objects by their id in the database: a GUID text would cost more per step.
+using PdmPath = internal::WalkPath<int>;
+
 struct CreateNode {
     CamObject camObject;
     std::shared_ptr<Model::ReferenceObject> object;
     std::shared_ptr<GeometryContext> context;
+    PdmPath path;
 };
 
 struct UpdateNode {
     CamObject camObject;
     std::shared_ptr<Model::ReferenceObject> object;
+    PdmPath path;
 };
+
+// A PDM hierarchy that leads back to one of its own ancestors. The model's checks keep
+// such data out; this ends the walk should it come in another way.
+class HierarchyCycle : public std::runtime_error {
+public:
+    explicit HierarchyCycle(const Model::ReferenceObject& object)
+        : std::runtime_error("the PDM object " + std::to_string(object.Id()) +
+                             " is among its own ancestors; the children below it are not read")
+    {
+    }
+};
+
+PdmPath pathOf(const PdmPath& parent, const std::shared_ptr<Model::ReferenceObject>& object)
+{
+    if (parent.Contains(object->Id()))
+        throw HierarchyCycle(*object);
+    return parent.Then(object->Id());
+}
+
 
 struct ObjectIdHash {
     std::size_t operator()(const ObjectId& id) const noexcept
@@ -99,12 +125,19 @@ std::unordered_map<ObjectId, CamObject, ObjectIdHash> linkedObjects(CZkw32Doc* d
 
 } // namespace
 
-void PdmCamCreator::CreateChildren()
+bool PdmCamCreator::CreateChildren()
+{
+    return internal::RunChildWalk(BuilderMessageKey::GettingReferenceObjectData, [this] { createChildren(); });
+}
+
+void PdmCamCreator::createChildren()
 {
     const auto& root = GetDatasetObject();
-    const auto reference = root ? root->Reference() : nullptr;
+    if (!root)
+        return;
+    const auto reference = root->Reference();
     std::unordered_map<std::wstring, CamObject> created;
-    std::deque<CreateNode> queue{{camObject, root, std::make_shared<GeometryContext>()}};
+    std::deque<CreateNode> queue{{camObject, root, std::make_shared<GeometryContext>(), pathOf({}, root)}};
     while (!queue.empty()) {
         const CreateNode node = std::move(queue.front());
         queue.pop_front();
@@ -118,6 +151,8 @@ void PdmCamCreator::CreateChildren()
             const std::wstring guid = child->Guid().ToString();
             if (std::find(node.context->begin(), node.context->end(), guid) != node.context->end())
                 continue;
+            if (node.path.Contains(child->Id()))
+                throw HierarchyCycle(*child);
             if (const auto known = created.find(guid); known != created.end() && isTool(known->second)) {
                 CamObject tool = known->second;
                 CamObjectManager::AddChild(node.camObject, tool);
@@ -127,7 +162,7 @@ void PdmCamCreator::CreateChildren()
             if (!IntegrationManager().MakeData(builder))
                 continue;
             const CamObject& made = builder.GetCamObject();
-            queue.push_back({made, child, context});
+            queue.push_back({made, child, context, pathOf(node.path, child)});
             if (const auto slot = geometrySlotOf(made)) {
                 (*context)[*slot] = guid;
                 created[guid] = made;
@@ -149,15 +184,22 @@ void PdmCamCreator::CreateChildren()
     }
 }
 
-void PdmCamCreator::UpdateChildren()
+bool PdmCamCreator::UpdateChildren()
+{
+    return internal::RunChildWalk(BuilderMessageKey::GettingReferenceObjectData, [this] { updateChildren(); });
+}
+
+void PdmCamCreator::updateChildren()
 {
     const auto& root = GetDatasetObject();
-    const auto reference = root ? root->Reference() : nullptr;
+    if (!root)
+        return;
+    const auto reference = root->Reference();
     // New CAM objects go into the document of the object being updated.
     CZkw32Doc* const doc = document ? document : CamObjectManager::GetDocument(camObject);
     // A PDM object already linked in the document is attached there, never imported twice.
     auto inDocument = linkedObjects(doc);
-    std::deque<UpdateNode> queue{{camObject, root}};
+    std::deque<UpdateNode> queue{{camObject, root, pathOf({}, root)}};
     while (!queue.empty()) {
         const UpdateNode node = std::move(queue.front());
         queue.pop_front();
@@ -175,12 +217,15 @@ void PdmCamCreator::UpdateChildren()
             linked.insert(*id);
             PdmCamCreator builder(id->second, id->first, camChild);
             IntegrationManager().MakeData(builder);
-            queue.push_back({builder.GetCamObject(), builder.GetDatasetObject()});
+            if (const auto& updated = builder.GetDatasetObject())
+                queue.push_back({builder.GetCamObject(), updated, pathOf(node.path, updated)});
         }
         for (const auto& child : *children) {
             const ObjectId id{child->Reference()->Id(), child->Id()};
             if (linked.count(id))
                 continue;
+            if (node.path.Contains(child->Id()))
+                throw HierarchyCycle(*child);
             if (const auto known = inDocument.find(id); known != inDocument.end()) {
                 CamObject existing = known->second;
                 if (isShared(existing))
@@ -191,7 +236,7 @@ void PdmCamCreator::UpdateChildren()
             if (!IntegrationManager().MakeData(builder))
                 continue;
             inDocument.emplace(id, builder.GetCamObject());
-            queue.push_back({builder.GetCamObject(), child});
+            queue.push_back({builder.GetCamObject(), child, pathOf(node.path, child)});
         }
     }
 }

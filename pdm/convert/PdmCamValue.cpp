@@ -1,9 +1,9 @@
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 
 #include "pdm/convert/ValueConversion.h"
 #include "platform/arbor/Model.h"
 
-namespace Vireo::Cam::Pdm {
+namespace Vireo::Cam::Pdm::internal {
 
 namespace {
 
@@ -50,4 +50,4 @@ CamValuePtr MakeCamValueFromPdm(const Vireo::Arbor::Model::Parameter& parameter,
     }
 }
 
-} // namespace Vireo::Cam::Pdm
+} // namespace Vireo::Cam::Pdm::internal

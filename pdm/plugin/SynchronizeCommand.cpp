@@ -1,6 +1,7 @@
 #include "pdm/plugin/SynchronizeCommand.h"
 
 #include "pdm/plugin/PdmConnection.h"
+#include "pdm/ui/SynchronizeDialog.h"
 
 namespace Vireo::Cam::Pdm {
 
@@ -8,7 +9,8 @@ void SynchronizeCommand::Handler(CZkw32Doc* doc, int /*id*/)
 {
     if (!EnsurePdmConnection(doc))
         return;
-    // PENDING: the synchronisation dialog (pdm/ui) runs here modally once it exists.
+    SynchronizeDialog dialog(doc);
+    dialog.DoModal();
 }
 
 } // namespace Vireo::Cam::Pdm

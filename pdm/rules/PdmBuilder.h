@@ -21,7 +21,9 @@ namespace Vireo::Cam::Pdm {
 
 using PdmObject = std::shared_ptr<Vireo::Arbor::Model::ReferenceObject>;
 
+namespace internal {
 struct ClassAndRule;
+}
 
 class PdmBuilder : public IntegrationBuilder {
 public:
@@ -74,7 +76,7 @@ private:
     enum class Step { Continue, Done, Failed };
 
     bool reportMissingUpdateObject() const;
-    PdmObject openRoot(const ClassAndRule& choice);
+    PdmObject openRoot(const internal::ClassAndRule& choice);
     Step visit(Run& run, QueueItem item);
     std::optional<bool> fillSameObjectGroups(Run& run, ParamNode& node);
     bool fillGroupsOf(Run& run, const PdmObject& object, ParamNode& node);
@@ -92,6 +94,8 @@ private:
     std::vector<PdmObject> datasetObjects;
     PdmObject updateDatasetObject;
     std::optional<std::pair<int, int>> requestedUpdate; // (object id, reference id)
+    // Why the object to update could not be looked up, shown when the rules are processed.
+    std::optional<std::string> updateLookupError;
     std::shared_ptr<Arbor::Model::ReferenceInfo> referenceInfo;
     bool creationTry = false;
 };

@@ -41,6 +41,38 @@ CREATE INDEX hierarchy_by_child ON hierarchy(child_id);
 CREATE INDEX hierarchy_by_position ON hierarchy(parent_id, position);
 )sql";
 
+// How long a statement waits for another connection's write to end before it fails. SQLite
+// retries all the while; our transactions start IMMEDIATE, so every wait is one it may retry.
+constexpr int busyTimeoutMs = 5000;
+
+std::string databaseName(sqlite3* db)
+{
+    const char* file = sqlite3_db_filename(db, "main");
+    return file && *file ? file : ":memory:";
+}
+
+bool isBusy(int code)
+{
+    const int primary = code & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+// A failed call on `db`: names the database, and says so plainly when another writer held it.
+[[noreturn]] void throwDatabaseError(sqlite3* db, std::string_view reason)
+{
+    const std::string name = databaseName(db);
+    if (isBusy(sqlite3_extended_errcode(db)))
+        throw ModelException("the PDM database \"" + name +
+                             "\" is busy: another connection is writing to it and did not finish in time (" +
+                             std::string(reason) + ")");
+    throw ModelException("PDM database \"" + name + "\": " + std::string(reason));
+}
+
+[[noreturn]] void throwDatabaseError(sqlite3* db)
+{
+    throwDatabaseError(db, sqlite3_errmsg(db));
+}
+
 } // namespace
 
 Query::Query(sqlite3* db, sqlite3_stmt* statement, bool* busy) : db_(db), statement_(statement), busy_(busy) {}
@@ -58,7 +90,7 @@ Query::~Query()
 
 void Query::fail() const
 {
-    throw ModelException(std::string("database error: ") + sqlite3_errmsg(db_));
+    throwDatabaseError(db_);
 }
 
 Query& Query::Bind(int at, long long value)
@@ -171,13 +203,17 @@ Database::Database(const std::string& path) : path_(path)
         sqlite3_close(db_);
         throw ModelException("cannot open the PDM database \"" + path + "\": " + reason);
     }
+    sqlite3_busy_timeout(db_, busyTimeoutMs);
     try {
+        checkIsDatabase();
         Execute("PRAGMA foreign_keys = ON");
         if (path != ":memory:")
             Execute("PRAGMA journal_mode = WAL");
         auto version = Prepare("PRAGMA user_version");
         version.Step();
         const long long found = version.Int(0);
+        if (found == 0 && holdsTables())
+            throw ModelException("\"" + path + "\" is not a PDM database: it holds tables of another program");
         if (found == 0)
             createTables();
         else if (found != SchemaVersion)
@@ -198,6 +234,25 @@ Database::~Database()
     sqlite3_close(db_);
 }
 
+// The first read of the file: a file of another kind, or a damaged one, is named as such
+// here rather than by the first statement that happens to touch it.
+void Database::checkIsDatabase()
+{
+    const int rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        return;
+    const int primary = sqlite3_extended_errcode(db_) & 0xff;
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
+        throw ModelException("\"" + path_ + "\" is not a PDM database, or it is damaged: " + sqlite3_errmsg(db_));
+    throwDatabaseError(db_);
+}
+
+bool Database::holdsTables()
+{
+    auto query = Prepare("SELECT count(*) FROM sqlite_master");
+    return query.Step() && query.Int(0) > 0;
+}
+
 void Database::createTables()
 {
     Transaction transaction(*this);
@@ -215,7 +270,7 @@ Query Database::Prepare(const std::string& sql)
     }
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK)
-        throw ModelException(std::string("database error: ") + sqlite3_errmsg(db_));
+        throwDatabaseError(db_);
     if (cached.statement)
         return Query(db_, statement, nullptr); // the kept one is in use further up
     cached.statement = statement;
@@ -229,7 +284,7 @@ void Database::Execute(const char* sql)
     if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
         const std::string reason = message ? message : "unknown error";
         sqlite3_free(message);
-        throw ModelException("database error: " + reason);
+        throwDatabaseError(db_, reason);
     }
 }
 

@@ -56,7 +56,10 @@ public:
     static constexpr int SchemaVersion = 1;
 
     // Opens or creates; creates the tables of an empty database; throws ModelException
-    // naming the path when it cannot, or when the database has another schema version.
+    // naming the path when it cannot, when the file is no database, a damaged one or one of
+    // another program, or when the database has another schema version. A write waits up
+    // to five seconds for another connection's write to end; past that its error says
+    // which database was busy.
     explicit Database(const std::string& path);
     ~Database();
     Database(const Database&) = delete;
@@ -87,6 +90,8 @@ private:
         sqlite3_stmt* statement = nullptr;
         bool busy = false;
     };
+    void checkIsDatabase();
+    bool holdsTables();
     void createTables();
 
     std::string path_;

@@ -10,7 +10,10 @@
 #include "platform/arbor/ReferenceInfo.h"
 #include "platform/arbor/Schema.h"
 
+#include <cmath>
+#include <cstdint>
 #include <cwctype>
+#include <limits>
 
 namespace Vireo::Arbor::Model::Search {
 namespace {
@@ -147,13 +150,22 @@ private:
         if (take(L"(")) {
             auto type = TermItemType::Terms;
             if (take(L"#")) {
-                type = static_cast<TermItemType>(parseNumber());
+                const std::size_t where = at_;
+                const int number = parseNumber();
+                if (!isItemType(number)) {
+                    at_ = where;
+                    fail("a group kind");
+                }
+                type = static_cast<TermItemType>(number);
                 skipBlanks();
             }
+            if (++depth_ > MaxGroupDepth)
+                fail("at most " + std::to_string(MaxGroupDepth) + " groups inside each other");
             auto inner = group.AddGroup(op, type);
             parseItems(*inner);
             if (!take(L")"))
                 fail("\")\"");
+            --depth_;
             return;
         }
         auto term = group.AddTerm();
@@ -175,7 +187,16 @@ private:
             ++at_;
         if (start == at_)
             fail("a number");
-        return std::stoi(std::wstring(text_.substr(start, at_ - start)));
+        int number = 0;
+        for (std::size_t i = start; i < at_; ++i) {
+            const int digit = static_cast<int>(text_[i] - L'0');
+            if (number > (std::numeric_limits<int>::max() - digit) / 10) {
+                at_ = start;
+                fail("a number of at most " + std::to_string(std::numeric_limits<int>::max()));
+            }
+            number = number * 10 + digit;
+        }
+        return number;
     }
 
     System::Guid parseGuid()
@@ -282,6 +303,8 @@ private:
                     ++at_;
                     return ObjectValue(std::move(text));
                 }
+                if (!isCodePoint(text_[at_]))
+                    fail("characters that are code points (not halves of a surrogate pair)");
                 text.push_back(text_[at_++]);
             }
         }
@@ -297,8 +320,12 @@ private:
         const std::wstring word(text_.substr(start, at_ - start));
         const bool isDouble = word.find_first_of(L".eEn") != std::wstring::npos;
         try {
-            if (isDouble)
-                return ObjectValue(ObjectValue(word).ToDouble());
+            if (isDouble) {
+                const double number = ObjectValue(word).ToDouble();
+                if (!std::isfinite(number))
+                    throw ModelException("not finite");
+                return ObjectValue(number);
+            }
             return ObjectValue(ObjectValue(word).ToInt32());
         } catch (const ModelException&) {
             at_ = start;
@@ -306,9 +333,24 @@ private:
         }
     }
 
+    static bool isItemType(int number)
+    {
+        return number == static_cast<int>(TermItemType::Terms) || number == static_cast<int>(TermItemType::Other);
+    }
+
+    static bool isCodePoint(wchar_t c)
+    {
+        const auto code = static_cast<std::uint32_t>(c);
+        return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    }
+
+    // Groups are read by recursion: the bound keeps any text within the stack.
+    static constexpr std::size_t MaxGroupDepth = 64;
+
     std::shared_ptr<ReferenceInfo> reference_;
     std::wstring_view text_;
     std::size_t at_ = 0;
+    std::size_t depth_ = 0;
 };
 
 } // namespace

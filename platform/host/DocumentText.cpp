@@ -2,6 +2,7 @@
 
 #include "platform/support/Utf8.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -166,6 +167,8 @@ double TextNode::ArgNumber(std::size_t i) const
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size())
         Fail("\"" + text + "\" is not a number");
+    if (!std::isfinite(value))
+        Fail("\"" + text + "\" is not a finite number");
     return value;
 }
 
@@ -230,12 +233,13 @@ std::string WriteText(const TextNode& root)
 
 TextNode ParseText(std::string_view text)
 {
-    std::wstring wide;
-    try {
-        wide = Support::Utf8ToWide(text);
-    } catch (const std::range_error&) {
-        throw DocumentFormatError("the text is not UTF-8");
-    }
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, byteOrderMark.size()) == byteOrderMark)
+        text.remove_prefix(byteOrderMark.size());
+    if (const std::size_t bad = Support::FindInvalidUtf8(text); bad != std::string_view::npos)
+        failAt(1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(bad), '\n')),
+               "the text is not UTF-8 (byte " + std::to_string(bad + 1) + ")");
+    const std::wstring wide = Support::Utf8ToWide(text);
     TextNode root;
     std::vector<TextNode*> open{&root};
     int lineNo = 0;
@@ -266,8 +270,11 @@ TextNode ParseText(std::string_view text)
             words.pop_back();
         TextNode& node = open.back()->Add(std::move(words[0]), {words.begin() + 1, words.end()});
         node.line = lineNo;
-        if (opens)
+        if (opens) {
+            if (open.size() > MaxTextDepth)
+                failAt(lineNo, "blocks nest deeper than " + std::to_string(MaxTextDepth) + " levels");
             open.push_back(&node);
+        }
     }
     if (open.size() > 1)
         failAt(open.back()->line, "the block of \"" + narrow(open.back()->key) + "\" is not closed");

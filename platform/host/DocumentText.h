@@ -42,7 +42,8 @@ struct TextNode {
     // Throws DocumentFormatError unless the line has exactly `count` arguments.
     void ExpectArgs(std::size_t count) const;
 
-    // Typed reads of argument i, each throwing DocumentFormatError naming the line.
+    // Typed reads of argument i, each throwing DocumentFormatError naming the line. Numbers
+    // must be finite: "nan" and "inf" are refused where they are read.
     double ArgNumber(std::size_t i) const;
     std::int64_t ArgInteger(std::size_t i) const;
     bool ArgBool(std::size_t i) const;
@@ -60,6 +61,10 @@ struct TextNode {
 // Shortest text that reads back as the same double.
 std::wstring FormatNumber(double value);
 std::wstring FormatBool(bool value);
+
+// How deep blocks may nest in a parsed text. Documents nest a few levels; the bound keeps
+// the tree's recursive copies, comparisons and writes within the stack on any input.
+inline constexpr std::size_t MaxTextDepth = 64;
 
 // UTF-8 text of the tree, children indented by two blanks per level.
 std::string WriteText(const TextNode& root);

@@ -24,18 +24,11 @@ CZkw32Doc* activeDocument = nullptr;
 constexpr std::wstring_view headerKey = L"vireo-document";
 constexpr std::wstring_view formatVersion = L"1";
 
-TextNode saveObject(const CZKObject& object)
-{
-    TextNode node(L"object", {object.GetID().toString(), std::wstring(object.GetClassTag())});
-    object.SaveState(node);
-    return node;
-}
-
 // Every line of a loaded object must be one its class writes: anything else is misspelt or
 // misplaced, and silently dropping it would lose data on the next save.
 void checkKnownLines(const CZKObject& object, const TextNode& loaded)
 {
-    const TextNode saved = saveObject(object);
+    const TextNode saved = CZkw32Doc::SaveObject(object);
     std::set<std::wstring> written;
     for (const TextNode& child : saved.children)
         written.insert(child.key);
@@ -46,21 +39,6 @@ void checkKnownLines(const CZKObject& object, const TextNode& loaded)
 }
 
 } // namespace
-
-struct CZkw32Doc::Frame {
-    std::wstring name;
-    std::uint64_t nextId = 1;
-    std::uint64_t serial = 0;
-    // State of each noted object as it was when the bracket opened.
-    std::unordered_map<ZKObjectID, TextNode> saved;
-    std::unordered_set<ZKObjectID> created;
-    // Objects removed inside the bracket, by address: a cancelled bracket may have left an
-    // object of the same id among the removed ones.
-    std::vector<const CZKObject*> removed;
-    std::vector<std::function<void()>> undo;
-    // The whole document at open, kept for the restore check only.
-    std::string text;
-};
 
 std::unique_ptr<CZKObject> MakeHostObject(std::wstring_view classTag, CZkw32Doc& doc)
 {
@@ -95,7 +73,14 @@ CZKObject* ZKContainer3D::FindMaterial(std::wstring_view name) const
     return nullptr;
 }
 
-CZkw32Doc::CZkw32Doc() : container_(*this) {}
+CZkw32Doc::CZkw32Doc() : journal_(*this), container_(*this) {}
+
+TextNode CZkw32Doc::SaveObject(const CZKObject& object)
+{
+    TextNode node(L"object", {object.GetID().toString(), std::wstring(object.GetClassTag())});
+    object.SaveState(node);
+    return node;
+}
 
 CZkw32Doc::~CZkw32Doc()
 {
@@ -113,8 +98,7 @@ CZKObject* CZkw32Doc::AddObject(std::unique_ptr<CZKObject> object)
     nextId_ = std::max(nextId_, object->GetID().Value() + 1);
     CZKObject* added = object.get();
     objects_.emplace(added->GetID(), std::move(object));
-    if (IsChanging())
-        frames_.back().created.insert(added->GetID());
+    journal_.NoteCreated(added->GetID());
     return added;
 }
 
@@ -130,10 +114,7 @@ bool CZkw32Doc::RemoveObject(CZKObject* object)
     std::unique_ptr<CZKObject> removed = std::move(found->second);
     objects_.erase(found);
     ++removals_;
-    if (IsChanging()) {
-        frames_.back().removed.push_back(removed.get());
-        removed_.push_back(std::move(removed));
-    }
+    journal_.NoteRemoved(std::move(removed));
     return true;
 }
 
@@ -145,8 +126,7 @@ CZKObject* CZkw32Doc::FindObject(ZKObjectID id) const noexcept
 
 bool CZkw32Doc::KeepsObject(ZKObjectID id) const noexcept
 {
-    return objects_.contains(id) ||
-           std::any_of(removed_.begin(), removed_.end(), [id](const auto& object) { return object->GetID() == id; });
+    return objects_.contains(id) || journal_.KeepsRemoved(id);
 }
 
 bool IsKeptObject(const CZKObject& holder, ZKObjectID id)
@@ -184,37 +164,29 @@ ZKObjectID CZkw32Doc::NewObjectID() noexcept
 
 bool CZkw32Doc::IsChanging() const noexcept
 {
-    return !frames_.empty();
+    return journal_.IsOpen();
 }
 
 int CZkw32Doc::GetChangeDepth() const noexcept
 {
-    return static_cast<int>(frames_.size());
+    return journal_.GetDepth();
 }
 
 bool CZkw32Doc::BeginChanges(std::wstring_view name)
 {
     if (readOnly_)
         return false;
-    Frame frame;
-    frame.name = name;
-    frame.nextId = nextId_;
-    frame.serial = ++lastChangeSerial_;
-    if (restoreCheck_)
-        frame.text = SaveToText();
-    frames_.push_back(std::move(frame));
+    journal_.Open(name);
     return true;
 }
 
 bool CZkw32Doc::EndChanges(bool keep, bool regenerate)
 {
-    if (frames_.empty())
+    if (!IsChanging())
         return false;
     if (!keep)
         return CancelChanges(true);
-    if (frames_.size() == 1)
-        undoSteps_.push_back(frames_.back().name);
-    CloseFrame(false);
+    journal_.Keep();
     if (regenerate)
         Regenerate3D();
     return true;
@@ -222,116 +194,25 @@ bool CZkw32Doc::EndChanges(bool keep, bool regenerate)
 
 bool CZkw32Doc::CancelChanges(bool restore)
 {
-    if (frames_.empty())
+    if (!IsChanging())
         return false;
-    if (restore) {
-        Restore(frames_.back());
-        CheckRestored(frames_.back());
-    }
-    CloseFrame(restore);
+    journal_.Cancel(restore);
     return true;
 }
 
 std::uint64_t CZkw32Doc::GetChangeSerial() const noexcept
 {
-    return frames_.empty() ? 0 : frames_.back().serial;
+    return journal_.GetSerial();
 }
 
 void CZkw32Doc::NoteChange(const CZKObject& object)
 {
-    if (frames_.empty() || restoring_)
-        return;
-    Frame& frame = frames_.back();
-    const ZKObjectID id = object.GetID();
-    if (frame.created.contains(id) || frame.saved.contains(id))
-        return;
-    // An object still being made, or one of another document, has nothing to save here.
-    if (FindObject(id) != &object)
-        return;
-    frame.saved.emplace(id, saveObject(object));
+    journal_.NoteChange(object);
 }
 
 void CZkw32Doc::NoteUndo(std::function<void()> undo)
 {
-    if (!frames_.empty() && !restoring_ && undo)
-        frames_.back().undo.push_back(std::move(undo));
-}
-
-void CZkw32Doc::CloseFrame(bool restored)
-{
-    Frame inner = std::move(frames_.back());
-    frames_.pop_back();
-    if (frames_.empty()) {
-        removed_.clear();
-        return;
-    }
-    if (restored)
-        return;
-    // What the outer bracket has to bring back of the inner one's changes: objects it
-    // neither saved already nor created, in their state at the inner bracket's open, which
-    // is their state at its own open since it had not noted them.
-    Frame& outer = frames_.back();
-    for (auto& [id, state] : inner.saved)
-        if (!outer.created.contains(id))
-            outer.saved.try_emplace(id, std::move(state));
-    outer.created.merge(inner.created);
-    outer.removed.insert(outer.removed.end(), inner.removed.begin(), inner.removed.end());
-    std::move(inner.undo.begin(), inner.undo.end(), std::back_inserter(outer.undo));
-}
-
-void CZkw32Doc::Restore(const Frame& frame)
-{
-    // Loading saved state goes through the same mutators that note changes.
-    struct RestoringScope {
-        bool& flag;
-        explicit RestoringScope(bool& restoring) : flag(restoring) { flag = true; }
-        ~RestoringScope() { flag = false; }
-    } scope(restoring_);
-    for (const ZKObjectID id : frame.created) {
-        if (const auto found = objects_.find(id); found != objects_.end()) {
-            removed_.push_back(std::move(found->second));
-            objects_.erase(found);
-            ++removals_;
-        }
-    }
-    for (const CZKObject* object : frame.removed) {
-        const auto found = std::find_if(removed_.begin(), removed_.end(),
-                                        [object](const auto& removed) { return removed.get() == object; });
-        if (found == removed_.end() || frame.created.contains(object->GetID()) || objects_.contains(object->GetID()))
-            continue;
-        objects_.emplace(object->GetID(), std::move(*found));
-        removed_.erase(found);
-    }
-    // Objects are back in place before any state is loaded: what an object reads may depend
-    // on which others exist.
-    for (const auto& [id, state] : frame.saved)
-        if (CZKObject* object = FindObject(id))
-            object->LoadState(state);
-    std::for_each(frame.undo.rbegin(), frame.undo.rend(), [](const auto& undo) { undo(); });
-    nextId_ = frame.nextId;
-}
-
-// A journal that missed a change is a programming error that would silently keep a change
-// the user cancelled; in a checked run it stops the program at the bracket that shows it.
-void CZkw32Doc::CheckRestored(const Frame& frame) const
-{
-    if (!restoreCheck_ || frame.text.empty())
-        return;
-    const std::string now = SaveToText();
-    if (now == frame.text)
-        return;
-    // The texts first differ at `at`; report the whole line it falls in, in both.
-    const auto at = static_cast<std::size_t>(
-        std::mismatch(frame.text.begin(), frame.text.end(), now.begin(), now.end()).first - frame.text.begin());
-    const auto lineOf = [at](const std::string& text) {
-        const std::size_t begin = text.rfind('\n', at == 0 ? 0 : at - 1) + 1;
-        return text.substr(begin, text.find('\n', begin) - begin);
-    };
-    const auto line = 1 + std::count(frame.text.begin(), frame.text.begin() + static_cast<std::ptrdiff_t>(at), '\n');
-    std::fprintf(stderr, "change bracket \"%s\" was not restored: line %ld is \"%s\", was \"%s\"\n",
-                 Vireo::Support::WideToUtf8(frame.name).c_str(), static_cast<long>(line), lineOf(now).c_str(),
-                 lineOf(frame.text).c_str());
-    std::abort();
+    journal_.NoteUndo(std::move(undo));
 }
 
 TextNode CZkw32Doc::SaveNode() const
@@ -340,7 +221,7 @@ TextNode CZkw32Doc::SaveNode() const
     root.Add(std::wstring(headerKey), {std::wstring(formatVersion)});
     root.Add(L"next-id", {std::to_wstring(nextId_)});
     for (const auto& [id, object] : objects_)
-        root.children.push_back(saveObject(*object));
+        root.children.push_back(SaveObject(*object));
     return root;
 }
 
@@ -352,9 +233,24 @@ std::string CZkw32Doc::SaveToText() const
 void CZkw32Doc::SaveToFile(const std::filesystem::path& path) const
 {
     const std::string text = SaveToText();
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush())
-        throw std::runtime_error("cannot write the document file \"" + path.string() + "\"");
+    // Written beside the file and renamed over it: a process killed while saving leaves the
+    // old file or the new one, never a mix of both.
+    std::filesystem::path temporary = path;
+    temporary += ".saving";
+    std::error_code ignored;
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush()) {
+            std::filesystem::remove(temporary, ignored);
+            throw std::runtime_error("cannot write the document file \"" + path.string() + "\"");
+        }
+    }
+    std::error_code renamed;
+    std::filesystem::rename(temporary, path, renamed);
+    if (renamed) {
+        std::filesystem::remove(temporary, ignored);
+        throw std::runtime_error("cannot write the document file \"" + path.string() + "\": " + renamed.message());
+    }
 }
 
 std::unique_ptr<CZkw32Doc> CZkw32Doc::LoadFromText(std::string_view text, const ZKObjectFactory& factory)

@@ -10,6 +10,7 @@
 // A reference handed out by a non-const accessor counts as a change when it is taken: take it
 // inside the bracket that the change belongs to.
 
+#include "platform/host/ChangeJournal.h"
 #include "platform/host/Materials.h"
 #include "platform/host/ZKObject.h"
 
@@ -110,7 +111,7 @@ public:
     bool IsChanging() const noexcept;
     int GetChangeDepth() const noexcept;
     // Names of the kept outermost brackets, oldest first.
-    const std::vector<std::wstring>& GetUndoSteps() const noexcept { return undoSteps_; }
+    const std::vector<std::wstring>& GetUndoSteps() const noexcept { return journal_.GetUndoSteps(); }
 
     // The journal (see the top of this file). NoteChange is called by an object of this
     // document before it changes; outside brackets it does nothing.
@@ -126,7 +127,7 @@ public:
     // and a cancel that does not give exactly that text back aborts the program naming the
     // first line that differs: a mutator that does not note its change is found by any test
     // that cancels it. On by default in checked builds (VIREO_CHECK_CHANGE_JOURNAL).
-    void SetRestoreCheck(bool on) noexcept { restoreCheck_ = on; }
+    void SetRestoreCheck(bool on) noexcept { journal_.SetRestoreCheck(on); }
 
     // A read-only document refuses change brackets.
     void SetReadOnly(bool readOnly) noexcept { readOnly_ = readOnly; }
@@ -139,6 +140,8 @@ public:
     ZKContainer3D& Cont3DData() noexcept { return container_; }
 
     // Document file.
+    // One object's entry of the file: its id, class word and state.
+    static Vireo::Host::TextNode SaveObject(const CZKObject& object);
     std::string SaveToText() const;
     void SaveToFile(const std::filesystem::path& path) const;
     // Reads a document; throws Vireo::Host::DocumentFormatError naming what is wrong, and
@@ -152,30 +155,17 @@ public:
     static void DeactivateAll() noexcept;
 
 private:
-    struct Frame;
+    // The journal restores objects, the id counter and the removal count on a cancel.
+    friend class ChangeJournal;
 
     Vireo::Host::TextNode SaveNode() const;
-    void Restore(const Frame& frame);
-    void CheckRestored(const Frame& frame) const;
-    // Pops the innermost bracket; unless it was restored, an outer bracket takes over its
-    // journal.
-    void CloseFrame(bool restored);
 
     std::map<ZKObjectID, std::unique_ptr<CZKObject>> objects_;
-    std::vector<std::unique_ptr<CZKObject>> removed_;
-    std::vector<Frame> frames_;
-    std::vector<std::wstring> undoSteps_;
     std::uint64_t nextId_ = 1;
-    std::uint64_t lastChangeSerial_ = 0;
     std::uint64_t removals_ = 0;
     int regenerations_ = 0;
     bool readOnly_ = false;
-    bool restoring_ = false;
-#ifdef VIREO_CHECK_CHANGE_JOURNAL
-    bool restoreCheck_ = true;
-#else
-    bool restoreCheck_ = false;
-#endif
+    ChangeJournal journal_;
     ZKContainer3D container_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/ui/HostUiDriver.h"
 
 #include "platform/support/Utf8.h"
+#include "platform/ui/ModalDialog.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -53,6 +54,13 @@ void HostUiDriver::OpenLink(std::wstring_view link)
     std::printf("%s\n", printable(link).c_str());
     std::fflush(stdout);
 }
+
+int HostUiDriver::RunModalDialog(zkpf::ModalDialog& /*dialog*/)
+{
+    return static_cast<int>(zkpf::DialogButtons::Cancel);
+}
+
+void HostUiDriver::ShowContextMenu(zkpf::Button& /*button*/) {}
 
 HostUiDriver* InstallHostUiDriver(HostUiDriver* driver) noexcept
 {

@@ -12,6 +12,11 @@
 #include <string>
 #include <string_view>
 
+namespace zkpf {
+class Button;
+class ModalDialog;
+} // namespace zkpf
+
 namespace Vireo::Ui {
 
 // A reference (catalogue) of the PDM as a choosing dialog lists it.
@@ -48,6 +53,13 @@ public:
 
     // Opens a link with the program the system registered for its scheme.
     virtual void OpenLink(std::wstring_view link);
+
+    // Shows a modal dialog of the framework until it is ended and returns its result. A
+    // driver without windows shows nothing and answers DialogButtons::Cancel.
+    virtual int RunModalDialog(zkpf::ModalDialog& dialog);
+    // Shows the open context menu of `button` and answers it (PickContextMenuItem or
+    // CloseContextMenu). A driver without windows leaves the menu open for its caller.
+    virtual void ShowContextMenu(zkpf::Button& button);
 };
 
 // Installs `driver` (not owned; it must outlive its installation). Null restores the

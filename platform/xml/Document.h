@@ -22,11 +22,19 @@ public:
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
-    // Replaces the contents with the parsed text. False when the text is not well-formed
-    // XML or has no root element; GetError and GetErrorOffset then tell why and where.
+    // How deep elements may nest in a parsed text: the parser descends by recursion.
+    static constexpr std::size_t MaxDepth = 256;
+
+    // Replaces the contents with the parsed text. False when the parser refuses the text
+    // (it checks that closing tags match), when elements nest deeper than MaxDepth, or when
+    // there is no root element; GetError and GetErrorLine then tell why and where.
     bool LoadXml(std::string_view text);
-    // As LoadXml with the contents of the file; an unreadable file also gives false.
+    // As LoadXml with the contents of the file; an unreadable file also gives false (line 0).
     bool LoadFile(const std::filesystem::path& path);
+    // As LoadXml for text of our own formats, after the full well-formedness check of
+    // WellFormedness.h: a text that is not XML 1.0 in every point is refused with its line.
+    bool LoadCheckedXml(std::string_view text);
+    bool LoadCheckedFile(const std::filesystem::path& path);
 
     const std::string& GetError() const { return error_; }
     // Byte offset of the error in the text, and its 1-based line.
@@ -52,10 +60,14 @@ public:
 
 private:
     void clear();
+    void failWith(std::string what, std::size_t offset, std::size_t line);
+    bool readFile(const std::filesystem::path& path, std::string& text);
 
     std::unique_ptr<XmlDocument> document_;
     std::vector<char> buffer_;
-    std::string source_; // the parsed text as given; the parser writes into buffer_
+    // Where each line of the parsed text starts: the parser writes into buffer_, so lines are
+    // counted in the text as given, and kept this way rather than as a second copy of it.
+    std::vector<std::size_t> lineStarts_;
     std::string error_;
     std::size_t errorOffset_ = 0;
     std::size_t errorLine_ = 0;

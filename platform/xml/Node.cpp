@@ -36,7 +36,19 @@ std::string Node::GetName() const
 
 std::string Node::GetValue() const
 {
-    return node_ ? std::string(node_->value(), node_->value_size()) : std::string();
+    if (!node_)
+        return {};
+    // A value may come in pieces: text, CDATA sections, and text on both sides of a comment
+    // (which the parser drops). The element's own value is the first piece only.
+    std::string value;
+    bool pieces = false;
+    for (auto* child = node_->first_node(); child; child = child->next_sibling()) {
+        if (child->type() == rapidxml::node_data || child->type() == rapidxml::node_cdata) {
+            value.append(child->value(), child->value_size());
+            pieces = true;
+        }
+    }
+    return pieces ? value : std::string(node_->value(), node_->value_size());
 }
 
 void Node::SetValue(std::string_view value)

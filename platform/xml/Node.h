@@ -29,7 +29,7 @@ public:
     Document* GetDocument() const { return document_; }
 
     std::string GetName() const;
-    // The element's text (its first data child, entities already replaced).
+    // The element's text: its text and CDATA children joined, entities already replaced.
     std::string GetValue() const;
     void SetValue(std::string_view value);
 

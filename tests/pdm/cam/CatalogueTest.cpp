@@ -4,7 +4,7 @@
 #include "CamTestDocument.h"
 
 #include "pdm/cam/CamConsts.h"
-#include "pdm/cam/ZkuidLiteral.h"
+#include "pdm/cam/internal/ZkuidLiteral.h"
 
 #include "platform/cam/ParameterIds.h"
 #include "platform/support/Utf8.h"
@@ -14,6 +14,8 @@
 
 namespace Vireo::Cam::Pdm::Testing {
 namespace {
+
+using namespace Vireo::Cam::Pdm::internal;
 
 using TypeParameter = std::pair<std::wstring, std::wstring>;
 

@@ -1,4 +1,4 @@
-#include "pdm/cam/ZkuidLiteral.h"
+#include "pdm/cam/internal/ZkuidLiteral.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,8 @@
 
 namespace Vireo::Cam::Pdm {
 namespace {
+
+using namespace Vireo::Cam::Pdm::internal;
 
 std::string errorOf(const char* text)
 {

@@ -132,6 +132,19 @@ TEST_F(CamPdmCreatorTest, WithoutRecursionOrAsADryRunNoChildIsWritten)
     EXPECT_EQ(CountOfClass(Technology.Machining()), 0);
 }
 
+TEST_F(CamPdmCreatorTest, AMachiningGroupInsideItselfEndsTheExportWithOneMessage)
+{
+    MachiningGroup* group = cam.project->GetMachiningGroups().Create();
+    ASSERT_TRUE(group);
+    group->SetName(L"Loop");
+    ASSERT_TRUE(group->GetChildGroups().Add(group));
+
+    EXPECT_FALSE(Export(cam.project, Technology, true));
+    ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
+    EXPECT_NE(pdm.Ui().Messages()[0].text.find(L"among its own ancestors"), std::wstring::npos);
+    EXPECT_EQ(CountOfClass(Technology.Project()), 1) << "the walk stops; the objects made before it stay whole";
+}
+
 // A child whose linked object is gone, or whose link is no link, is left out with its
 // subtree and named in a message; its siblings are updated, an unlinked one gets a new object.
 TEST_F(CamPdmCreatorTest, UpdateSkipsAChildWhoseLinkIsGoneOrBrokenAndGoesOnWithItsSiblings)

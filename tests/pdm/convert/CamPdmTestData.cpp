@@ -56,6 +56,7 @@ Vireo::Testing::RuleObjectSeed TechnologyRules(const TechReference& r)
     rules.types = {
         {L"MachiningProject", braced(r.Project()), L"", L"", std::nullopt, L""},
         {L"Machining", braced(r.Machining()), L"", L"", std::nullopt, L""},
+        {L"MachiningGroup", braced(r.Machining()), L"", L"", std::nullopt, L""},
         {L"Tool", braced(r.Tool()), path(r, r.Kind()), L"cutter", std::nullopt, L""},
         {L"Stock", braced(r.Stock()), L"", L"", std::nullopt, L""},
         {L"Part", braced(r.Part()), L"", L"", std::nullopt, L""},

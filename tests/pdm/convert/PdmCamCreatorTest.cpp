@@ -3,7 +3,7 @@
 #include "pdm/links/ObjectId.h"
 #include "pdm/convert/CamLink.h"
 #include "pdm/convert/PdmCamComparator.h"
-#include "pdm/convert/PdmCamValue.h"
+#include "pdm/convert/internal/PdmCamValue.h"
 #include "platform/ui/I18n.h"
 
 #include <cmath>
@@ -14,6 +14,7 @@ namespace Vireo::Cam::Pdm::Testing {
 namespace {
 
 namespace Model = Vireo::Arbor::Model;
+using namespace Vireo::Cam::Pdm::internal;
 using zktypes::ZKUnits::Degree;
 using zktypes::ZKUnits::Millimeter;
 using zktypes::ZKUnits::MillimeterPerMinute;
@@ -194,6 +195,40 @@ TEST_F(PdmCamCreatorTest, UpdatingRestoresValuesAndAddsNewChildrenWithoutDeletin
     const std::string updated = doc.SaveToText();
     ASSERT_TRUE(update());
     EXPECT_EQ(doc.SaveToText(), updated) << "a second update changes nothing";
+}
+
+TEST_F(PdmCamCreatorTest, AHierarchyLeadingBackToAnAncestorEndsImportAndUpdateWithOneMessage)
+{
+    ASSERT_TRUE(importProject());
+    const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(project));
+    ASSERT_TRUE(link);
+    // The group lists its own project among its children.
+    auto group = pdmObject(Shop::Group);
+    auto loop = group->CreateChildLink(pdmObject(Shop::Project));
+    ASSERT_TRUE(loop && loop->EndChanges() && group->ApplyChanges());
+    const std::string before = doc.SaveToText();
+    const auto steps = doc.GetUndoSteps();
+
+    const auto expectOneMessageAndNoChange = [&](const char* what) {
+        SCOPED_TRACE(what);
+        ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
+        EXPECT_NE(pdm.Ui().Messages()[0].text.find(L"among its own ancestors"), std::wstring::npos);
+        EXPECT_EQ(doc.SaveToText(), before);
+        EXPECT_EQ(doc.GetUndoSteps(), steps);
+        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        pdm.Ui().Clear();
+    };
+    pdm.Ui().Clear();
+    PdmCamCreator updater(link->second, link->first, project);
+    updater.SetRecursive(true);
+    EXPECT_FALSE(IntegrationManager().MakeData(updater));
+    expectOneMessageAndNoChange("update");
+
+    PdmCamCreator creator(System::Guid::Parse(Shop::Project), System::Guid::Parse(Shop::Reference), &doc,
+                          UI::MachiningProjectsNode);
+    creator.SetRecursive(true);
+    EXPECT_FALSE(IntegrationManager().MakeData(creator));
+    expectOneMessageAndNoChange("import");
 }
 
 TEST_F(PdmCamCreatorTest, NumbersArriveInTheCamUnitOnlyWhenBothUnitsMeasureTheSameQuantity)

@@ -6,7 +6,7 @@
 
 #include "pdm/plugin/AddFromPdmCommand.h"
 #include "pdm/plugin/AddToPdmCommand.h"
-#include "pdm/plugin/LoadResCamIcon.h"
+#include "pdm/ui/LoadResCamIcon.h"
 #include "pdm/plugin/OpenLinkCommand.h"
 #include "pdm/plugin/SynchronizeCommand.h"
 #include "pdm/plugin/UpdateFromPdmCommand.h"

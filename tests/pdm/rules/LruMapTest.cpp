@@ -1,5 +1,5 @@
-#include "pdm/rules/LruMap.h"
-#include "pdm/rules/RuleCacheKey.h"
+#include "pdm/rules/internal/LruMap.h"
+#include "pdm/rules/internal/RuleCacheKey.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 namespace {
 
 using namespace Vireo::Cam::Pdm;
+using namespace Vireo::Cam::Pdm::internal;
 
 TEST(LruMap, EvictsTheLeastRecentlyUsedAndFindRefreshes)
 {

@@ -3,7 +3,7 @@
 // "Kits" reference whose classes cover different groups, rule sets written in a few lines,
 // and a builder whose FillData writes the values it is given by rule name.
 
-#include "pdm/rules/ClassResolution.h"
+#include "pdm/rules/internal/ClassResolution.h"
 #include "pdm/rules/PdmBuilder.h"
 #include "platform/arbor/Database.h"
 #include "platform/arbor/Model.h"
@@ -20,6 +20,7 @@
 namespace Vireo::Cam::Pdm::Testing {
 
 namespace Model = Vireo::Arbor::Model;
+using namespace Vireo::Cam::Pdm::internal;
 
 namespace Tools {
 inline constexpr wchar_t Reference[] = L"2bd074b9-7fd9-4d84-a41d-c1334880ceb6";

@@ -1,5 +1,7 @@
 #include "PdmBuilderTestSupport.h"
 
+#include "platform/arbor/FaultPlan.h"
+
 #include "pdm/rules/BuilderMessage.h"
 
 #include <algorithm>
@@ -148,6 +150,45 @@ TEST_F(PdmBuilderRunTest, UpdateRevisitsTheFirstLinkedObjectMatchesRowsByTagAndF
         return call.rows == std::vector<std::wstring>{L"Note"};
     });
     EXPECT_EQ(noteCalls, 2); // on the tool in the first pass, on the table row in the second
+}
+
+// Every read of an object's values during the update fails once in turn: each failure ends
+// the run with one message and leaves the PDM as it was, and none makes a second table row.
+TEST_F(PdmBuilderRunTest, AnUnreadableValueDuringAnUpdateStopsWithOneMessageAndMakesNoRow)
+{
+    RuleSet set;
+    set.Type(Tools::DrillClass);
+    set.Param(L"D", {Tools::Reference}, Tools::Diameter);
+    set.Param(L"ItemA", {Tools::Items}, Tools::ItemAmount, Tools::ItemTag, L"A");
+    set.Param(L"ItemB", {Tools::Items}, Tools::ItemAmount, Tools::ItemTag, L"B");
+    const int drillId = Find(Tools::Reference, Tools::Drill8)->Id();
+    const auto rows = [&] { return Count("SELECT COUNT(*) FROM objects WHERE owner_id IS NOT NULL"); };
+    const long long rowsBefore = rows();
+    const long long valuesBefore = Count("SELECT COUNT(*) FROM vals");
+    auto faults = std::make_shared<Model::FaultPlan>();
+    connection->SetFaultPlan(faults);
+    std::size_t failed = 0;
+    for (std::size_t nth = 1;; ++nth) {
+        faults->Reset();
+        faults->FailAt(Model::FaultPoint::ObjectRead, nth);
+        ui.Clear();
+        ValueBuilder update(drillId, ToolsId());
+        update.values = {{L"D", ObjectValue(9.0)}, {L"ItemA", ObjectValue(10.0)}, {L"ItemB", ObjectValue(20.0)}};
+        const bool result = update.ProcessRules(set.rules);
+        if (faults->Count(Model::FaultPoint::ObjectRead) < nth) {
+            EXPECT_TRUE(result) << "no read failed";
+            break;
+        }
+        SCOPED_TRACE(testing::Message() << "read " << nth);
+        ++failed;
+        EXPECT_FALSE(result);
+        EXPECT_EQ(ui.Messages().size(), 1u);
+        EXPECT_EQ(rows(), rowsBefore);
+        EXPECT_EQ(Count("SELECT COUNT(*) FROM vals"), valuesBefore);
+    }
+    connection->SetFaultPlan(nullptr);
+    EXPECT_GE(failed, 3u) << "the tool and its two rows are read";
+    EXPECT_EQ(rows(), rowsBefore) << "rows A and B are found by their tags";
 }
 
 TEST_F(PdmBuilderRunTest, CreationTryAnswersAtTheFirstFilledObjectAndSavesNothing)

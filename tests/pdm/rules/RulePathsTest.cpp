@@ -1,4 +1,4 @@
-#include "pdm/rules/RulePaths.h"
+#include "pdm/rules/internal/RulePaths.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 
 namespace {
 
-using Vireo::Cam::Pdm::getGroupsAndParam;
-using Vireo::Cam::Pdm::getType;
+using Vireo::Cam::Pdm::internal::getGroupsAndParam;
+using Vireo::Cam::Pdm::internal::getType;
 
 const std::wstring guid = L"1afb6833-5600-4f70-bf84-c629d781f45b";
 const std::wstring braced = L"{" + guid + L"}";

@@ -92,7 +92,7 @@ TEST(ModelSeed, ReferencesBetweenElementsAreChecked)
             ADD_FAILURE() << body;
         } catch (const ModelException& e) {
             EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
-            EXPECT_EQ(std::string(e.what()).rfind("refs.xml: <", 0), 0u) << e.what();
+            EXPECT_EQ(std::string(e.what()).rfind("refs.xml: line 1: <", 0), 0u) << e.what();
         }
         EXPECT_EQ(connection->ReferenceCatalog()->GetReferences().size(), 0u);
     }

@@ -69,17 +69,17 @@ TEST(ModelSeed, MalformedSeedIsRejectedWholeWithItsPlace)
         std::string message;
     } cases[] = {
         {"<Object>", "seed.xml: line"},
-        {"</Reference><Bogus/></Pdm>", "seed.xml: <Bogus> at line 5: unexpected element in <Pdm>"},
+        {"</Reference><Bogus/></Pdm>", "seed.xml: line 5: <Bogus>: unexpected element in <Pdm>"},
         {object + "<Value param=\"22222222-2222-2222-2222-222222222222\">x</Value></Object></Reference></Pdm>",
-         "<Value> at line 5: \"x\" is no value of the parameter's type"},
+         "line 5: <Value>: \"x\" is no value of the parameter's type"},
         {"<Object class=\"44444444-4444-4444-4444-444444444444\"/></Reference></Pdm>",
-         "<Object> at line 5: attribute \"class\" names no class"},
+         "line 5: <Object>: attribute \"class\" names no class"},
         {"<Parameter guid=\"nope\" name=\"Q\"/></Reference></Pdm>", "attribute \"guid\" is not a GUID: \"nope\""},
         {"<Parameter guid=\"55555555-5555-5555-5555-555555555555\" type=\"float\" name=\"Q\"/></Reference></Pdm>",
          "attribute \"type\" must be one of text, int, double, bool"},
         {"<Link guid=\"66666666-6666-6666-6666-666666666666\" name=\"L\" to=\"77777777-7777-7777-7777-777777777777\"/>"
          "</Reference></Pdm>",
-         "<Link> at line 5: attribute \"to\" names no reference"},
+         "line 5: <Link>: attribute \"to\" names no reference"},
         {object + "</Object><Object class=\"33333333-3333-3333-3333-333333333333\" "
                   "parents=\"88888888-8888-8888-8888-888888888888\"/></Reference></Pdm>",
          "the reference has no hierarchy"},

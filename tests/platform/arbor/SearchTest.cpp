@@ -135,6 +135,11 @@ TEST_F(SearchTest, TextFormKeepsOperatorsTypesAndFlags)
         {L"({" + Name.ToString() + L"} = 1", "\")\""},
         {L"{nope} = 1", "a GUID"},
         {L"{" + Name.ToString() + L"} = \"open", "closing"},
+        {L"(#99999999999999999999 {" + Name.ToString() + L"} = 1)", "a number of at most"},
+        {L"(#7 {" + Name.ToString() + L"} = 1)", "a group kind"},
+        {L"{" + Name.ToString() + L"} = \"half \xD800 pair\"", "surrogate"},
+        {L"{" + Length.ToString() + L"} = nan", "a value"},
+        {std::wstring(100000, L'(') + L"{" + Name.ToString() + L"} = 1", "groups inside each other"},
     };
     for (const auto& [text2, message] : bad) {
         try {

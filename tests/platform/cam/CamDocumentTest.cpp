@@ -220,6 +220,8 @@ TEST(CamDocument, MalformedCamLinesAreRejectedWithTheirFault)
         {"geometry-set 61d9cd76-5d7b-4517-b58b-ce57e5bbfcbe", "geometry-set 61d9cd76-5d7b-4517-b58b-ce57e5bbfcbf",
          "unknown geometry-set type"},
         {"  density 7.85", "  density -1", "a density must be positive"},
+        {"double 12 mm", "double nan mm", "\"nan\" is not a finite number"},
+        {"double 12 mm", "double -inf mm", "\"-inf\" is not a finite number"},
     };
     for (const Case& c : cases) {
         std::string text = sample;
@@ -234,6 +236,56 @@ TEST(CamDocument, MalformedCamLinesAreRejectedWithTheirFault)
             EXPECT_NE(std::string(error.what()).find("line "), std::string::npos) << error.what();
         }
     }
+}
+
+TEST(CamDocument, AGroupAmongItsOwnChildGroupsIsRefusedAtItsLine)
+{
+    for (const bool direct : {true, false}) {
+        CZkw32Doc doc;
+        Model model(&doc);
+        MachiningGroup* outer = model.GetMachiningProjects().Create()->GetMachiningGroups().Create();
+        MachiningGroup* inner = outer->GetChildGroups().Create();
+        model.GetMachiningGroups().Create(); // a group outside the loop
+        ASSERT_TRUE(direct ? inner->GetChildGroups().Add(inner) : inner->GetChildGroups().Add(outer));
+        const std::string text = doc.SaveToText();
+        try {
+            ReadCamDocument(text);
+            ADD_FAILURE() << "accepted";
+        } catch (const Vireo::Host::DocumentFormatError& error) {
+            const std::string message = error.what();
+            const auto line = std::stoul(message.substr(message.find("line ") + 5));
+            std::istringstream lines(text);
+            std::string current;
+            for (unsigned long i = 0; i < line; ++i)
+                std::getline(lines, current);
+            EXPECT_EQ(current.rfind("object ", 0), 0u) << message;
+            EXPECT_NE(current.find(" MachiningGroup {"), std::string::npos) << message;
+            EXPECT_NE(message.find("is among its own child groups"), std::string::npos) << message;
+        }
+    }
+}
+
+TEST(CamDocument, AMissingFileIsNamedAndASavedFileIsReplacedWhole)
+{
+    try {
+        OpenCamDocument("/nonexistent/shop.vcam");
+        ADD_FAILURE() << "opened";
+    } catch (const Vireo::Host::DocumentFormatError& error) {
+        const std::string message = error.what();
+        EXPECT_EQ(message.rfind("/nonexistent/shop.vcam: cannot be read", 0), 0u) << message;
+        EXPECT_EQ(message.find("line"), std::string::npos) << message;
+    }
+
+    const auto path = std::filesystem::temp_directory_path() / "vireo-cam-save-test.vcam";
+    std::ofstream(path) << "an older document that is longer than the new one will be" << std::string(100000, '.');
+    CZkw32Doc doc;
+    Model(&doc).GetMachiningProjects().Create()->SetName(L"Replaced");
+    doc.SaveToFile(path);
+    EXPECT_EQ(readFile(path), doc.SaveToText());
+    std::filesystem::path leftover = path;
+    leftover += ".saving";
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    std::filesystem::remove(path);
 }
 
 } // namespace

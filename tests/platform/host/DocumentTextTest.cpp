@@ -43,7 +43,7 @@ TEST(DocumentText, MalformedTextNamesTheLineAndTheFault)
         {"a \"open\n", "line 1: a quoted text is not closed"},
         {"a \"bad \\q\"\n", "line 1: unknown escape \\q"},
         {"\"quoted\" key\n", "line 1: a line must start with a word"},
-        {"a \xff\n", "the text is not UTF-8"},
+        {"a\nb \xff\n", "line 2: the text is not UTF-8"},
     };
     for (const Case& c : cases) {
         try {
@@ -64,6 +64,9 @@ TEST(DocumentText, TypedArgumentsRejectWhatTheyCannotRead)
     EXPECT_TRUE(line.ArgBool(3));
     EXPECT_EQ(line.ArgIdentifier(4).Data1, 0x3feae369u);
     EXPECT_THROW(line.ArgNumber(1), DocumentFormatError);
+    const TextNode nonFinite = ParseText("n nan inf -inf 1e999\n");
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_THROW(nonFinite.children[0].ArgNumber(i), DocumentFormatError) << i;
     EXPECT_THROW(line.ArgInteger(0), DocumentFormatError);
     EXPECT_THROW(line.ArgBool(2), DocumentFormatError);
     EXPECT_THROW(line.ArgIdentifier(1), DocumentFormatError);
@@ -72,6 +75,22 @@ TEST(DocumentText, TypedArgumentsRejectWhatTheyCannotRead)
     EXPECT_THROW(root.Require(L"missing"), DocumentFormatError);
     EXPECT_EQ(Vireo::Host::FormatNumber(0.1), L"0.1");
     EXPECT_EQ(Vireo::Host::FormatNumber(-2.0), L"-2");
+}
+
+TEST(DocumentText, ABomIsSkippedAndNestingBeyondTheBoundIsRefusedAtItsLine)
+{
+    EXPECT_EQ(ParseText("\xEF\xBB\xBF" "a 1\n").children.at(0).key, L"a");
+
+    std::string deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "a {\n";
+    try {
+        ParseText(deep);
+        ADD_FAILURE() << "accepted";
+    } catch (const DocumentFormatError& error) {
+        EXPECT_NE(std::string(error.what()).find("line 65: blocks nest deeper than 64 levels"), std::string::npos)
+            << error.what();
+    }
 }
 
 } // namespace

@@ -1,0 +1,121 @@
+// The test routine of the catalogue: which CAM type a host object or tool part is.
+
+#include "pdm/cam/internal/CamTypeRoutines.h"
+
+#include "platform/cam/Fixture.h"
+#include "platform/cam/MachiningProject.h"
+#include "platform/cam/ParameterIds.h"
+#include "platform/cam/Part.h"
+#include "platform/cam/SharedGeometrySet.h"
+#include "platform/cam/Stock.h"
+
+#include <type_traits>
+
+namespace Vireo::Cam::Pdm::internal {
+
+namespace {
+
+bool isToolOfType(const Cam::Tool& tool, const UniqueIdentifier& classId, const CamTypeDiscriminator& discriminator)
+{
+    const Cam::IToolLogic* logic = tool.GetLogic();
+    if (!logic || logic->GetKind() != classId)
+        return false;
+    if (discriminator.first.IsEmpty())
+        return true;
+    const Cam::BaseValue* value = tool.GetParameters().GetValue(discriminator.first);
+    if (!value)
+        return true;
+    const Cam::IntValue* number = value->AsInt();
+    return number && number->GetValue() == discriminator.second;
+}
+
+bool isMachiningOfType(const Cam::Machining& machining, const UniqueIdentifier& classId)
+{
+    const Cam::IStrategy* strategy = machining.GetStrategy();
+    return strategy && strategy->GetKind() == classId;
+}
+
+// A bounding stock (type 1) whose shape does not match falls through and so matches no kind.
+bool isStockOfType(const Cam::Stock& stock, const UniqueIdentifier& classId, const CamTypeDiscriminator& discriminator)
+{
+    namespace Kinds = HostIds::StockKinds;
+    const int stockType = stock.GetStockType();
+    const std::uint8_t shape = stock.GetBoundingBodyProp().GetParameters().GetType();
+    if (classId == Kinds::Bounding && stockType == Cam::StockTypes::Bounding &&
+        shape == static_cast<std::uint8_t>(discriminator.second))
+        return true;
+    return (classId == Kinds::Body && stockType == Cam::StockTypes::Body) ||
+           (classId == Kinds::Extrusion && stockType == Cam::StockTypes::Extrusion) ||
+           (classId == Kinds::Rotation && stockType == Cam::StockTypes::Rotation) ||
+           (classId == Kinds::Section && stockType == Cam::StockTypes::Section);
+}
+
+template <class T>
+bool isDocumentObjectOfType(const CZKObject& object, const UniqueIdentifier& classId,
+                            const CamTypeDiscriminator& discriminator)
+{
+    if (const auto* tool = dynamic_cast<const Cam::Tool*>(&object))
+        return isToolOfType(*tool, classId, discriminator);
+    if (const auto* machining = dynamic_cast<const Cam::Machining*>(&object))
+        return isMachiningOfType(*machining, classId);
+    if (const auto* stock = dynamic_cast<const Cam::Stock*>(&object))
+        return isStockOfType(*stock, classId, discriminator);
+    if constexpr (std::is_base_of_v<CZKObject, T>)
+        return dynamic_cast<const T*>(&object) != nullptr;
+    else
+        return false;
+}
+
+// The handle alternative that holds a tool part of class T; 0 for classes that are no part.
+template <class T>
+constexpr std::size_t toolPartIndex()
+{
+    if constexpr (std::is_same_v<T, Cam::ToolShankProp>)
+        return CamObjectIndex::Shank;
+    else if constexpr (std::is_same_v<T, Cam::ToolHolderProp>)
+        return CamObjectIndex::Holder;
+    else if constexpr (std::is_same_v<T, Cam::ToolExtensionProp>)
+        return CamObjectIndex::Extension;
+    else if constexpr (std::is_same_v<T, Cam::ToolAdditionalParams>)
+        return CamObjectIndex::Item;
+    else
+        return CamObjectIndex::Document;
+}
+
+} // namespace
+
+template <class T>
+bool IsOfCamType(const CamObject& object, const UniqueIdentifier& classId,
+                 const CamTypeDiscriminator& discriminator) noexcept
+{
+    try {
+        if (object.index() == CamObjectIndex::Document) {
+            const CZKObject* held = std::get<CZKObject*>(object);
+            return held && isDocumentObjectOfType<T>(*held, classId, discriminator);
+        }
+        constexpr std::size_t partIndex = toolPartIndex<T>();
+        return partIndex != CamObjectIndex::Document && object.index() == partIndex;
+    } catch (...) {
+        return false;
+    }
+}
+
+#define VIREO_CAM_TYPE_PREDICATE(T)                                                                                    \
+    template bool IsOfCamType<T>(const CamObject&, const UniqueIdentifier&, const CamTypeDiscriminator&) noexcept;
+
+VIREO_CAM_TYPE_PREDICATE(Cam::IToolLogic)
+VIREO_CAM_TYPE_PREDICATE(Cam::IStrategy)
+VIREO_CAM_TYPE_PREDICATE(Cam::MachiningProject)
+VIREO_CAM_TYPE_PREDICATE(Cam::MachiningGroup)
+VIREO_CAM_TYPE_PREDICATE(Cam::Part)
+VIREO_CAM_TYPE_PREDICATE(Cam::Fixture)
+VIREO_CAM_TYPE_PREDICATE(Cam::Stock)
+VIREO_CAM_TYPE_PREDICATE(Cam::SharedGeometrySet)
+VIREO_CAM_TYPE_PREDICATE(Cam::ToolShankProp)
+VIREO_CAM_TYPE_PREDICATE(Cam::ToolHolderProp)
+VIREO_CAM_TYPE_PREDICATE(Cam::ToolExtensionProp)
+VIREO_CAM_TYPE_PREDICATE(Cam::ToolAdditionalParams)
+
+#undef VIREO_CAM_TYPE_PREDICATE
+
+} // namespace Vireo::Cam::Pdm::internal

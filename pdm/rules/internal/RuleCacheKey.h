@@ -1,0 +1,22 @@
+#pragma once
+// The key under which a loaded rule set is cached: the server and the builder's three
+// filters. Equal keys are equal in every component; the hash folds all four.
+
+#include "pdm/rules/RuleFilters.h"
+
+#include <cstddef>
+#include <string>
+#include <tuple>
+
+namespace Vireo::Cam::Pdm::internal {
+
+using RuleCacheKey = std::tuple<std::wstring, NameFilter, AppFilter, PlmFilter>;
+
+struct RuleCacheKeyHash {
+    std::size_t operator()(const RuleCacheKey& key) const noexcept;
+};
+
+RuleCacheKey makeCacheKey(std::wstring serverName, NameFilter nameFilter, AppFilter appFilter,
+                          PlmFilter plmFilter);
+
+} // namespace Vireo::Cam::Pdm::internal

@@ -1,0 +1,26 @@
+#pragma once
+// The two process-wide rule caches. Both are built when the plug-in is loaded, live until
+// it is unloaded and are only ever emptied by eviction, so a change of the rules in the PDM
+// shows after a reload.
+
+#include "pdm/rules/IntegrationRules.h"
+#include "pdm/rules/internal/LruMap.h"
+#include "pdm/rules/internal/RuleCacheKey.h"
+#include "pdm/rules/internal/RuleListValue.h"
+
+#include <cstddef>
+#include <string>
+
+namespace Vireo::Cam::Pdm::internal {
+
+inline constexpr std::size_t ruleCacheCapacity = 256;
+
+// Loaded rule sets (before any builder's filtering) per server and filters.
+using RuleCache = LruMap<RuleCacheKey, IntegrationRules, RuleCacheKeyHash>;
+// The rows of each rule object read so far, per rule object GUID text.
+using RuleListCache = LruMap<std::wstring, RuleListValue>;
+
+RuleCache& ruleCache() noexcept;
+RuleListCache& ruleListCache() noexcept;
+
+} // namespace Vireo::Cam::Pdm::internal

@@ -1,0 +1,107 @@
+#include "pdm/rules/IntegrationManager.h"
+
+#include "pdm/rules/PdmConsts.h"
+#include "pdm/rules/internal/RuleCaches.h"
+#include "pdm/rules/internal/RuleSearch.h"
+#include "pdm/rules/internal/RuleSetLoader.h"
+#include "platform/arbor/Reference.h"
+#include "platform/arbor/ReferenceCatalog.h"
+#include "platform/arbor/ReferenceInfo.h"
+#include "platform/arbor/ReferenceObjectCollection.h"
+#include "platform/arbor/ServerConnection.h"
+#include "platform/arbor/ServerGateway.h"
+
+#include <optional>
+#include <vector>
+
+namespace Vireo::Cam::Pdm {
+
+using internal::RuleCacheKey;
+using internal::RuleSetLoader;
+using internal::makeCacheKey;
+using internal::makeRuleSearchFilter;
+using internal::ruleCache;
+namespace {
+
+namespace Model = Arbor::Model;
+
+// Releases the loaded rule objects however the load ends.
+class LoaderDisposal {
+public:
+    explicit LoaderDisposal(Model::ReferenceObjectCollection& loader) : loader_(loader) {}
+    ~LoaderDisposal() { loader_.Dispose(); }
+    LoaderDisposal(const LoaderDisposal&) = delete;
+    LoaderDisposal& operator=(const LoaderDisposal&) = delete;
+
+private:
+    Model::ReferenceObjectCollection& loader_;
+};
+
+// Searches the rule reference and builds the rule set; nothing when the search cannot run.
+std::optional<IntegrationRules> loadRules(const Model::ServerConnection& connection, const RuleCacheKey& key)
+{
+    const auto& [serverName, nameFilter, appFilter, plmFilter] = key;
+    const auto catalog = connection.ReferenceCatalog();
+    const auto ruleReferenceInfo = catalog ? catalog->Find(PdmConsts::AppIntegrationDts::Key.ToNetGuid()) : nullptr;
+    if (!ruleReferenceInfo)
+        return std::nullopt;
+    const auto ruleReference = ruleReferenceInfo->CreateReference();
+    if (!ruleReference)
+        return std::nullopt;
+    const auto filter = makeRuleSearchFilter(ruleReferenceInfo, nameFilter, appFilter, plmFilter);
+    const auto loader = ruleReference->CreateLoader(filter, nullptr, nullptr);
+    if (!loader)
+        return std::nullopt;
+    const LoaderDisposal disposal(*loader);
+    loader->Load();
+    if (loader->State() != Model::LoadState::Loaded)
+        return std::nullopt;
+
+    RuleSetLoader rules(appFilter, plmFilter);
+    for (const auto& ruleObject : *loader)
+        rules.Add(*ruleObject);
+    return std::move(rules.Rules());
+}
+
+// Type rows depend on the builder's current object, so they are filtered per call and
+// never in the cache.
+void dropInvalidTypes(const IntegrationBuilder& builder, IntegrationRules& rules)
+{
+    auto& types = rules.GetTypes();
+    for (auto entry = types.begin(); entry != types.end();) {
+        std::erase_if(entry->second, [&](const Types& row) { return !builder.IsValidType(entry->first, row); });
+        entry = entry->second.empty() ? types.erase(entry) : std::next(entry);
+    }
+}
+
+} // namespace
+
+bool IntegrationManager::MakeData(IntegrationBuilder& builder)
+{
+    if (!Model::ServerGateway::IsConnected())
+        return false;
+    const auto connection = Model::ServerGateway::Connection();
+    if (!connection)
+        return false;
+    std::wstring serverName = connection->ServerName();
+    NameFilter nameFilter = builder.GetNameFilter();
+    PlmFilter plmFilter = builder.GetPlmFilter();
+    AppFilter appFilter = builder.GetAppFilter();
+    RuleCacheKey key =
+        makeCacheKey(std::move(serverName), std::move(nameFilter), std::move(appFilter), std::move(plmFilter));
+
+    auto& cache = ruleCache();
+    auto cached = cache.find(key);
+    if (cached == cache.end()) {
+        auto loaded = loadRules(*connection, key);
+        if (!loaded)
+            return false;
+        cached = cache.insert(std::move(key), std::move(*loaded));
+    }
+    // A private copy: a nested MakeData of the builder may evict the cached set.
+    IntegrationRules rules = cached->second;
+    dropInvalidTypes(builder, rules);
+    return builder.ProcessRules(rules);
+}
+
+} // namespace Vireo::Cam::Pdm

@@ -1,0 +1,218 @@
+#include "pdm/convert/PdmCamFilterCreator.h"
+
+#include "pdm/rules/IntegrationManager.h"
+#include "platform/arbor/Model.h"
+#include "platform/cam/Model.h"
+#include "platform/cam/ParameterIds.h"
+#include "tests/pdm/testing/PdmFixture.h"
+#include "tests/pdm/testing/RuleSeed.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace Vireo::Cam::Pdm::Testing {
+namespace {
+
+namespace ArborModel = Vireo::Arbor::Model;
+using Vireo::Testing::ParamRowSeed;
+using Vireo::Testing::PdmFixture;
+using Vireo::Testing::RuleObjectSeed;
+using Vireo::Testing::TypeRowSeed;
+
+// Cutters in metres, told apart by a kind tag, each made by a maker of another reference.
+namespace Cutters {
+inline constexpr wchar_t Reference[] = L"5c000000-0000-4000-8000-000000000000";
+inline constexpr wchar_t Name[] = L"5c000000-0000-4000-8000-000000000001";
+inline constexpr wchar_t Kind[] = L"5c000000-0000-4000-8000-000000000002";
+inline constexpr wchar_t Sizes[] = L"5d000000-0000-4000-8000-000000000000";
+inline constexpr wchar_t D[] = L"5d000000-0000-4000-8000-000000000001";
+inline constexpr wchar_t Maker[] = L"5e000000-0000-4000-8000-000000000000";
+inline constexpr wchar_t Cutter[] = L"5c000000-0000-4000-8000-0000000000c1";
+inline constexpr wchar_t Holder[] = L"5c000000-0000-4000-8000-0000000000c2";
+inline constexpr wchar_t Makers[] = L"5f000000-0000-4000-8000-000000000000";
+inline constexpr wchar_t MakerName[] = L"5f000000-0000-4000-8000-000000000001";
+} // namespace Cutters
+
+constexpr char CuttersSeed[] = R"(<Pdm>
+  <Reference guid="5f000000-0000-4000-8000-000000000000" name="Makers">
+    <Parameter guid="5f000000-0000-4000-8000-000000000001" name="Name"/>
+    <Class guid="5f000000-0000-4000-8000-0000000000c1" name="Maker"/>
+    <Object guid="5f000000-0000-4000-8000-0000000000a1" class="5f000000-0000-4000-8000-0000000000c1">
+      <Value param="5f000000-0000-4000-8000-000000000001">Acme</Value>
+    </Object>
+    <Object guid="5f000000-0000-4000-8000-0000000000a2" class="5f000000-0000-4000-8000-0000000000c1">
+      <Value param="5f000000-0000-4000-8000-000000000001">Nordland</Value>
+    </Object>
+  </Reference>
+  <Reference guid="5c000000-0000-4000-8000-000000000000" name="Cutters">
+    <Parameter guid="5c000000-0000-4000-8000-000000000001" name="Name"/>
+    <Parameter guid="5c000000-0000-4000-8000-000000000002" name="Kind"/>
+    <Group guid="5d000000-0000-4000-8000-000000000000" name="Sizes">
+      <Parameter guid="5d000000-0000-4000-8000-000000000001" name="D" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
+    </Group>
+    <Link guid="5e000000-0000-4000-8000-000000000000" name="Maker" to="5f000000-0000-4000-8000-000000000000"/>
+    <Class guid="5c000000-0000-4000-8000-0000000000c1" name="Cutter"/>
+    <Class guid="5c000000-0000-4000-8000-0000000000c2" name="Holder"/>
+    <Object class="5c000000-0000-4000-8000-0000000000c1">
+      <Value param="5c000000-0000-4000-8000-000000000001">EM10</Value>
+      <Value param="5c000000-0000-4000-8000-000000000002">endmill</Value>
+      <Value param="5d000000-0000-4000-8000-000000000001">0.010</Value>
+      <Link group="5e000000-0000-4000-8000-000000000000" object="5f000000-0000-4000-8000-0000000000a1"/>
+    </Object>
+    <Object class="5c000000-0000-4000-8000-0000000000c1">
+      <Value param="5c000000-0000-4000-8000-000000000001">EM12</Value>
+      <Value param="5c000000-0000-4000-8000-000000000002">endmill</Value>
+      <Value param="5d000000-0000-4000-8000-000000000001">0.012</Value>
+      <Link group="5e000000-0000-4000-8000-000000000000" object="5f000000-0000-4000-8000-0000000000a1"/>
+    </Object>
+    <Object class="5c000000-0000-4000-8000-0000000000c1">
+      <Value param="5c000000-0000-4000-8000-000000000001">EM16</Value>
+      <Value param="5c000000-0000-4000-8000-000000000002">endmill</Value>
+      <Value param="5d000000-0000-4000-8000-000000000001">0.016</Value>
+      <Link group="5e000000-0000-4000-8000-000000000000" object="5f000000-0000-4000-8000-0000000000a2"/>
+    </Object>
+    <Object class="5c000000-0000-4000-8000-0000000000c1">
+      <Value param="5c000000-0000-4000-8000-000000000001">DR12</Value>
+      <Value param="5c000000-0000-4000-8000-000000000002">drill</Value>
+      <Value param="5d000000-0000-4000-8000-000000000001">0.012</Value>
+    </Object>
+    <Object class="5c000000-0000-4000-8000-0000000000c2">
+      <Value param="5c000000-0000-4000-8000-000000000001">HD12</Value>
+      <Value param="5d000000-0000-4000-8000-000000000001">0.012</Value>
+    </Object>
+  </Reference>
+</Pdm>)";
+
+std::wstring cell(std::initializer_list<const wchar_t*> items)
+{
+    std::wstring path;
+    for (const wchar_t* item : items)
+        path += (path.empty() ? L"{" : L".{") + std::wstring(item) + L"}";
+    return path;
+}
+
+// End mills are cutters of kind "endmill"; "D" reaches the sizes group, "Name" the maker's
+// name through the link; a row for "Teeth" names a parameter the reference lacks.
+RuleObjectSeed cutterRules(std::vector<TypeRowSeed> types)
+{
+    RuleObjectSeed rules;
+    rules.name = L"Cutters";
+    rules.appCode = L"VIREO CAM";
+    rules.datasetGuid = Cutters::Reference;
+    rules.types = std::move(types);
+    rules.params = {
+        ParamRowSeed{L"D", cell({Cutters::Reference, Cutters::Sizes, Cutters::D})},
+        ParamRowSeed{L"Name", cell({Cutters::Reference, Cutters::Maker, Cutters::MakerName})},
+        ParamRowSeed{L"Z", cell({Cutters::Reference, L"5d000000-0000-4000-8000-0000000000ff"})},
+    };
+    return rules;
+}
+
+TypeRowSeed endMillRow()
+{
+    return TypeRowSeed{L"ToolMillEnd", cell({Cutters::Cutter}), cell({Cutters::Reference, Cutters::Kind}), L"endmill"};
+}
+
+class PdmCamFilterCreatorTest : public ::testing::Test {
+protected:
+    void Seed(std::vector<TypeRowSeed> types)
+    {
+        pdm.SeedText(CuttersSeed);
+        Vireo::Testing::SeedRuleObjects(pdm, {cutterRules(std::move(types))});
+    }
+
+    CamObject EndMill(double millimetres, const std::wstring& name)
+    {
+        Model model(&doc);
+        Tool* tool = model.GetTools().Create();
+        tool->SetLogic(GetDefaultToolLogicFactory().Create(HostIds::ToolKinds::MillEnd));
+        tool->SetName(name);
+        tool->GetParameters().TrySetValue(HostIds::ToolParams::MillEnd::D,
+                                          DoubleValue(millimetres, zktypes::ZKUnits::Millimeter));
+        return CamObject{tool};
+    }
+
+    // The filter text of a run, or nothing when it failed.
+    std::optional<std::wstring> Filter(const CamObject& object, std::unordered_set<std::wstring> keys,
+                                       const wchar_t* reference = Cutters::Reference)
+    {
+        PdmCamFilterCreator creator(object, System::Guid::Parse(reference), std::move(keys));
+        if (!IntegrationManager().MakeData(creator)) {
+            EXPECT_EQ(creator.GetFilter(), L"");
+            return std::nullopt;
+        }
+        return creator.GetFilter();
+    }
+
+    // The names of the objects the reference's loader selects with the filter text.
+    std::vector<std::wstring> Selected(const std::wstring& text) const
+    {
+        auto info = pdm.Connection().ReferenceCatalog()->Find(System::Guid::Parse(Cutters::Reference));
+        auto loader = info->CreateReference()->CreateLoader(ArborModel::Search::Filter::Parse(info, text), nullptr,
+                                                            nullptr);
+        loader->Load();
+        std::vector<std::wstring> names;
+        for (const auto& object : *loader)
+            names.push_back(object->ParameterValues().GetParameter(System::Guid::Parse(Cutters::Name))->ToString());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static std::size_t Count(const std::wstring& text, const std::wstring& part)
+    {
+        std::size_t count = 0;
+        for (auto at = text.find(part); at != std::wstring::npos; at = text.find(part, at + 1))
+            ++count;
+        return count;
+    }
+
+    PdmFixture pdm{std::filesystem::path(VIREO_SOURCE_DIR) / "data" / "pdm"};
+    CZkw32Doc doc;
+};
+
+TEST_F(PdmCamFilterCreatorTest, TheLoaderSelectsByValueInThePdmUnitByLinkedValueAndByClassAndTag)
+{
+    Seed({endMillRow()});
+    const auto byDiameter = Filter(EndMill(12, L"Nordland"), {L"D"});
+    ASSERT_TRUE(byDiameter);
+    EXPECT_EQ(Selected(*byDiameter), std::vector<std::wstring>{L"EM12"});
+
+    const auto byMaker = Filter(EndMill(12, L"Nordland"), {L"Name"});
+    ASSERT_TRUE(byMaker);
+    EXPECT_NE(byMaker->find(std::wstring(L">{") + Cutters::Maker + L"}.{" + Cutters::MakerName + L"}"),
+              std::wstring::npos)
+        << "the term runs through the link group: " << testing::PrintToString(*byMaker);
+    EXPECT_EQ(Selected(*byMaker), std::vector<std::wstring>{L"EM16"});
+
+    // No keys: class and tag only, so the drill and the holder of the same size stay out.
+    const auto byClass = Filter(EndMill(12, L"Nordland"), {});
+    ASSERT_TRUE(byClass);
+    EXPECT_EQ(Selected(*byClass), (std::vector<std::wstring>{L"EM10", L"EM12", L"EM16"}));
+    EXPECT_EQ(Count(*byClass, L" = "), 2u);
+}
+
+TEST_F(PdmCamFilterCreatorTest, RowsForEveryClassJoinEachTypeRowAndMissingParametersDropOnlyTheirTerm)
+{
+    Seed({endMillRow(), TypeRowSeed{L"Tool", cell({Cutters::Holder})}});
+    const auto text = Filter(EndMill(25, L"Acme"), {L"D", L"Z"});
+    ASSERT_TRUE(text);
+    // Two groups, each with the class term and the diameter in metres; the end mill's group
+    // also has its tag; "Z" names no parameter of the reference and adds nothing.
+    EXPECT_EQ(Count(*text, L"{" + std::wstring(Cutters::D) + L"} = 0.025"), 2u) << testing::PrintToString(*text);
+    EXPECT_EQ(Count(*text, L"\"endmill\""), 1u);
+    EXPECT_EQ(Count(*text, L" = "), 5u);
+    EXPECT_EQ(Selected(*text), std::vector<std::wstring>{});
+}
+
+TEST_F(PdmCamFilterCreatorTest, NoFilterWithoutADatasetOfTheReferenceOrWithoutConnection)
+{
+    Seed({endMillRow()});
+    EXPECT_FALSE(Filter(EndMill(12, L""), {L"D"}, Cutters::Makers));
+    const CamObject mill = EndMill(12, L"");
+    pdm.Disconnect();
+    EXPECT_FALSE(Filter(mill, {L"D"}));
+}
+
+} // namespace
+} // namespace Vireo::Cam::Pdm::Testing
