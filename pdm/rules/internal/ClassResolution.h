@@ -5,6 +5,7 @@
 
 #include "pdm/rules/IntegrationRules.h"
 #include "pdm/rules/PdmBuilder.h"
+#include "pdm/rules/SubObjectClass.h"
 #include "platform/arbor/ModelFwd.h"
 
 #include <memory>
@@ -42,10 +43,7 @@ ClassListing getRootClasses(const std::wstring& referenceGuid, bool withoutAbstr
 // The classes allowed for children of `parent`.
 ClassListing getChildClasses(const PdmObject& parent, bool withoutAbstract);
 
-// The class for a new table row or a new object of a link group whose parameter groups best
-// cover the keys of the node's children; null for other groups.
-std::shared_ptr<Arbor::Model::ClassObject> getClassObject(const std::shared_ptr<Arbor::Model::ParameterGroup>& group,
-                                                          const ParamNode& node);
+using Pdm::getClassObject;
 
 // A new object of `objectClass` in the described reference, under `parent` when given.
 PdmObject makeDatasetObject(const std::shared_ptr<Arbor::Model::ReferenceInfo>& reference,
