@@ -50,8 +50,8 @@ int runGui(const Arguments& args, const CommandContext& context)
     if (screenshot && !HasDisplay())
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const auto document = args.OptionalWord("DOC");
-    WorkbenchSession session(document ? std::optional<std::filesystem::path>(*document) : std::nullopt, args,
-                             context);
+    WorkbenchSession session(document ? std::optional<std::filesystem::path>(*document) : std::nullopt,
+                             args.RequiredOption("--pdm"), PluginOptionsFrom(args), context);
     int argc = 1;
     char name[] = "campdm";
     char* argv[] = {name, nullptr};

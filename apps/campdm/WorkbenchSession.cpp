@@ -21,11 +21,11 @@ std::wstring stepName(const std::vector<std::wstring>& kept)
 
 } // namespace
 
-WorkbenchSession::WorkbenchSession(const std::optional<std::filesystem::path>& document, const Arguments& args,
-                                   const CommandContext& context)
-    : context_(context), database_(args.RequiredOption("--pdm")),
+WorkbenchSession::WorkbenchSession(const std::optional<std::filesystem::path>& document, const std::string& database,
+                                   const PluginOptions& plugin, const CommandContext& context)
+    : context_(context), database_(database),
       pdm_(std::make_unique<PdmWorkingCopy>(database_, true, context.dataDirectory)),
-      plugin_(args, pdm_->Connection().ServerName()),
+      plugin_(plugin, pdm_->Connection().ServerName()),
       document_(document ? ReadDocumentFile(*document) : std::make_unique<CZkw32Doc>()), documentPath_(document)
 {
 }

@@ -23,8 +23,8 @@ struct CommandContext;
 class WorkbenchSession {
 public:
     // `document` empty: a new, unnamed document. InputError for files that cannot be read.
-    WorkbenchSession(const std::optional<std::filesystem::path>& document, const Arguments& args,
-                     const CommandContext& context);
+    WorkbenchSession(const std::optional<std::filesystem::path>& document, const std::string& database,
+                     const PluginOptions& plugin, const CommandContext& context);
     ~WorkbenchSession();
     WorkbenchSession(const WorkbenchSession&) = delete;
     WorkbenchSession& operator=(const WorkbenchSession&) = delete;

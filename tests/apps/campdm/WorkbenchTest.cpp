@@ -81,11 +81,10 @@ protected:
                             "--object", "Housing 4711"})
                       .exitCode,
                   0);
-        const std::vector<std::string> words{"--pdm", (folder / "pdm.db").string(), "--plugin", VIREO_PDM_PLUGIN};
-        Campdm::ArgumentRules rules{{}, {}, {"--pdm"}, {}};
-        Campdm::AddPluginOptions(rules);
-        session = std::make_unique<Campdm::WorkbenchSession>(folder / "shop.vcam", Campdm::Arguments(words, rules),
-                                                             context);
+        Campdm::PluginOptions plugin;
+        plugin.library = VIREO_PDM_PLUGIN;
+        session = std::make_unique<Campdm::WorkbenchSession>(folder / "shop.vcam", (folder / "pdm.db").string(),
+                                                             plugin, context);
         window = std::make_unique<Campdm::WorkbenchWindow>(*session, terminal);
     }
 
