@@ -43,5 +43,6 @@ std::vector<Command> LinkCommands();     // link, make-link
 std::vector<Command> DemoCommands();     // demo
 std::vector<Command> TransferCommands(); // import, export, update-from-pdm, update-to-pdm
 std::vector<Command> MenuCommands();     // menu, open-link
+std::vector<Command> SyncCommands();     // sync
 
 } // namespace Campdm

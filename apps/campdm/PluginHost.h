@@ -23,6 +23,7 @@ inline constexpr unsigned AddToPdm = 27;
 inline constexpr unsigned UpdateFromPdm = 28;
 inline constexpr unsigned UpdateToPdm = 29;
 inline constexpr unsigned OpenLink = 30;
+inline constexpr unsigned Synchronize = 34;
 } // namespace PluginCommand
 
 class PluginHost {

@@ -3,6 +3,7 @@
 #include "platform/cam/GroupNesting.h"
 #include "platform/cam/Model.h"
 #include "platform/host/DocumentText.h"
+#include "platform/support/Utf8.h"
 
 #include <cstring>
 #include <fstream>
@@ -38,6 +39,40 @@ std::size_t lineOfObject(std::string_view text, ZKObjectID id)
     return 0;
 }
 
+// Lines that hold the document's tree by id, with the class each id must name. An id that
+// names nothing, or an object of another class, would be dropped silently on the next save.
+struct IdLine {
+    std::wstring_view objectClass;
+    std::wstring_view key;
+    std::wstring_view targetClass;
+};
+constexpr IdLine idLines[] = {
+    {L"MachiningProject", L"machinings", L"Machining"},
+    {L"MachiningProject", L"groups", L"MachiningGroup"},
+    {L"MachiningGroup", L"machinings", L"Machining"},
+    {L"MachiningGroup", L"child-groups", L"MachiningGroup"},
+};
+
+void refuseWrongReferences(const CZkw32Doc& doc, std::string_view text)
+{
+    const Host::TextNode root = Host::ParseText(text);
+    for (const Host::TextNode& object : root.children) {
+        if (object.key != L"object" || object.args.size() != 2)
+            continue;
+        for (const IdLine& rule : idLines) {
+            if (object.args[1] != rule.objectClass)
+                continue;
+            const Host::TextNode* line = object.Find(rule.key);
+            for (std::size_t i = 0; line && i < line->args.size(); ++i) {
+                const CZKObject* target = doc.FindObject(ZKObjectID::fromString(line->args[i].c_str()));
+                if (!target || target->GetClassTag() != rule.targetClass)
+                    line->Fail("\"" + Support::WideToUtf8(line->args[i]) + "\" names no " +
+                               Support::WideToUtf8(rule.targetClass) + " of the document");
+            }
+        }
+    }
+}
+
 void refuseGroupsInsideThemselves(CZkw32Doc& doc, std::string_view text)
 {
     const MachiningGroup* looped = FindGroupInsideItself(doc);
@@ -67,6 +102,7 @@ std::unique_ptr<CZKObject> MakeDocumentObject(std::wstring_view classTag, CZkw32
 std::unique_ptr<CZkw32Doc> ReadCamDocument(std::string_view text)
 {
     auto doc = CZkw32Doc::LoadFromText(text, MakeDocumentObject);
+    refuseWrongReferences(*doc, text);
     refuseGroupsInsideThemselves(*doc, text);
     return doc;
 }
