@@ -36,7 +36,7 @@ int runSync(const Arguments& args, const CommandContext& context)
         throw CommandFailed("there is no display to show the dialog on; campdm sync " + args.Word("DOC") +
                             " --pdm DB --list prints its list instead");
     CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {true, false}, context);
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     if (list)
         return printList(plugin, files, context);
 
