@@ -48,7 +48,7 @@ int runDrag(const Arguments& args, const CommandContext& context)
     CZKObject* documentObject = DocumentObjectOf(object);
     if (!documentObject)
         throw CommandFailed(CamObjectLabel(object) + " is a part of a tool and cannot be dragged on its own");
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     UI::DragDropData data;
     data.objects = {UI::DragObject(documentObject)};
     dragDropExtension().DragStart(data);
@@ -108,7 +108,7 @@ int runDrop(const Arguments& args, const CommandContext& context)
     CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {!check, false}, context);
     const UI::DragObject target = dropTarget(args, files.Document());
     const std::string payload = readPayload(args.OptionalWord("PAYLOAD"));
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     files.Document().Activate();
     UI::IDragDropExtension& extension = dragDropExtension();
 
