@@ -76,4 +76,15 @@ const GenericCamTypeMap& CamObjectManager::GetGenericCamTypes() noexcept
     return GenericCamTypes;
 }
 
+std::vector<std::wstring_view> CamObjectManager::GetTypeAndFamilies(std::wstring_view type)
+{
+    if (type.empty())
+        return {};
+    std::vector<std::wstring_view> types{type};
+    for (const auto& [generic, family] : GenericCamTypes)
+        if (family.first.contains(type))
+            types.push_back(generic);
+    return types;
+}
+
 } // namespace Vireo::Cam::Pdm

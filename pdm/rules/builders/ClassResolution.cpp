@@ -1,4 +1,5 @@
 #include "pdm/rules/internal/ClassResolution.h"
+#include "pdm/rules/internal/ConnectedCatalog.h"
 
 #include "platform/arbor/Model.h"
 
@@ -87,14 +88,6 @@ std::shared_ptr<Model::ParameterGroup> linkedReferenceGroup(const Model::Paramet
 }
 
 } // namespace
-
-std::shared_ptr<Model::ReferenceCatalog> connectedCatalog()
-{
-    if (!Model::ServerGateway::IsConnected())
-        return nullptr;
-    auto connection = Model::ServerGateway::Connection();
-    return connection ? connection->ReferenceCatalog() : nullptr;
-}
 
 ClassListing getRootClasses(const std::wstring& referenceGuid, bool withoutAbstract)
 {

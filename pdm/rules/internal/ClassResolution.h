@@ -34,9 +34,6 @@ std::optional<ClassAndRule> findClassAndRuleForUpdate(const PdmObject& updateObj
 // reference when there is none). Only datasets with parameter rows are chosen.
 std::optional<ClassAndRule> findClassAndRuleForParent(const PdmObject& parent, const IntegrationRules& rules);
 
-// The reference catalogue of the current connection; null when there is none.
-std::shared_ptr<Arbor::Model::ReferenceCatalog> connectedCatalog();
-
 // The root classes of the reference with this GUID text, or of every reference when the
 // text is empty.
 ClassListing getRootClasses(const std::wstring& referenceGuid, bool withoutAbstract);
