@@ -44,5 +44,6 @@ std::vector<Command> DemoCommands();     // demo
 std::vector<Command> TransferCommands(); // import, export, update-from-pdm, update-to-pdm
 std::vector<Command> MenuCommands();     // menu, open-link
 std::vector<Command> SyncCommands();     // sync
+std::vector<Command> DragDropCommands(); // drag, drop, pdm drag-text
 
 } // namespace Campdm
