@@ -8,15 +8,15 @@
 #include "platform/support/Utf8.h"
 #include "platform/xml/Document.h"
 
-#include <map>
 #include <optional>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace Vireo::Cam::Pdm {
 namespace {
 
 using DocumentHandle = std::shared_ptr<zkaux::xml::Document>;
-using ParentLists = std::map<CamObjectId, std::vector<CamObjectId>>;
+using ParentLists = std::unordered_map<CamObjectId, std::vector<CamObjectId>>;
 
 struct StackEntry {
     CamObject object;
@@ -82,7 +82,7 @@ void addParents(zkaux::xml::Document& document, const ParentLists& parents)
 void CamPdmXmlCreator::CreateChildren()
 {
     std::vector<StackEntry> stack{{camObject, false, document, nullptr}};
-    std::set<CamObjectId> described;
+    std::unordered_set<CamObjectId> described;
     ParentLists parents;
     while (!stack.empty()) {
         StackEntry& top = stack.back();
