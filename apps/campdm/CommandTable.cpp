@@ -7,7 +7,7 @@ const std::vector<Command>& AllCommands()
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         for (auto part : {DemoCommands, PdmFileCommands, DocumentCommands, ValueCommands, MenuCommands,
-                           TransferCommands, SyncCommands, DragDropCommands, GuiCommands, LinkCommands})
+                           TransferCommands, SyncCommands, DragDropCommands, RuleCommands, GuiCommands, LinkCommands})
             for (Command& command : part())
                 all.push_back(std::move(command));
         return all;
