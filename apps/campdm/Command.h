@@ -38,10 +38,12 @@ const std::vector<Command>& AllCommands();
 // The commands of each file.
 std::vector<Command> DocumentCommands(); // new, tree
 std::vector<Command> ValueCommands();    // get, set
-std::vector<Command> PdmFileCommands();  // pdm init
+std::vector<Command> PdmFileCommands();  // pdm init, pdm check
 std::vector<Command> LinkCommands();     // link, make-link
 std::vector<Command> DemoCommands();     // demo
 std::vector<Command> TransferCommands(); // import, export, update-from-pdm, update-to-pdm
 std::vector<Command> MenuCommands();     // menu, open-link
+std::vector<Command> SyncCommands();     // sync
+std::vector<Command> DragDropCommands(); // drag, drop, pdm drag-text
 
 } // namespace Campdm

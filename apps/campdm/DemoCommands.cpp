@@ -14,10 +14,10 @@ int runDemo(const Arguments& args, const CommandContext& context)
     const std::filesystem::path data = args.OptionalWord("DATA").value_or(context.dataDirectory.string());
     if (!std::filesystem::is_directory(data / "pdm"))
         throw InputError("no shipped PDM data in \"" + (data / "pdm").string() + "\"");
-    if (const int failed = RunImportDemo(context.out, data))
+    if (const int failed = RunImportDemo(context.out, data, context.ui))
         return failed;
     context.out << "\n";
-    if (const int failed = RunExportDemo(context.out, data))
+    if (const int failed = RunExportDemo(context.out, data, context.ui))
         return failed;
     context.out << "\n";
     return RunFilesDemo(context.out, context.err);

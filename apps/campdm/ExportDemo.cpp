@@ -3,14 +3,13 @@
 #include "CamTreeWalk.h"
 #include "DemoCamProject.h"
 #include "DemoPdm.h"
+#include "LinkedPdmObject.h"
 #include "PdmObjectPrinter.h"
+#include "PluginHost.h"
+#include "TerminalUiDriver.h"
 #include "TextOutput.h"
 
 #include "pdm/cam/CamObjectManager.h"
-#include "pdm/convert/CamPdmCreator.h"
-#include "pdm/convert/PdmObjectAccess.h"
-#include "pdm/links/ObjectId.h"
-#include "pdm/rules/IntegrationManager.h"
 
 #include "platform/arbor/Reference.h"
 #include "platform/arbor/ReferenceCatalog.h"
@@ -23,7 +22,6 @@
 #include "platform/cam/Values.h"
 #include "platform/host/Zkw32Doc.h"
 
-#include <map>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -57,32 +55,28 @@ std::vector<PdmObject> collectPdmTree(Model::Reference& reference, const PdmObje
     return objects;
 }
 
-// Exports the project and its subtree; gives every PDM object made.
-std::vector<PdmObject> exportProject(const CamObject& project, const PdmObject& parent, Model::Reference& reference)
+// Exports the project and its subtree with the plug-in's command, under the projects folder
+// chosen in its dialogs; with links on, every CAM object is linked to the PDM object made for
+// it. Gives every PDM object made.
+std::vector<PdmObject> exportProject(CZkw32Doc& document, const CamObject& project, const PluginHost& plugin,
+                                     TerminalUiDriver& ui, Model::Reference& reference)
 {
-    CamPdmCreator creator(project, System::Guid::Parse(TechnologyReferenceGuid));
-    creator.SetParentDatasetObject(parent);
-    creator.SetRecursive(true);
-    if (!IntegrationManager().MakeData(creator) || creator.GetDatasetObjects().empty())
+    ui.PresetReference({"--reference", TechnologyReferenceGuid});
+    ui.PresetObject({"--parent", ProjectsFolderGuid});
+    plugin.Run(document, DocumentObjectOf(project), PluginCommand::AddToPdm);
+    const PdmObject root = FindLinkedPdmObject(project, *reference.Connection());
+    if (!root)
         throw std::runtime_error("the CAM project could not be exported");
-    return collectPdmTree(reference, creator.GetDatasetObjects().back());
+    return collectPdmTree(reference, root);
 }
 
-// Links every CAM object to the PDM object exported for it, found by its name, as a user
-// would in the synchronisation dialog.
-std::vector<std::pair<CamObject, PdmObject>> linkByName(const CamObject& project, const std::vector<PdmObject>& made)
+// Every CAM object of the project with the PDM object the export linked it to.
+std::vector<std::pair<CamObject, PdmObject>> linkedPairs(const CamObject& project, Model::ServerConnection& pdm)
 {
-    std::map<std::string, PdmObject> byName;
-    for (const PdmObject& object : made)
-        byName.emplace(PdmObjectName(*object), object);
     std::vector<std::pair<CamObject, PdmObject>> linked;
-    for (const CamObject& object : CollectCamTree(project)) {
-        const auto found = byName.find(CamObjectName(object));
-        if (found == byName.end())
-            continue;
-        CamObjectManager::SetUri(object, getPdmUri(found->second));
-        linked.emplace_back(object, found->second);
-    }
+    for (const CamObject& object : CollectCamTree(project))
+        if (PdmObject pdmObject = FindLinkedPdmObject(object, pdm))
+            linked.emplace_back(object, std::move(pdmObject));
     return linked;
 }
 
@@ -101,14 +95,11 @@ void changeCamValues(std::ostream& out, const DemoCamProject& built)
     scale(built.roughing, L"Feed", 1.5);
 }
 
-void updatePdm(const CamObject& project)
+void updatePdm(CZkw32Doc& document, const CamObject& project, const PluginHost& plugin, const TerminalUiDriver& ui)
 {
-    const auto id = GetObjectIdFromUri(CamObjectManager::GetUri(project));
-    if (!id)
-        throw std::runtime_error("the exported project carries no link");
-    CamPdmCreator updater(project, id->second, id->first);
-    updater.SetRecursive(true);
-    if (!IntegrationManager().MakeData(updater))
+    const int messagesBefore = ui.MessageCount();
+    plugin.Run(document, DocumentObjectOf(project), PluginCommand::UpdateToPdm);
+    if (ui.MessageCount() != messagesBefore)
         throw std::runtime_error("the PDM objects could not be updated");
 }
 
@@ -130,7 +121,7 @@ void printChange(std::ostream& out, const std::string& before, const std::string
 
 } // namespace
 
-int RunExportDemo(std::ostream& out, const std::filesystem::path& dataDirectory)
+int RunExportDemo(std::ostream& out, const std::filesystem::path& dataDirectory, TerminalUiDriver& ui)
 {
     out << "== From CAM into the PDM\n\n";
     const auto connection = OpenDemoPdm(":memory:", dataDirectory / "pdm", out);
@@ -140,19 +131,19 @@ int RunExportDemo(std::ostream& out, const std::filesystem::path& dataDirectory)
     if (!folder)
         throw std::runtime_error("the technology reference has no projects folder");
 
+    const PluginHost plugin({}, connection->ServerName());
     CZkw32Doc document;
     const DemoCamProject built = BuildDemoCamProject(document);
     out << "\nBuilt a CAM machining project of " << CollectCamTree(built.project).size() << " objects\n";
 
-    out << "\nExporting it under \"" << PdmObjectName(*folder) << "\"\n";
-    const std::vector<PdmObject> made = exportProject(built.project, folder, *technology);
+    out << "\nExporting it under \"" << PdmObjectName(*folder) << "\" (the plug-in's command)\n";
+    const std::vector<PdmObject> made = exportProject(document, built.project, plugin, ui, *technology);
     out << "  " << made.size() << " PDM objects made:\n";
     for (const PdmObject& object : made)
         PrintPdmObject(out, *object, "  ");
 
-    out << "\nLinking the CAM objects to their PDM objects\n";
-    const auto linked = linkByName(built.project, made);
-    out << "  " << linked.size() << " CAM objects linked\n";
+    const auto linked = linkedPairs(built.project, *connection);
+    out << "  " << linked.size() << " CAM objects linked to them by the export\n";
 
     std::vector<std::string> before;
     for (const auto& pair : linked)
@@ -160,8 +151,8 @@ int RunExportDemo(std::ostream& out, const std::filesystem::path& dataDirectory)
     out << "\nChanging CAM values\n";
     changeCamValues(out, built);
 
-    out << "\nUpdating the linked PDM objects\n";
-    updatePdm(built.project);
+    out << "\nUpdating the linked PDM objects (the plug-in's command on the project)\n";
+    updatePdm(document, built.project, plugin, ui);
     int changed = 0;
     for (std::size_t i = 0; i < linked.size(); ++i) {
         const auto reloaded = technology->Find(linked[i].second->Guid());

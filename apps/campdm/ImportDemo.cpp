@@ -3,17 +3,19 @@
 #include "CamTreePrinter.h"
 #include "CamTreeWalk.h"
 #include "DemoPdm.h"
+#include "ObjectPath.h"
+#include "PluginHost.h"
+#include "TerminalUiDriver.h"
 #include "TextOutput.h"
 
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/PdmCamComparator.h"
-#include "pdm/convert/PdmCamCreator.h"
 #include "pdm/convert/ValueConversion.h"
 #include "pdm/links/ObjectId.h"
 #include "pdm/rules/IntegrationManager.h"
 
+#include "platform/arbor/ServerConnection.h"
 #include "platform/arbor/ServerGateway.h"
-#include "platform/arbor/SystemGuid.h"
 #include "platform/host/Zkw32Doc.h"
 
 #include <stdexcept>
@@ -23,14 +25,16 @@ namespace {
 
 using namespace Vireo::Cam::Pdm;
 
-CamObject importSampleProject(CZkw32Doc& document)
+// With the plug-in's command, as a user picks it from the host's menu and chooses the project.
+CamObject importSampleProject(CZkw32Doc& document, const PluginHost& plugin, TerminalUiDriver& ui)
 {
-    PdmCamCreator creator(System::Guid::Parse(SampleProjectGuid), System::Guid::Parse(TechnologyReferenceGuid),
-                          &document, CamObject());
-    creator.SetRecursive(true);
-    if (!IntegrationManager().MakeData(creator) || CamObjectManager::IsNull(creator.GetCamObject()))
-        throw std::runtime_error("the sample machining project could not be imported");
-    return creator.GetCamObject();
+    ui.PresetReference({"--reference", TechnologyReferenceGuid});
+    ui.PresetObject({"--object", SampleProjectGuid});
+    const auto outcome = plugin.Run(document, nullptr, PluginCommand::AddFromPdm);
+    for (const CamObject& top : TopCamObjects(document))
+        if (!outcome.keptChanges.empty() && CamObjectManager::IsCamObject(top, L"MachiningProject"))
+            return top;
+    throw std::runtime_error("the sample machining project could not be imported");
 }
 
 // Scales a double parameter of the first object of a (generic) type; says what it did.
@@ -80,27 +84,24 @@ int printDifferences(std::ostream& out, const std::vector<CamObject>& objects)
     return differences;
 }
 
-void updateFromPdm(const CamObject& project)
+void updateFromPdm(CZkw32Doc& document, const CamObject& project, const PluginHost& plugin)
 {
-    const auto id = GetObjectIdFromUri(CamObjectManager::GetUri(project));
-    if (!id)
-        throw std::runtime_error("the imported project carries no link");
-    PdmCamCreator updater(id->second, id->first, project);
-    updater.SetRecursive(true);
-    if (!IntegrationManager().MakeData(updater))
+    const auto outcome = plugin.Run(document, DocumentObjectOf(project), PluginCommand::UpdateFromPdm);
+    if (outcome.keptChanges.empty())
         throw std::runtime_error("the project could not be updated from the PDM");
 }
 
 } // namespace
 
-int RunImportDemo(std::ostream& out, const std::filesystem::path& dataDirectory)
+int RunImportDemo(std::ostream& out, const std::filesystem::path& dataDirectory, TerminalUiDriver& ui)
 {
     out << "== From the PDM into CAM\n\n";
-    OpenDemoPdm(":memory:", dataDirectory / "pdm", out);
+    const auto connection = OpenDemoPdm(":memory:", dataDirectory / "pdm", out);
+    const PluginHost plugin({}, connection->ServerName());
 
     CZkw32Doc document;
-    out << "\nImporting the sample machining project into a new CAM document\n";
-    const CamObject project = importSampleProject(document);
+    out << "\nImporting the sample machining project into a new CAM document (the plug-in's command)\n";
+    const CamObject project = importSampleProject(document, plugin, ui);
     const std::vector<CamObject> objects = CollectCamTree(project);
     out << "  " << objects.size() << " CAM objects created, each linked to its PDM object:\n\n";
     PrintCamTree(out, project);
@@ -114,8 +115,8 @@ int RunImportDemo(std::ostream& out, const std::filesystem::path& dataDirectory)
     if (printDifferences(out, objects) == 0)
         throw std::runtime_error("the changed CAM values were not found by the comparison");
 
-    out << "\nUpdating the CAM objects from the PDM\n";
-    updateFromPdm(project);
+    out << "\nUpdating the CAM objects from the PDM (the plug-in's command on the project)\n";
+    updateFromPdm(document, project, plugin);
     out << "\nComparing again\n";
     if (printDifferences(out, CollectCamTree(project)) != 0)
         throw std::runtime_error("differences remain after the update from the PDM");

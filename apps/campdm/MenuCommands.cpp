@@ -27,7 +27,7 @@ int runMenu(const Arguments& args, const CommandContext& context)
     const CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {false, false}, context);
     const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
     CZKObject* documentObject = DocumentObjectOf(object);
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     const auto entries = documentObject ? plugin.ContextMenu(files.Document(), documentObject)
                                         : std::vector<Vireo::Cam::ContextMenuEntry>{};
     context.out << "Context menu of " << CamObjectLabel(object) << ":\n";
@@ -48,7 +48,7 @@ int runOpenLink(const Arguments& args, const CommandContext& context)
     RequirePdmLink(object);
     if (!database)
         Model::ServerGateway::Open(":memory:");
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     CZKObject* documentObject = DocumentObjectOf(object);
     if (!documentObject)
         throw CommandFailed(CamObjectLabel(object) + " is a part of a tool and has no context menu of its own");

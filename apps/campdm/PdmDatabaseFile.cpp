@@ -112,6 +112,8 @@ PdmWorkingCopy::PdmWorkingCopy(const std::string& database, bool mayChange, cons
         copy_ = std::make_unique<TemporaryFile>(beside);
         fs::copy_file(database_, copy_->Path(), fs::copy_options::overwrite_existing);
         connection_ = Model::ServerGateway::Open(copy_->Path().string());
+        if (mayChange)
+            work_.emplace(connection_->GetDatabase());
     } catch (const Model::ModelException& error) {
         disconnect();
         refuseOpening(database_, error);
@@ -128,6 +130,7 @@ PdmWorkingCopy::~PdmWorkingCopy()
 
 void PdmWorkingCopy::disconnect()
 {
+    work_.reset();
     if (connection_ && Model::ServerGateway::Connection() == connection_)
         Model::ServerGateway::Close();
     connection_.reset();
@@ -139,6 +142,10 @@ void PdmWorkingCopy::Commit()
 {
     if (!copy_)
         return;
+    if (work_) {
+        work_->Commit();
+        work_.reset();
+    }
     // Everything the journal holds goes into the file itself before it is renamed.
     connection_->GetDatabase().Execute("PRAGMA wal_checkpoint(TRUNCATE)");
     disconnect();

@@ -4,6 +4,7 @@
 // the copy in place of the file, in one step. A failed command, or a file that turns out not
 // to be a PDM database, leaves the file exactly as it was.
 
+#include "platform/arbor/Database.h"
 #include "platform/arbor/ModelFwd.h"
 
 #include <filesystem>
@@ -38,6 +39,8 @@ private:
     std::filesystem::path database_;
     std::unique_ptr<TemporaryFile> copy_;
     std::shared_ptr<Vireo::Arbor::Model::ServerConnection> connection_;
+    // The whole command is one transaction on the copy; each save inside it is a savepoint.
+    std::optional<Vireo::Arbor::Model::Database::Transaction> work_;
 };
 
 // Makes a new database file seeded from the seed files of `seedFolder`; CommandFailed when the

@@ -1,8 +1,12 @@
-// campdm pdm init: a PDM database file to work with.
+// campdm pdm init and pdm check: a PDM database file to work with, and whether one is whole.
 
 #include "Command.h"
 #include "CommandErrors.h"
 #include "PdmDatabaseFile.h"
+
+#include "platform/arbor/Database.h"
+#include "platform/arbor/DatabaseCheck.h"
+#include "platform/arbor/ModelException.h"
 
 namespace Campdm {
 namespace {
@@ -13,6 +17,26 @@ int runInit(const Arguments& args, const CommandContext& context)
     const std::filesystem::path data = args.Option("--data").value_or(context.dataDirectory.string());
     context.out << "Making the PDM database " << database.string() << "\n";
     CreatePdmDatabaseFile(database, data, args.Flag("--force"), context.out);
+    return ExitSuccess;
+}
+
+int runCheck(const Arguments& args, const CommandContext& context)
+{
+    const std::string path = args.Word("DB");
+    CheckPdmDatabaseFile(path);
+    std::vector<std::string> problems;
+    try {
+        Vireo::Arbor::Model::Database database(path);
+        problems = Vireo::Arbor::Model::CheckDatabase(database);
+    } catch (const Vireo::Arbor::Model::ModelException& error) {
+        throw InputError(error.what());
+    }
+    for (const auto& problem : problems)
+        context.out << problem << "\n";
+    if (!problems.empty())
+        throw CommandFailed("the PDM database \"" + path + "\" is not whole: " + std::to_string(problems.size()) +
+                            (problems.size() == 1 ? " problem" : " problems"));
+    context.out << "The PDM database " << path << " is whole\n";
     return ExitSuccess;
 }
 
@@ -27,6 +51,13 @@ std::vector<Command> PdmFileCommands()
          "appears only when every seed file was read; a seed file with an error is named with its\n"
          "line, and no database is made.",
          {{"DB"}, {}, {"--data"}, {"--force"}}, runInit},
+        {"pdm check", "DB", "check that a PDM database file is whole",
+         "Checks the file's structure and the model's rules: every object has an existing class of\n"
+         "its reference, every link and hierarchy row joins existing objects, every table row has its\n"
+         "owner, every value belongs to a parameter of its object's class, no object is among its own\n"
+         "ancestors. Each problem is printed on a line of its own; the exit code is 1 when there are\n"
+         "any. The file is only read.",
+         {{"DB"}, {}, {}, {}}, runCheck},
     };
 }
 

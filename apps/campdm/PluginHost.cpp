@@ -13,19 +13,19 @@ namespace {
 
 using Vireo::Cam::PluginSettings;
 
-void applySettings(const Arguments& args, const std::wstring& serverName)
+void applySettings(const PluginOptions& options, const std::wstring& serverName)
 {
     PluginSettings& settings = PluginSettings::Instance();
     settings.ClearOverrides();
-    if (const auto file = args.Option("--settings")) {
-        if (!std::filesystem::is_regular_file(*file))
-            throw InputError("the settings file \"" + *file + "\" does not exist");
-        settings.SetFile(std::filesystem::path(*file));
+    if (options.settings) {
+        if (!std::filesystem::is_regular_file(*options.settings))
+            throw InputError("the settings file \"" + options.settings->string() + "\" does not exist");
+        settings.SetFile(*options.settings);
     } else {
         settings.SetFile(std::nullopt);
         settings.Override(L"server-name", serverName);
     }
-    settings.Override(L"link-exported-objects", args.Flag("--no-link") ? L"off" : L"on");
+    settings.Override(L"link-exported-objects", options.linkExportedObjects ? L"on" : L"off");
 }
 
 } // namespace
@@ -35,13 +35,23 @@ void AddPluginOptions(ArgumentRules& rules)
     rules.valueOptions.insert({"--plugin", "--settings"});
 }
 
-PluginHost::PluginHost(const Arguments& args, const std::wstring& serverName)
+PluginOptions PluginOptionsFrom(const Arguments& args)
 {
-    applySettings(args, serverName);
-    const auto path = args.Option("--plugin");
+    PluginOptions options;
+    if (const auto library = args.Option("--plugin"))
+        options.library = *library;
+    if (const auto settings = args.Option("--settings"))
+        options.settings = *settings;
+    options.linkExportedObjects = !args.Flag("--no-link");
+    return options;
+}
+
+PluginHost::PluginHost(const PluginOptions& options, const std::wstring& serverName)
+{
+    applySettings(options, serverName);
     try {
-        library_ = std::make_unique<Vireo::Cam::PluginLibrary>(path ? std::filesystem::path(*path)
-                                                                    : Vireo::Cam::PluginLibrary::DefaultPath());
+        library_ = std::make_unique<Vireo::Cam::PluginLibrary>(
+            options.library.value_or(Vireo::Cam::PluginLibrary::DefaultPath()));
     } catch (const Vireo::Cam::PluginLoadError& error) {
         throw InputError(error.what());
     }

@@ -7,7 +7,9 @@
 
 #include "platform/cammodule/PluginLibrary.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,15 +25,26 @@ inline constexpr unsigned AddToPdm = 27;
 inline constexpr unsigned UpdateFromPdm = 28;
 inline constexpr unsigned UpdateToPdm = 29;
 inline constexpr unsigned OpenLink = 30;
+inline constexpr unsigned Synchronize = 34;
 } // namespace PluginCommand
+
+// Where the plug-in is and what it is told.
+struct PluginOptions {
+    std::optional<std::filesystem::path> library;  // default: next to the program
+    std::optional<std::filesystem::path> settings; // the settings file, if any
+    bool linkExportedObjects = true;
+};
+
+// --plugin FILE, --settings FILE and --no-link.
+PluginOptions PluginOptionsFrom(const Arguments& args);
 
 class PluginHost {
 public:
-    // Loads the plug-in from --plugin FILE (default: next to the program) and gives it its
-    // settings: the file of --settings, if any; the PDM server it works with is the one
-    // `serverName` names unless that file says otherwise; exported objects are linked
-    // unless --no-link. InputError when the plug-in or the settings cannot be read.
-    PluginHost(const Arguments& args, const std::wstring& serverName);
+    // Loads the plug-in and gives it its settings: the settings file, if any; the PDM server
+    // it works with is the one `serverName` names unless that file says otherwise; exported
+    // objects are linked as the options say. InputError when the plug-in or the settings file
+    // cannot be read.
+    PluginHost(const PluginOptions& options, const std::wstring& serverName);
     ~PluginHost();
     PluginHost(const PluginHost&) = delete;
     PluginHost& operator=(const PluginHost&) = delete;

@@ -75,7 +75,7 @@ int runImport(const Arguments& args, const CommandContext& context)
     CZKObject* parent = nullptr;
     if (const auto parentText = args.Option("--parent"))
         parent = menuObject(FindCamObject(files.Document(), *parentText));
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     const std::size_t before = countCamObjects(files.Document());
     const TransferReport report(context.err, "imported", "CAM objects");
 
@@ -97,7 +97,7 @@ int runExport(const Arguments& args, const CommandContext& context)
     const PdmChoices chosen = PresetPdmChoices(args, "--parent", files.Pdm(), context.ui);
     const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
     refuseSecondExport(object, chosen, files.Pdm());
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     const auto& reference = chosen.reference;
     const std::size_t before = reference ? CountPdmObjects(*reference) : 0;
     const TransferReport report(context.err, "exported", "PDM objects");
@@ -121,7 +121,7 @@ int runUpdateFromPdm(const Arguments& args, const CommandContext& context)
     CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {true, false}, context);
     const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
     RequireLinkedObjectInPdm(object, files.Pdm());
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     const TransferReport report(context.err, "updated", "CAM objects");
 
     const auto outcome = plugin.Run(files.Document(), menuObject(object), PluginCommand::UpdateFromPdm);
@@ -138,7 +138,7 @@ int runUpdateToPdm(const Arguments& args, const CommandContext& context)
     CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {false, true}, context);
     const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
     RequireLinkedObjectInPdm(object, files.Pdm());
-    const PluginHost plugin(args, files.ServerName());
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     const auto reference = FindLinkedPdmObject(object, files.Pdm())->Reference();
     const std::size_t before = CountPdmObjects(*reference);
     const TransferReport report(context.err, "updated", "PDM objects");

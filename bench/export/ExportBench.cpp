@@ -1,21 +1,27 @@
 // Recursive export of a generated CAM project - one machining per tool - into a file database.
 //
-// Figures: objects per second (the project, every machining and every tool), and the cost per
-// object across sizes. For the share of time inside SQLite, profile one size alone with
+// Figures: objects per second (the project, every machining and every tool), the cost per
+// object across sizes, and the storage floor: the rows the export wrote, inserted again into a
+// freshly seeded database with plain SQLite calls in one transaction (floor_seconds), with the
+// export's time as a multiple of it (ratio_to_floor). The export runs as the host program runs
+// a command: inside one transaction of the command, each save a savepoint of it. For the share of time inside SQLite, profile one size alone with
 // callgrind, counting only the export:
 //   valgrind --tool=callgrind --toggle-collect='*exportProject*'
 //       bench_export --benchmark_filter='Export/200$'
 // (one command line).
 #include "pdm/convert/CamPdmCreator.h"
 #include "pdm/rules/IntegrationManager.h"
+#include "platform/arbor/Database.h"
 #include "platform/arbor/Model.h"
 #include "platform/cam/Model.h"
 #include "platform/cam/ParameterIds.h"
 #include "platform/support/Utf8.h"
 #include "tests/pdm/testing/RuleSeed.h"
+#include "bench/storage_floor/StorageFloor.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -114,18 +120,35 @@ Cam::MachiningProject* buildProject(CZkw32Doc& doc, int machinings)
     return Pdm::IntegrationManager().MakeData(creator) ? creator.GetDatasetObjects().size() : 0;
 }
 
+std::shared_ptr<ArborModel::ReferenceInfo> technologyReference()
+{
+    return ArborModel::ServerGateway::Connection()->ReferenceCatalog()->Find(System::Guid::Parse(referenceGuid));
+}
+
 std::size_t countObjects()
 {
-    auto info = ArborModel::ServerGateway::Connection()->ReferenceCatalog()->Find(System::Guid::Parse(referenceGuid));
-    auto loader = info->CreateReference()->CreateLoader(nullptr, nullptr, nullptr);
+    auto loader = technologyReference()->CreateReference()->CreateLoader(nullptr, nullptr, nullptr);
     loader->Load();
     return loader->size();
+}
+
+// The export as the host program's command makes it: one transaction around it all.
+double timedExport(Cam::MachiningProject* project, std::size_t& made)
+{
+    const auto start = std::chrono::steady_clock::now();
+    ArborModel::Database::Transaction command(ArborModel::ServerGateway::Connection()->GetDatabase());
+    made = exportProject(project);
+    command.Commit();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 void Export(benchmark::State& state)
 {
     const int machinings = static_cast<int>(state.range(0));
     std::size_t objects = 0;
+    double exportSeconds = 0;
+    double floorSeconds = 0;
+    std::size_t floorRows = 0;
     for (auto _ : state) {
         state.PauseTiming();
         openSeededDatabase();
@@ -133,14 +156,22 @@ void Export(benchmark::State& state)
         auto* project = buildProject(*doc, machinings);
         state.ResumeTiming();
 
-        if (exportProject(project) == 0)
+        std::size_t made = 0;
+        exportSeconds += timedExport(project, made);
+        if (made == 0)
             state.SkipWithError("the export failed");
 
         state.PauseTiming();
         objects = countObjects();
         if (objects != static_cast<std::size_t>(2 * machinings + 1))
             state.SkipWithError("the export left objects out");
+        const long long referenceId = technologyReference()->Id();
         ArborModel::ServerGateway::Close();
+        const auto rows = Vireo::Bench::ReadObjectRows(databasePath().string(), referenceId);
+        openSeededDatabase();
+        ArborModel::ServerGateway::Close();
+        floorSeconds += Vireo::Bench::TimeRawInserts(databasePath().string(), rows);
+        floorRows = rows.Count();
         doc.reset();
         removeDatabase();
         state.ResumeTiming();
@@ -151,6 +182,9 @@ void Export(benchmark::State& state)
     state.counters["seconds_per_object"] = benchmark::Counter(
         static_cast<double>(objects) * static_cast<double>(state.iterations()),
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["floor_rows"] = static_cast<double>(floorRows);
+    state.counters["floor_seconds"] = floorSeconds / static_cast<double>(state.iterations());
+    state.counters["ratio_to_floor"] = exportSeconds / floorSeconds;
 }
 
 BENCHMARK(Export)->Arg(200)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -66,6 +66,9 @@ public:
     static std::wstring_view GetAppTypeParam(std::wstring_view type);
     static bool IsGenericAppType(std::wstring_view type);
     static const GenericCamTypeMap& GetGenericCamTypes() noexcept;
+    // The type followed by every generic type whose family holds it: the types under which
+    // rules for an object of the type are filed. Empty for the empty type.
+    static std::vector<std::wstring_view> GetTypeAndFamilies(std::wstring_view type);
 
     // ---- identity and links (handles must not be null) ----------------------------------
     static ObjectId GetId(const CamObject& object);

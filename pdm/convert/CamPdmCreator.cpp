@@ -4,6 +4,8 @@
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/ValueConversion.h"
 #include "pdm/rules/RuleParameterGuid.h"
+#include "pdm/rules/CamAppTypes.h"
+#include "pdm/rules/RuleTag.h"
 
 #include "platform/arbor/Model.h"
 
@@ -13,19 +15,6 @@ namespace Vireo::Cam::Pdm {
 namespace {
 
 namespace Model = Vireo::Arbor::Model;
-
-// A row with a tag applies only to objects whose tag parameter holds the row's value.
-bool tagHolds(Model::ReferenceObject& object, const Parameters& row)
-{
-    if (row.plmTag.empty())
-        return true;
-    try {
-        auto tag = object.ParameterValues().GetParameter(RuleParameterGuid(row.plmTag));
-        return tag && tag->ToString() == row.plmTagValue;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
 
 // A number goes over in the PDM parameter's unit when both sides name units of one quantity,
 // as it is when either side has none, and not at all across quantities.
@@ -88,13 +77,11 @@ NameFilter CamPdmCreator::GetNameFilter() const
 
 AppFilter CamPdmCreator::GetAppFilter() const
 {
-    const CamObjectManager manager(camObject);
-    const std::wstring& appType = manager.GetAppType();
-    AppTypeSet types{{appType, AppDataType::CamObjectType}};
-    for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
-        if (family.first.count(appType))
-            types.emplace(std::wstring(generic), AppDataType::CamObjectType);
-    return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
+    AppTypeSet types = CamObjectAppTypes(camObject);
+    // An object of no catalogue type asks for the rows filed under no type.
+    if (types.empty())
+        types.emplace(CamObjectManager(camObject).GetAppType(), AppDataType::CamObjectType);
+    return CamAppFilter(std::move(types));
 }
 
 bool CamPdmCreator::ProcessRules(const IntegrationRules& rules)
@@ -129,7 +116,7 @@ bool CamPdmCreator::FillData(const PdmObject& object, const AppDataset& /*datase
     std::optional<bool> isCamObject;
     bool written = false;
     for (const auto& row : params) {
-        if (row.appParamType != AppParamType::Parameter || !tagHolds(*object, row))
+        if (row.appParamType != AppParamType::Parameter || !HoldsRuleTag(*object, row.plmTag, row.plmTagValue))
             continue;
         if (!isCamObject)
             isCamObject = CamObjectManager::IsCamObject(camObject, L"");

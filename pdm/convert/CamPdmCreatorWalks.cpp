@@ -65,12 +65,9 @@ bool isShareable(const CamObject& object)
     const std::wstring_view type = manager.GetAppType();
     if (type == CamConsts::PartInfo::Type || type == CamConsts::FixtureInfo::Type)
         return true;
-    const auto& families = CamObjectManager::GetGenericCamTypes();
-    for (const std::wstring_view family : {CamConsts::StockInfo::Type, CamConsts::ToolInfo::Type}) {
-        const auto members = families.find(family);
-        if (type == family || (members != families.end() && members->second.first.count(type)))
+    for (const std::wstring_view kind : CamObjectManager::GetTypeAndFamilies(type))
+        if (kind == CamConsts::StockInfo::Type || kind == CamConsts::ToolInfo::Type)
             return true;
-    }
     return false;
 }
 

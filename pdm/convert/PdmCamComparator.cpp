@@ -5,6 +5,8 @@
 #include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
 #include "pdm/convert/ValueConversion.h"
+#include "pdm/rules/CamAppTypes.h"
+#include "pdm/rules/RuleTag.h"
 #include "platform/arbor/Model.h"
 
 #include <exception>
@@ -61,16 +63,7 @@ NameFilter PdmCamComparator::GetNameFilter() const
 
 AppFilter PdmCamComparator::GetAppFilter() const
 {
-    AppTypeSet types;
-    if (!CamObjectManager::IsNull(camObject)) {
-        const std::wstring type = CamObjectManager(camObject).GetAppType();
-        if (!type.empty())
-            types.emplace(type, AppDataType::CamObjectType);
-        for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
-            if (family.first.count(type))
-                types.emplace(std::wstring(generic), AppDataType::CamObjectType);
-    }
-    return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
+    return CamAppFilter(CamObjectAppTypes(camObject));
 }
 
 std::wstring PdmCamComparator::GetUri() const
@@ -141,7 +134,7 @@ void PdmCamComparator::compareRow(Vireo::Arbor::Model::ReferenceObject& object, 
     if (row.appParamType != AppParamType::Parameter)
         return;
     const auto parameter = getPdmParameter(object, row.plmParam);
-    if (!parameter || !HasPdmTag(object, row.plmTag, row.plmTagValue))
+    if (!parameter || !HoldsRuleTag(object, row.plmTag, row.plmTagValue))
         return;
     if (!CamObjectManager::IsCamObject(camObject, L""))
         return;

@@ -5,7 +5,10 @@
 #include "pdm/convert/internal/CamTypeChoice.h"
 #include "pdm/convert/internal/PdmCamValue.h"
 #include "pdm/convert/PdmObjectAccess.h"
+#include "pdm/rules/CamAppTypes.h"
+#include "pdm/rules/RuleTag.h"
 #include "platform/arbor/Model.h"
+#include "platform/host/ChangeBracket.h"
 #include "platform/host/Zkw32Doc.h"
 
 #include <exception>
@@ -20,47 +23,6 @@ using internal::MakeCamValueFromPdm;
 namespace {
 
 constexpr wchar_t undoStepName[] = L"Created cam objects from pdm";
-
-// The document's change bracket of one run: kept or rolled back by Close, rolled back when
-// the run ends by an exception.
-class ChangeBracket {
-public:
-    explicit ChangeBracket(CZkw32Doc* doc) : doc_(doc), open_(doc && doc->BeginChanges(undoStepName)) {}
-    ~ChangeBracket()
-    {
-        if (open_)
-            doc_->CancelChanges(true);
-    }
-    ChangeBracket(const ChangeBracket&) = delete;
-    ChangeBracket& operator=(const ChangeBracket&) = delete;
-
-    bool IsOpen() const noexcept { return open_; }
-
-    void Close(bool keep)
-    {
-        if (!open_)
-            return;
-        open_ = false;
-        if (keep)
-            doc_->EndChanges(true, false);
-        else
-            doc_->CancelChanges(true);
-    }
-
-private:
-    CZkw32Doc* doc_;
-    bool open_;
-};
-
-void addTypeWithFamilies(AppTypeSet& set, std::wstring_view type)
-{
-    if (type.empty())
-        return;
-    set.emplace(std::wstring(type), AppDataType::CamObjectType);
-    for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
-        if (family.first.count(type))
-            set.emplace(std::wstring(generic), AppDataType::CamObjectType);
-}
 
 template <class Names>
 void addTypes(AppTypeSet& set, const Names& names)
@@ -102,7 +64,7 @@ AppFilter PdmCamCreator::GetAppFilter() const
 {
     AppTypeSet types;
     if (!CamObjectManager::IsNull(camObject)) {
-        addTypeWithFamilies(types, CamObjectManager(camObject).GetAppType());
+        types = CamObjectAppTypes(camObject);
     } else if (!CamObjectManager::IsNull(camParent)) {
         addTypes(types, CamObjectManager(camParent).GetChildAppTypes());
     } else {
@@ -136,7 +98,7 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
     const bool updating = !CamObjectManager::IsNull(camObject);
     std::optional<ChangeBracket> bracket;
     if (!GetCreationTry()) {
-        bracket.emplace(bracketDocument());
+        bracket.emplace(bracketDocument(), undoStepName);
         // A document that takes no changes (read-only, or none at all) gets no objects.
         if (!bracket->IsOpen())
             return false;
@@ -152,8 +114,10 @@ bool PdmCamCreator::ProcessRules(const IntegrationRules& rules)
         if (recursive)
             result = updating ? UpdateChildren() : CreateChildren();
     }
-    if (bracket)
-        bracket->Close(result);
+    // An import run keeps its bracket without regenerating (one run per object: the model is
+    // left to the caller); a failed run is cancelled by the guard.
+    if (bracket && result)
+        bracket->Keep(ChangeBracket::AfterKeep::LeaveModel);
     return result;
 }
 
@@ -204,7 +168,7 @@ bool PdmCamCreator::copyValues(Vireo::Arbor::Model::ReferenceObject& object, con
             continue;
         try {
             const auto parameter = getPdmParameter(object, row.plmParam);
-            if (!parameter || !HasPdmTag(object, row.plmTag, row.plmTagValue))
+            if (!parameter || !HoldsRuleTag(object, row.plmTag, row.plmTagValue))
                 continue;
             if (GetCreationTry())
                 return true;

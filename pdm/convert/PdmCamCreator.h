@@ -7,7 +7,7 @@
 #include "pdm/rules/AppBuilder.h"
 
 #include "pdm/cam/CamObject.h"
-#include "pdm/convert/DragSpecialNode.h"
+#include "platform/cammodule/DragSpecialNode.h"
 
 #include <optional>
 

@@ -5,7 +5,7 @@
 // chooser of the reference when the user links a CAM object to an existing PDM object.
 
 #include "pdm/cam/CamObject.h"
-#include "pdm/rules/IntegrationBuilder.h"
+#include "pdm/rules/DefaultFiltersBuilder.h"
 #include "platform/arbor/SystemGuid.h"
 
 #include <string>
@@ -13,19 +13,13 @@
 
 namespace Vireo::Cam::Pdm {
 
-class PdmCamFilterCreator : public IntegrationBuilder {
+class PdmCamFilterCreator : public DefaultFiltersBuilder {
 public:
     PdmCamFilterCreator(CamObject object, System::Guid referenceGuid, std::unordered_set<std::wstring> keys);
     ~PdmCamFilterCreator() override;
 
-    NameFilter GetNameFilter() const override { return IntegrationBuilder::GetNameFilter(); }
     // The object's own type and the generic types that cover it; no type for the null handle.
     AppFilter GetAppFilter() const override;
-    PlmFilter GetPlmFilter() const override { return IntegrationBuilder::GetPlmFilter(); }
-    bool IsValidType(const AppDataset& dataset, const Types& row) const override
-    {
-        return IntegrationBuilder::IsValidType(dataset, row);
-    }
     // Builds the filter from the first dataset of the reference that has type and parameter
     // rows; false, with no filter, when there is none or the reference cannot be opened.
     bool ProcessRules(const IntegrationRules& rules) override;

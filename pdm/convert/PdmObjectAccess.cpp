@@ -34,12 +34,4 @@ std::shared_ptr<Model::Parameter> getPdmParameter(Model::ReferenceObject& object
     }
 }
 
-bool HasPdmTag(Model::ReferenceObject& object, std::wstring_view tag, std::wstring_view tagValue)
-{
-    if (tag.empty())
-        return true;
-    const auto parameter = getPdmParameter(object, tag);
-    return parameter && parameter->ToString() == tagValue;
-}
-
 } // namespace Vireo::Cam::Pdm

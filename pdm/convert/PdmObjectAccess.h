@@ -19,8 +19,4 @@ std::wstring getPdmUri(const std::shared_ptr<Vireo::Arbor::Model::ReferenceObjec
 std::shared_ptr<Vireo::Arbor::Model::Parameter> getPdmParameter(Vireo::Arbor::Model::ReferenceObject& object,
                                                                  std::wstring_view guidText);
 
-// True when the row's tag condition holds on the object: no tag, or the tag parameter
-// exists and its text is exactly `tagValue`.
-bool HasPdmTag(Vireo::Arbor::Model::ReferenceObject& object, std::wstring_view tag, std::wstring_view tagValue);
-
 } // namespace Vireo::Cam::Pdm

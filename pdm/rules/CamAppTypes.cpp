@@ -10,13 +10,9 @@ AppTypeSet CamObjectAppTypes(const CamObject& object)
     if (CamObjectManager::IsNull(object))
         return {};
     const CamObjectManager manager(object);
-    const std::wstring& appType = manager.GetAppType();
-    if (appType.empty())
-        return {};
-    AppTypeSet types{{appType, AppDataType::CamObjectType}};
-    for (const auto& [generic, family] : CamObjectManager::GetGenericCamTypes())
-        if (family.first.count(appType))
-            types.emplace(std::wstring(generic), AppDataType::CamObjectType);
+    AppTypeSet types;
+    for (const std::wstring_view type : CamObjectManager::GetTypeAndFamilies(manager.GetAppType()))
+        types.emplace(std::wstring(type), AppDataType::CamObjectType);
     return types;
 }
 

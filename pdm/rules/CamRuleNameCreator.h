@@ -4,7 +4,7 @@
 // names and searches the reference whose GUID is the dataset GUID.
 
 #include "pdm/cam/CamObject.h"
-#include "pdm/rules/IntegrationBuilder.h"
+#include "pdm/rules/DefaultFiltersBuilder.h"
 
 #include <string>
 #include <utility>
@@ -12,7 +12,7 @@
 
 namespace Vireo::Cam::Pdm {
 
-class CamRuleNameCreator : public IntegrationBuilder {
+class CamRuleNameCreator : public DefaultFiltersBuilder {
 public:
     // (dataset name, dataset GUID text)
     using RuleName = std::pair<std::wstring, std::wstring>;
@@ -20,15 +20,9 @@ public:
     explicit CamRuleNameCreator(CamObject object);
     ~CamRuleNameCreator() override;
 
-    NameFilter GetNameFilter() const override { return IntegrationBuilder::GetNameFilter(); }
     // The object's own type and the generic types that cover it; every catalogue type for
     // the null handle.
     AppFilter GetAppFilter() const override;
-    PlmFilter GetPlmFilter() const override { return IntegrationBuilder::GetPlmFilter(); }
-    bool IsValidType(const AppDataset& dataset, const Types& row) const override
-    {
-        return IntegrationBuilder::IsValidType(dataset, row);
-    }
     // One entry per dataset of the rule set; parameter rows play no part.
     bool ProcessRules(const IntegrationRules& rules) override;
 

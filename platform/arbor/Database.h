@@ -71,7 +71,10 @@ public:
     long long LastInsertId() const;
     const std::string& Path() const { return path_; }
 
-    // A transaction that rolls back unless committed.
+    // A transaction that rolls back unless committed. Inside another one it is a savepoint of
+    // it: committing keeps its changes for the outer transaction to commit, and a rollback
+    // undoes only its own, so a command that holds one transaction around many saves keeps
+    // the saves before a failed one.
     class Transaction {
     public:
         explicit Transaction(Database& database);
@@ -82,6 +85,7 @@ public:
 
     private:
         Database& database_;
+        bool nested_;
         bool done_ = false;
     };
 
@@ -97,6 +101,7 @@ private:
     std::string path_;
     sqlite3* db_ = nullptr;
     std::unordered_map<std::string, Cached> statements_;
+    int openTransactions_ = 0;
 };
 
 } // namespace Vireo::Arbor::Model

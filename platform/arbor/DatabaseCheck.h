@@ -1,7 +1,10 @@
 #pragma once
 // The consistency check of a PDM database: SQLite's own structure and foreign keys, and the
-// rules of the model that the tables alone do not hold (no object or class among its own
-// ancestors, parents only where a reference has a hierarchy, one parent in a tree).
+// rules of the model that the tables alone do not hold: every object has an existing class of
+// its reference (or of its table), every link and hierarchy row joins existing objects, every
+// table row has its owner, every value belongs to a parameter of its object's groups; no
+// object or class among its own ancestors, parents only where a reference has a hierarchy,
+// one parent in a tree.
 
 #include <string>
 #include <vector>

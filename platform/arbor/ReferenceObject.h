@@ -54,6 +54,8 @@ public:
     const std::shared_ptr<Model::Reference>& Reference() const { return reference_; }
     const Model::SystemFields& SystemFields() const { return system_; }
     ParameterCollection& ParameterValues() { return parameters_; }
+    // Reading values needs no write access to the object.
+    const ParameterCollection& ParameterValues() const { return parameters_; }
 
     bool IsNew() const { return id_ == 0; }
     bool IsModified() const;

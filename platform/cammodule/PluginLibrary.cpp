@@ -45,6 +45,10 @@ std::filesystem::path PluginLibrary::DefaultPath()
 
 PluginLibrary::PluginLibrary(const std::filesystem::path& path) : path_(path)
 {
+    if (void* loaded = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD)) {
+        dlclose(loaded);
+        throw PluginLoadError(path.string() + ": the plug-in is loaded already");
+    }
     const auto before = Extension::CallbackExtensions::Instance().All();
     // Its own symbols stay its own: a second plug-in, or the host, may carry the same code.
     handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);

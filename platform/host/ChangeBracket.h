@@ -2,7 +2,7 @@
 // A change bracket of a host document that cannot be left open.
 //
 // It opens the bracket with its undo-step name; Keep() closes it keeping the changes and
-// regenerates the model; leaving the scope without Keep() cancels it and restores the
+// regenerates the model (or, when asked, leaves the model to the caller); leaving the scope without Keep() cancels it and restores the
 // document. A bracket that did not open (no document, a read-only document) is not open,
 // and closing it does nothing. It lives on the stack of the action it brackets: it cannot
 // be copied, moved or allocated on the heap.
@@ -23,14 +23,19 @@ public:
 
     bool IsOpen() const noexcept { return open_; }
 
-    // Closes the bracket keeping its changes, then regenerates the model.
-    void Keep()
+    // What a kept bracket does to the model: a bracket nested in a run that regenerates once
+    // at its end keeps without regenerating.
+    enum class AfterKeep { Regenerate, LeaveModel };
+
+    // Closes the bracket keeping its changes, then regenerates the model unless told not to.
+    void Keep(AfterKeep after = AfterKeep::Regenerate)
     {
         if (!open_)
             return;
         open_ = false;
         doc_->EndChanges(true, false);
-        doc_->Regenerate3D();
+        if (after == AfterKeep::Regenerate)
+            doc_->Regenerate3D();
     }
     // Closes the bracket and restores the document as it was when the bracket opened.
     void Cancel()

@@ -84,7 +84,7 @@ void ListView::rebuild()
     const int selected = list_.GetSelectedRow();
     if (selected >= 0)
         tree_.setCurrentItem(items[static_cast<std::size_t>(selected)]);
-    tree_.resizeColumnToContents(list_.GetTreeColumn());
+    tree_.header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 void ListView::fillItem(QTreeWidgetItem& item, int row) const

@@ -2,6 +2,7 @@
 
 #include "platform/qtui/internal/DialogWindow.h"
 #include "platform/qtui/internal/ImageIcons.h"
+#include "platform/qtui/internal/ObjectChooser.h"
 
 #include "platform/ui/Button.h"
 
@@ -54,6 +55,24 @@ void QtUiDriver::ShowContextMenu(zkpf::Button& button)
         button.PickContextMenuItem(chosen->data().toInt());
     else
         button.CloseContextMenu();
+}
+
+std::optional<std::size_t> QtUiDriver::ChooseReference(HWND owner,
+                                                       std::span<const Ui::ReferenceChoice> references)
+{
+    return next_.ChooseReference(owner, references);
+}
+
+std::optional<std::size_t> QtUiDriver::ChooseObject(HWND /*owner*/, const Ui::ReferenceChoice& reference,
+                                                    std::wstring_view filterText,
+                                                    std::span<const Ui::ObjectChoice> objects)
+{
+    return ChooseObjectInWindow(topWindow(), reference, filterText, objects);
+}
+
+void QtUiDriver::OpenLink(std::wstring_view link)
+{
+    next_.OpenLink(link);
 }
 
 QWidget* QtUiDriver::topWindow() const

@@ -2,6 +2,8 @@
 
 #include "pdm/cam/CamObjectManager.h"
 
+#include <algorithm>
+
 namespace Vireo::Cam::Pdm {
 
 CamObjectManager::CamObjectManager(CamObject camObject) : object(std::move(camObject))
@@ -34,6 +36,18 @@ UniqueIdentifier CamObjectManager::GetParameterId(std::wstring_view name) const
 bool CamObjectManager::IsCamObject(const CamObject& object, std::wstring_view type)
 {
     const auto generic = GenericCamTypes.find(type);
+    if (!type.empty()) {
+        // A named type needs only its own predicate and those of the types it stands for.
+        const auto matches = [&](std::wstring_view name) {
+            const auto found = CamTypes.find(name);
+            return found != CamTypes.end() && found->second.predicate(object);
+        };
+        if (matches(type))
+            return true;
+        if (generic == GenericCamTypes.end())
+            return false;
+        return std::any_of(generic->second.first.begin(), generic->second.first.end(), matches);
+    }
     for (const auto& [name, descriptor] : CamTypes) {
         if (!descriptor.predicate(object))
             continue;
@@ -74,6 +88,17 @@ bool CamObjectManager::IsGenericAppType(std::wstring_view type)
 const GenericCamTypeMap& CamObjectManager::GetGenericCamTypes() noexcept
 {
     return GenericCamTypes;
+}
+
+std::vector<std::wstring_view> CamObjectManager::GetTypeAndFamilies(std::wstring_view type)
+{
+    if (type.empty())
+        return {};
+    std::vector<std::wstring_view> types{type};
+    for (const auto& [generic, family] : GenericCamTypes)
+        if (family.first.contains(type))
+            types.push_back(generic);
+    return types;
 }
 
 } // namespace Vireo::Cam::Pdm

@@ -2,6 +2,8 @@
 
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/ParamNode.h"
+#include "pdm/rules/RuleTag.h"
+#include "pdm/rules/internal/ConnectedCatalog.h"
 #include "platform/arbor/Model.h"
 
 #include <deque>
@@ -17,12 +19,8 @@ namespace {
 template <class Key>
 AppBuilder::ObjectPtr findObject(const Key& objectKey, const Key& referenceKey)
 {
-    if (!Model::ServerGateway::IsConnected())
-        return nullptr;
-    const auto connection = Model::ServerGateway::Connection();
-    if (!connection || !connection->ReferenceCatalog())
-        return nullptr;
-    const auto info = connection->ReferenceCatalog()->Find(referenceKey);
+    const auto catalog = internal::connectedCatalog();
+    const auto info = catalog ? catalog->Find(referenceKey) : nullptr;
     if (!info)
         return nullptr;
     const auto reference = info->CreateReference();
@@ -141,17 +139,7 @@ PlmFilter AppBuilder::GetPlmFilter() const
 
 bool AppBuilder::IsValidType(const AppDataset& /*dataset*/, const Types& row) const
 {
-    if (row.plmTag.empty() || !datasetObject)
-        return true;
-    try {
-        const auto tag = System::Guid::TryParse(row.plmTag);
-        if (!tag)
-            return false;
-        const auto parameter = datasetObject->ParameterValues().GetParameter(*tag);
-        return parameter && parameter->ToString() == row.plmTagValue;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return !datasetObject || HoldsRuleTag(*datasetObject, row.plmTag, row.plmTagValue);
 }
 
 bool AppBuilder::ProcessRules(const IntegrationRules& rules)

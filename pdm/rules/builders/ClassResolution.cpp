@@ -1,4 +1,5 @@
 #include "pdm/rules/internal/ClassResolution.h"
+#include "pdm/rules/internal/ConnectedCatalog.h"
 
 #include "platform/arbor/Model.h"
 
@@ -88,14 +89,6 @@ std::shared_ptr<Model::ParameterGroup> linkedReferenceGroup(const Model::Paramet
 
 } // namespace
 
-std::shared_ptr<Model::ReferenceCatalog> connectedCatalog()
-{
-    if (!Model::ServerGateway::IsConnected())
-        return nullptr;
-    auto connection = Model::ServerGateway::Connection();
-    return connection ? connection->ReferenceCatalog() : nullptr;
-}
-
 ClassListing getRootClasses(const std::wstring& referenceGuid, bool withoutAbstract)
 {
     auto catalog = connectedCatalog();
@@ -163,8 +156,21 @@ std::optional<ClassAndRule> findClassAndRuleForParent(const PdmObject& parent, c
     return std::nullopt;
 }
 
-std::shared_ptr<Model::ClassObject> getClassObject(const std::shared_ptr<Model::ParameterGroup>& group,
-                                                   const ParamNode& node)
+PdmObject makeDatasetObject(const std::shared_ptr<Model::ReferenceInfo>& reference,
+                            const std::shared_ptr<Model::ClassObject>& objectClass, const PdmObject& parent)
+{
+    auto opened = reference ? reference->CreateReference() : nullptr;
+    if (!opened)
+        return nullptr;
+    return parent ? opened->CreateReferenceObject(parent, objectClass) : opened->CreateReferenceObject(objectClass);
+}
+
+} // namespace Vireo::Cam::Pdm::internal
+
+namespace Vireo::Cam::Pdm {
+
+std::shared_ptr<Arbor::Model::ClassObject> getClassObject(const std::shared_ptr<Arbor::Model::ParameterGroup>& group,
+                                                          const ParamNode& node)
 {
     if (!group)
         return nullptr;
@@ -176,25 +182,18 @@ std::shared_ptr<Model::ClassObject> getClassObject(const std::shared_ptr<Model::
     // values of a one-to-one table reach a new object too.
     if (group->IsTable()) {
         auto tree = group->Classes();
-        return tree ? bestCovering(concreteClasses(tree->GetNotAbstractClasses()), keys, -1) : nullptr;
+        return tree ? internal::bestCovering(internal::concreteClasses(tree->GetNotAbstractClasses()), keys, -1)
+                    : nullptr;
     }
     if (group->IsLinkGroup()) {
         // Paths may name the linked reference's own group, which every class of it has.
-        auto linked = linkedReferenceGroup(*group);
+        auto linked = internal::linkedReferenceGroup(*group);
         auto tree = linked ? linked->Classes() : nullptr;
-        return tree ? bestCovering(concreteClasses(tree->GetRootClasses()), keys, 0, linked->Guid().ToString())
+        return tree ? internal::bestCovering(internal::concreteClasses(tree->GetRootClasses()), keys, 0,
+                                             linked->Guid().ToString())
                     : nullptr;
     }
     return nullptr;
 }
 
-PdmObject makeDatasetObject(const std::shared_ptr<Model::ReferenceInfo>& reference,
-                            const std::shared_ptr<Model::ClassObject>& objectClass, const PdmObject& parent)
-{
-    auto opened = reference ? reference->CreateReference() : nullptr;
-    if (!opened)
-        return nullptr;
-    return parent ? opened->CreateReferenceObject(parent, objectClass) : opened->CreateReferenceObject(objectClass);
-}
-
-} // namespace Vireo::Cam::Pdm::internal
+} // namespace Vireo::Cam::Pdm

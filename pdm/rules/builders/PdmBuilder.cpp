@@ -2,7 +2,9 @@
 
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/internal/ClassResolution.h"
+#include "pdm/rules/internal/ConnectedCatalog.h"
 #include "pdm/rules/RuleParameterGuid.h"
+#include "pdm/rules/RuleTag.h"
 
 #include "platform/arbor/Model.h"
 #include "platform/support/Utf16Order.h"
@@ -55,14 +57,6 @@ bool setTypeTag(Model::ReferenceObject& root, const Types& row)
     return false;
 }
 
-// The text of a row's tag parameter, or none when the row has no such parameter. A row whose
-// values cannot be read throws: taking its tag for absent would make a second row for it.
-std::optional<std::wstring> tagText(Model::ReferenceObject& row, const std::wstring& tag)
-{
-    auto parameter = row.ParameterValues().GetParameter(RuleParameterGuid(tag));
-    return parameter ? std::optional<std::wstring>(parameter->ToString()) : std::nullopt;
-}
-
 // (tag, value) pairs of a table's parameter rows, ordered by their 16-bit code units.
 struct TagLess {
     bool operator()(const std::pair<std::wstring, std::wstring>& a,
@@ -88,8 +82,7 @@ bool removeFirstMatch(TagSet& tags, Model::ReferenceObject& row)
     for (auto tag = tags.begin(); tag != tags.end(); ++tag) {
         if (tag->first.empty())
             continue;
-        const auto text = tagText(row, tag->first);
-        if (text && *text == tag->second) {
+        if (HoldsRuleTagOrThrow(row, tag->first, tag->second)) {
             tags.erase(tag);
             return true;
         }

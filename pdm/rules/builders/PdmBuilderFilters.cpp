@@ -1,6 +1,6 @@
 #include "pdm/rules/PdmBuilder.h"
-#include "pdm/rules/RuleParameterGuid.h"
 
+#include "pdm/rules/RuleTag.h"
 #include "platform/arbor/Model.h"
 
 namespace Vireo::Cam::Pdm {
@@ -52,14 +52,7 @@ PlmFilter PdmBuilder::GetPlmFilter() const
 
 bool PdmBuilder::IsValidType(const AppDataset& /*dataset*/, const Types& row) const
 {
-    if (row.plmTag.empty() || !updateDatasetObject)
-        return true;
-    try {
-        auto tag = updateDatasetObject->ParameterValues().GetParameter(RuleParameterGuid(row.plmTag));
-        return tag && tag->ToString() == row.plmTagValue;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return !updateDatasetObject || HoldsRuleTag(*updateDatasetObject, row.plmTag, row.plmTagValue);
 }
 
 } // namespace Vireo::Cam::Pdm

@@ -5,6 +5,7 @@
 
 #include "pdm/rules/IntegrationRules.h"
 #include "pdm/rules/PdmBuilder.h"
+#include "pdm/rules/SubObjectClass.h"
 #include "platform/arbor/ModelFwd.h"
 
 #include <memory>
@@ -33,19 +34,13 @@ std::optional<ClassAndRule> findClassAndRuleForUpdate(const PdmObject& updateObj
 // reference when there is none). Only datasets with parameter rows are chosen.
 std::optional<ClassAndRule> findClassAndRuleForParent(const PdmObject& parent, const IntegrationRules& rules);
 
-// The reference catalogue of the current connection; null when there is none.
-std::shared_ptr<Arbor::Model::ReferenceCatalog> connectedCatalog();
-
 // The root classes of the reference with this GUID text, or of every reference when the
 // text is empty.
 ClassListing getRootClasses(const std::wstring& referenceGuid, bool withoutAbstract);
 // The classes allowed for children of `parent`.
 ClassListing getChildClasses(const PdmObject& parent, bool withoutAbstract);
 
-// The class for a new table row or a new object of a link group whose parameter groups best
-// cover the keys of the node's children; null for other groups.
-std::shared_ptr<Arbor::Model::ClassObject> getClassObject(const std::shared_ptr<Arbor::Model::ParameterGroup>& group,
-                                                          const ParamNode& node);
+using Pdm::getClassObject;
 
 // A new object of `objectClass` in the described reference, under `parent` when given.
 PdmObject makeDatasetObject(const std::shared_ptr<Arbor::Model::ReferenceInfo>& reference,

@@ -146,8 +146,8 @@ TEST(CampdmUsage, EveryCommandHasHelpAndRefusesWrongArgumentsWithExitCode2)
 {
     const WorkFolder folder;
     for (const std::vector<std::string>& command :
-         {std::vector<std::string>{"demo"}, {"pdm", "init"}, {"new"}, {"tree"}, {"get"}, {"set"}, {"link"},
-          {"make-link"}}) {
+         {std::vector<std::string>{"demo"}, {"pdm", "init"}, {"new"}, {"tree"}, {"get"}, {"set"}, {"menu"},
+          {"import"}, {"export"}, {"update-from-pdm"}, {"update-to-pdm"}, {"open-link"}, {"link"}, {"make-link"}}) {
         std::vector<std::string> help = command;
         help.push_back("--help");
         const CampdmResult shown = folder.Run(help);

@@ -129,6 +129,13 @@ TEST_F(CampdmTransfer, MenuOffersTheEntriesForTheServerTheSettingsName)
     WriteBytes(folder / "other.conf", "server-name = pdm.elsewhere\n");
     const CampdmResult elsewhere = Run({"menu", "shop.vcam", machining, "--pdm", "pdm.db", "--settings", "other.conf"});
     EXPECT_THAT(elsewhere.out, HasSubstr("(no PDM entries)"));
+
+    // The plug-in tells of a settings file it cannot read in a message, and keeps its defaults.
+    WriteBytes(folder / "other.conf", "server-name pdm.elsewhere\n");
+    const CampdmResult unread = Run({"menu", "shop.vcam", machining, "--pdm", "pdm.db", "--settings", "other.conf"});
+    EXPECT_EQ(unread.exitCode, 0);
+    EXPECT_THAT(unread.err, HasSubstr("other.conf:1: expected \"key = value\""));
+    EXPECT_THAT(unread.out, HasSubstr("  Create from PDM\n"));
     fs::remove(folder / "other.conf");
     expectFilesUnchanged();
 }

@@ -5,6 +5,7 @@
 
 #include "pdm/rules/internal/ClassResolution.h"
 #include "pdm/rules/PdmBuilder.h"
+#include "pdm/rules/RuleTag.h"
 #include "platform/arbor/Database.h"
 #include "platform/arbor/Model.h"
 #include "platform/ui/RecordingUiDriver.h"
@@ -120,7 +121,7 @@ public:
         for (const auto& row : params) {
             calls.back().rows.push_back(row.paramName);
             const auto value = values.find(row.paramName);
-            if (value == values.end() || !tagHolds(*object, row))
+            if (value == values.end() || !HoldsRuleTag(*object, row.plmTag, row.plmTagValue))
                 continue;
             if (object->ParameterValues().TrySetValue(G(row.plmParam.c_str()), value->second))
                 written = true;
@@ -131,15 +132,6 @@ public:
     std::map<std::wstring, Model::ObjectValue> values;
     std::vector<Call> calls;
     bool failFill = false;
-
-private:
-    static bool tagHolds(Model::ReferenceObject& object, const Parameters& row)
-    {
-        if (row.plmTag.empty())
-            return true;
-        auto tag = object.ParameterValues().GetParameter(G(row.plmTag.c_str()));
-        return tag && tag->ToString() == row.plmTagValue;
-    }
 };
 
 // An in-memory PDM with units, the example catalogue and the kits, and a recording UI.

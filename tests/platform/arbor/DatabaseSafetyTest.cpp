@@ -133,5 +133,41 @@ TEST_F(ModelTest, TheConsistencyCheckFindsCyclesAndParentsTheHierarchyDoesNotAll
     EXPECT_EQ(problems.size(), 4u);
 }
 
+TEST_F(ModelTest, TheConsistencyCheckNamesForeignClassesDanglingRowsOwnerlessRowsAndStrayValues)
+{
+    auto& database = connection->GetDatabase();
+    const auto run = [&](const std::string& sql) { database.Execute(sql.c_str()); };
+    const std::string drill8 = "(SELECT id FROM objects WHERE guid = '" + Support::WideToUtf8(Example::Drill8.ToString()) + "')";
+    const std::string holderClass =
+        "(SELECT id FROM classes WHERE guid = '" + Support::WideToUtf8(Example::HolderClass.ToString()) + "')";
+    const std::string holderName = "(SELECT p.id FROM parameters p JOIN groups g ON g.id = p.group_id WHERE g.guid = '" +
+                                   Support::WideToUtf8(Example::Holders.ToString()) + "' ORDER BY p.id LIMIT 1)";
+    run("PRAGMA foreign_keys = OFF");
+    run("INSERT INTO objects(guid, ref_id, class_id) SELECT 'wrong-class', ref_id, " + holderClass + " FROM objects WHERE id = " + drill8);
+    run("INSERT INTO objects(guid, ref_id, class_id) SELECT 'no-class', ref_id, 999999 FROM objects WHERE id = " + drill8);
+    run("INSERT INTO objects(guid, ref_id, class_id, table_id) SELECT 'no-owner', ref_id, class_id, 1 FROM objects WHERE id = " + drill8);
+    run("INSERT INTO links(master_id, group_id, slave_id, position) SELECT id, 1, 888888, 1 FROM objects WHERE id = " + drill8);
+    run("INSERT INTO hierarchy(parent_id, child_id, position) VALUES(777777, " + drill8 + ", 1)");
+    run("INSERT INTO vals(object_id, param_id, value) VALUES(" + drill8 + ", " + holderName + ", 'x')");
+    run("INSERT INTO vals(object_id, param_id, value) VALUES(" + drill8 + ", 666666, 'x')");
+    run("INSERT INTO vals(object_id, param_id, value) VALUES(555555, 1, 'x')");
+
+    std::string all;
+    for (const auto& problem : CheckDatabase(database))
+        all += problem + "\n";
+    const std::string drill = Support::WideToUtf8(Example::Drill8.ToString());
+    for (const std::string& expected :
+         {std::string("the object wrong-class has a class of another reference or table"),
+          std::string("the object no-class has no existing class"),
+          std::string("the object no-owner is a table row without an owner"),
+          std::string(" to object 888888 names an object that does not exist"),
+          std::string("a hierarchy row from parent 777777 to child "),
+          "the object " + drill + " has a value of parameter row ",
+          std::string(", which is in no group of its class"),
+          std::string("parameter row 666666, which does not exist"),
+          std::string("values belong to object 555555, which does not exist")})
+        EXPECT_NE(all.find(expected), std::string::npos) << expected << "\nin:\n" << all;
+}
+
 } // namespace
 } // namespace Vireo::Arbor::Model::Testing

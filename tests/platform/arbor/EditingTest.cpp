@@ -1,5 +1,8 @@
 #include "ModelFixture.h"
 
+#include "platform/arbor/Database.h"
+#include "platform/arbor/DatabaseCheck.h"
+
 namespace Vireo::Arbor::Model::Testing {
 namespace {
 
@@ -84,6 +87,46 @@ TEST_F(ModelTest, NewObjectsReachTheDatabaseOnlyThroughApplyChanges)
     auto third = tools->Find(object->Guid());
     EXPECT_EQ(third->GetObjectValue(Flutes.ToString(), false)->ToInt32(), 5);
     EXPECT_EQ(third->GetObjectValue(Name.ToString(), false), ObjectValue::Null);
+}
+
+TEST_F(ModelTest, SavesInsideACommandTransactionKeepThoseBeforeAFailedOneAndNothingOfIt)
+{
+    const auto toolCount = [&] {
+        auto all = tools->CreateLoader(nullptr, nullptr, nullptr);
+        all->Load();
+        return all->size();
+    };
+    auto& database = connection->GetDatabase();
+    std::shared_ptr<ReferenceObject> first;
+    {
+        Database::Transaction command(database);
+        first = tools->CreateReferenceObject(toolClass(Drill));
+        first->ParameterValues().TrySetValue(Name, L"Before");
+        ASSERT_TRUE(first->ApplyChanges());
+        auto failing = tools->CreateReferenceObject(toolClass(Drill));
+        failing->ParameterValues().TrySetValue(Name, L"Failing");
+        failing->SetLinkedObject(group(HolderLink), holders->CreateReferenceObject(holders->Classes()->Find(HolderClass)));
+        EXPECT_THROW(failing->ApplyChanges(), ModelException);
+        EXPECT_TRUE(failing->IsNew());
+        auto after = tools->CreateReferenceObject(toolClass(Drill));
+        after->ParameterValues().TrySetValue(Name, L"After");
+        ASSERT_TRUE(after->ApplyChanges());
+        command.Commit();
+    }
+    EXPECT_EQ(toolCount(), 6u);
+    EXPECT_EQ(text(tools->Find(first->Guid()), Name), L"Before");
+    auto values = database.Prepare("SELECT COUNT(*) FROM vals v JOIN parameters p ON p.id = v.param_id "
+                                   "WHERE v.value = 'Failing'");
+    ASSERT_TRUE(values.Step());
+    EXPECT_EQ(values.Int(0), 0) << "a row of the failed save stayed";
+
+    {
+        Database::Transaction abandoned(database);
+        auto unkept = tools->CreateReferenceObject(toolClass(Drill));
+        ASSERT_TRUE(unkept->ApplyChanges());
+    }
+    EXPECT_EQ(toolCount(), 6u) << "a command that did not commit left a save behind";
+    EXPECT_TRUE(CheckDatabase(database).empty());
 }
 
 TEST_F(ModelTest, FailedSaveLeavesDatabaseAndObjectAsBefore)

@@ -197,6 +197,15 @@ TEST_F(Document, TheGuardCancelsUnlessKeptAndRegeneratesOnKeep)
     EXPECT_EQ(doc.GetRegenerationCount(), regenerations + 1);
     ASSERT_FALSE(doc.GetUndoSteps().empty());
     EXPECT_EQ(doc.GetUndoSteps().back(), L"Rename");
+
+    {
+        ChangeBracket bracket(&doc, L"Import");
+        solid->SetName(L"Imported");
+        bracket.Keep(ChangeBracket::AfterKeep::LeaveModel);
+    }
+    EXPECT_EQ(solid->GetName(), L"Imported");
+    EXPECT_EQ(doc.GetRegenerationCount(), regenerations + 1);
+    EXPECT_EQ(doc.GetUndoSteps().back(), L"Import");
 }
 
 TEST(ChangeBracketGuard, DoesNotOpenOnAReadOnlyOrMissingDocument)

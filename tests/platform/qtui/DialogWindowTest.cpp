@@ -4,6 +4,7 @@
 #include "platform/qtui/QtUiDriver.h"
 
 #include "platform/ui/ModalDialog.h"
+#include "platform/ui/RecordingUiDriver.h"
 #include "platform/ui/SimpleList.h"
 #include "platform/ui/ToolBar.h"
 
@@ -72,7 +73,8 @@ TEST(DialogWindow, ShowsTheModelAndHandsClicksBackToIt)
     char name[] = "platform_qtui_tests";
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
-    Vireo::QtUi::QtUiDriver driver;
+    Vireo::Ui::RecordingUiDriver next;
+    Vireo::QtUi::QtUiDriver driver(next);
     Vireo::Ui::ScopedHostUiDriver installed(driver);
     ListDialog dialog;
 

@@ -42,6 +42,8 @@ TEST(PluginLibrary, RegistersItsCommandsOffersThemOnAToolRunsOneAndLeavesNothing
         EXPECT_EQ(localIds, (std::vector<unsigned>{26, 27, 28, 29, 30, 34}));
         EXPECT_EQ(plugin.Commands().back().iconName, L"PdmSynchronizeCmd.svg");
         EXPECT_EQ(Cam::Modules::Instance().All().size(), 1u);
+        EXPECT_THROW(PluginLibrary{pluginPath}, Cam::PluginLoadError) << "a second load";
+        EXPECT_EQ(Cam::CommandRegisterHandler::Instance().Commands().size(), 6u);
 
         const auto menu = plugin.ContextMenu(&doc, tool);
         ASSERT_EQ(menu.size(), 5u);

@@ -1,0 +1,191 @@
+// campdm drag, drop and pdm drag-text: drag and drop between the CAM tree and the PDM client
+// through the loaded plug-in's drag-and-drop extension, as the CAM module drives it.
+
+#include "CamTreeWalk.h"
+#include "Command.h"
+#include "CommandErrors.h"
+#include "CommandFiles.h"
+#include "ObjectPath.h"
+#include "PdmDatabaseFile.h"
+#include "PdmLookup.h"
+#include "PluginHost.h"
+#include "TextOutput.h"
+
+#include "pdm/cam/CamObjectManager.h"
+
+#include "platform/arbor/Model.h"
+#include "platform/cammodule/DragDropExtension.h"
+#include "platform/cammodule/Module.h"
+#include "platform/cammodule/Modules.h"
+#include "platform/host/Zkw32Doc.h"
+#include "platform/xml/Document.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+namespace Campdm {
+namespace {
+
+using namespace Vireo::Cam::Pdm;
+namespace UI = Vireo::Cam::UI;
+
+// The drag-and-drop extension of the first loaded module that offers one.
+UI::IDragDropExtension& dragDropExtension()
+{
+    for (Vireo::Cam::IModule* module : Vireo::Cam::Modules::Instance().All())
+        if (UI::IDragDropExtension* extension = module->GetDragDropExtension())
+            return *extension;
+    throw CommandFailed("the plug-in offers no drag and drop");
+}
+
+int runDrag(const Arguments& args, const CommandContext& context)
+{
+    const CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {false, false}, context);
+    const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
+    CZKObject* documentObject = DocumentObjectOf(object);
+    if (!documentObject)
+        throw CommandFailed(CamObjectLabel(object) + " is a part of a tool and cannot be dragged on its own");
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
+    UI::DragDropData data;
+    data.objects = {UI::DragObject(documentObject)};
+    dragDropExtension().DragStart(data);
+    if (!data.answered)
+        throw CommandFailed("nothing to hand over: no integration rule describes " + CamObjectLabel(object) +
+                            " in this PDM");
+    context.out << Utf8(data.text);
+    return ExitSuccess;
+}
+
+std::string readPayload(const std::optional<std::string>& file)
+{
+    if (!file || *file == "-")
+        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    std::ifstream in(*file, std::ios::binary);
+    if (!in)
+        throw InputError(*file + ": cannot be read");
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+UI::DragObject dropTarget(const Arguments& args, const CZkw32Doc& document)
+{
+    const auto onto = args.Option("--onto");
+    const auto folder = args.Option("--folder");
+    if (onto.has_value() == folder.has_value())
+        throw UsageError("name the drop target with either --onto OBJECT or --folder FOLDER");
+    if (folder) {
+        static const std::map<std::string, UI::DragSpecialNode> folders{{"projects", UI::MachiningProjectsNode},
+                                                                        {"geometry", UI::SharedGeometrySetsNode},
+                                                                        {"setups", UI::MachineSetupsNode},
+                                                                        {"tools", UI::ToolsNode}};
+        const auto found = folders.find(*folder);
+        if (found == folders.end())
+            throw UsageError("--folder " + *folder + ": the folders are projects, geometry, setups and tools");
+        return UI::DragObject(found->second);
+    }
+    const CamObject object = FindCamObject(document, *onto);
+    if (!DocumentObjectOf(object))
+        throw CommandFailed(CamObjectLabel(object) + " is a part of a tool and takes no drop");
+    return UI::DragObject(DocumentObjectOf(object));
+}
+
+// Why the extension left a payload alone: it is no XML, or it names no PDM object.
+std::string unreadPayload(const std::string& payload)
+{
+    zkaux::xml::Document document;
+    if (!document.LoadXml(payload))
+        return "the payload is not XML (line " + std::to_string(document.GetErrorLine()) + ": " + document.GetError() +
+               ")";
+    return "the payload names no PDM object: it needs an \"Objects\" element whose children carry \"Object\" and "
+           "\"Reference\" GUIDs and a \"ParentHierarchyLink\" element";
+}
+
+int runDrop(const Arguments& args, const CommandContext& context)
+{
+    const bool check = args.Flag("--check");
+    CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {!check, false}, context);
+    const UI::DragObject target = dropTarget(args, files.Document());
+    const std::string payload = readPayload(args.OptionalWord("PAYLOAD"));
+    const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
+    files.Document().Activate();
+    UI::IDragDropExtension& extension = dragDropExtension();
+
+    UI::DragDropData over;
+    over.text = Vireo::Support::Utf8ToWide(payload);
+    over.target = target;
+    over.effect = -1;
+    extension.DragOver(over);
+    if (!over.answered && over.effect == -1)
+        throw CommandFailed("nothing dropped: " + unreadPayload(payload));
+    if (over.effect != 1)
+        throw CommandFailed("the drop is refused: a dragged PDM object is unknown, or no rule makes a CAM object of "
+                            "it that fits there");
+    if (check) {
+        context.out << "The drop would be accepted\n";
+        return ExitSuccess;
+    }
+    const std::size_t stepsBefore = files.Document().GetUndoSteps().size();
+    UI::DragDropData drop;
+    drop.text = over.text;
+    drop.target = target;
+    extension.Dropped(drop);
+    if (files.Document().GetUndoSteps().size() == stepsBefore)
+        throw CommandFailed("nothing dropped: a dragged PDM object could not be created, so none was kept");
+    files.Keep(true);
+    context.out << "Dropped; saved " << args.Word("DOC") << "\n";
+    return ExitSuccess;
+}
+
+int runDragText(const Arguments& args, const CommandContext& context)
+{
+    const PdmWorkingCopy pdm(args.RequiredOption("--pdm"), false, PdmSeedFolder(context.dataDirectory));
+    const auto reference = FindPdmReference(pdm.Connection(), args.RequiredOption("--reference"));
+    zkaux::xml::Document document;
+    auto objects = document.SetRoot("Drag").AddChild("Objects");
+    for (const char* word : {"OBJ", "OBJ2", "OBJ3", "OBJ4", "OBJ5", "OBJ6", "OBJ7", "OBJ8", "OBJ9"}) {
+        const auto text = args.OptionalWord(word);
+        if (!text)
+            continue;
+        const auto object = FindPdmObject(*reference, *text);
+        auto element = objects.AddChild("Object");
+        element.SetAttribute("Object", Utf8(object->Guid().ToString()));
+        element.SetAttribute("Reference", Utf8(reference->ReferenceInfo()->Guid().ToString()));
+        element.AddChild("ParentHierarchyLink");
+    }
+    context.out << document.ToString();
+    return ExitSuccess;
+}
+
+} // namespace
+
+std::vector<Command> DragDropCommands()
+{
+    ArgumentRules dragRules{{"DOC", "OBJECT"}, {}, {"--pdm"}, {}};
+    AddPluginOptions(dragRules);
+    ArgumentRules dropRules{{"DOC"}, {"PAYLOAD"}, {"--pdm", "--onto", "--folder"}, {"--check"}};
+    AddPluginOptions(dropRules);
+    const ArgumentRules textRules{{"OBJ"}, {"OBJ2", "OBJ3", "OBJ4", "OBJ5", "OBJ6", "OBJ7", "OBJ8", "OBJ9"},
+                                  {"--pdm", "--reference"}, {}};
+    return {
+        {"drag", "DOC OBJECT --pdm DB", "what dragging a CAM object out hands to the PDM client",
+         "Prints the XML description of the object and its subtree: for each CAM object the PDM\n"
+         "reference, class and values it would become, with its linked objects, table rows and\n"
+         "parents. Nothing is written.",
+         dragRules, runDrag},
+        {"drop", "DOC (--onto OBJECT | --folder FOLDER) --pdm DB [PAYLOAD | -] [--check]",
+         "drop PDM objects dragged from the PDM client into the CAM tree",
+         "PAYLOAD is the drag text of the PDM client (campdm pdm drag-text makes one), read from\n"
+         "standard input when it is - or missing. The objects are created under OBJECT, or in the\n"
+         "folder projects, geometry, setups or tools, all in one step or none of them. --check\n"
+         "only tries them, as a drag over the target does, and says whether the drop would be taken.",
+         dropRules, runDrop},
+        {"pdm drag-text", "--pdm DB --reference REF OBJ [OBJ...]",
+         "the drag text the PDM client hands over for PDM objects",
+         "Up to nine objects of the reference REF, each by id, GUID or name path, in the order given.",
+         textRules, runDragText},
+    };
+}
+
+} // namespace Campdm
