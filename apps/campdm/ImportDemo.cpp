@@ -67,7 +67,8 @@ int printDifferences(std::ostream& out, const std::vector<CamObject>& objects)
         const auto id = GetObjectIdFromUri(CamObjectManager::GetUri(object));
         if (!id)
             throw std::runtime_error(CamObjectLabel(object) + " carries no link");
-        PdmCamComparator comparator(id->second, id->first, object);
+        const auto& [referenceId, objectId] = *id;
+        PdmCamComparator comparator(objectId, referenceId, object);
         if (!IntegrationManager().MakeData(comparator))
             throw std::runtime_error(CamObjectLabel(object) + " could not be compared with its PDM object");
         for (const auto& parameter : comparator.GetParameters()) {

@@ -163,7 +163,8 @@ void CamPdmCreator::updateChildren()
                 continue;
             }
             if (link.state == CamLink::State::Linked) {
-                CamPdmCreator linked(child, link.id.second, link.id.first);
+                const auto& [linkedReferenceId, linkedObjectId] = link.id;
+                CamPdmCreator linked(child, linkedObjectId, linkedReferenceId);
                 const bool updated = IntegrationManager().MakeData(linked);
                 // A linked object that is gone leaves the child and its subtree out (the
                 // child's run said so); otherwise the children are visited whether or not

@@ -213,9 +213,9 @@ void PdmCamCreator::updateChildren()
                 ReportBrokenLink(camChild, link.text);
             if (link.state != CamLink::State::Linked)
                 continue;
-            const ObjectId* id = &link.id;
-            linked.insert(*id);
-            PdmCamCreator builder(id->second, id->first, camChild);
+            linked.insert(link.id);
+            const auto& [referenceId, objectId] = link.id;
+            PdmCamCreator builder(objectId, referenceId, camChild);
             IntegrationManager().MakeData(builder);
             if (const auto& updated = builder.GetDatasetObject())
                 queue.push_back({builder.GetCamObject(), updated, pathOf(node.path, updated)});

@@ -10,7 +10,8 @@
 
 namespace Vireo::Cam::Pdm {
 
-// (refId, objId): the reference (catalogue) and the object within it.
+// (refId, objId): the reference (catalogue) and the object within it. The builders take
+// them the other way round, so unpack with named bindings rather than by position.
 using ObjectId = std::pair<std::int32_t, std::int32_t>;
 
 std::wstring GetUriFromObjectId(std::int32_t refId, std::int32_t objId, std::wstring_view address);

@@ -69,6 +69,10 @@ public:
     using TypesMap = std::unordered_map<AppDataset, std::vector<Types>, AppDatasetHash>;
     using ParamsMap = std::unordered_map<AppDataset, std::vector<Parameters>, AppDatasetHash>;
 
+    // Adds a row to the dataset's rows; the first row of a dataset keeps its key (and name).
+    void AddType(const AppDataset& dataset, Types row);
+    void AddParam(const AppDataset& dataset, Parameters row);
+
     // Key fields are arguments 1, 2 and 6; the rest make the row.
     void AddTypes(const std::wstring& appCode, const std::wstring& name, const std::wstring& appType,
                   AppDataType appDataType, const std::wstring& appDataTypeValue,

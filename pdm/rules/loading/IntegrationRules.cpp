@@ -15,9 +15,8 @@ void IntegrationRules::AddTypes(const std::wstring& appCode, const std::wstring&
                                 const std::wstring& plmType, const std::vector<std::wstring>& plmTagGroups,
                                 const std::wstring& plmTag, const std::wstring& plmTagValue)
 {
-    // try_emplace keeps the key (and its name) of the first rule object of a dataset.
-    auto& rows = types.try_emplace(AppDataset{appCode, name, datasetGuid}).first->second;
-    rows.push_back(Types{appType, appDataType, appDataTypeValue, plmType, plmTagGroups, plmTag, plmTagValue});
+    AddType({appCode, name, datasetGuid},
+            {appType, appDataType, appDataTypeValue, plmType, plmTagGroups, plmTag, plmTagValue});
 }
 
 void IntegrationRules::AddParams(const std::wstring& paramName, const std::wstring& appCode,
@@ -30,9 +29,19 @@ void IntegrationRules::AddParams(const std::wstring& paramName, const std::wstri
                                  const std::wstring& plmParam, std::int32_t order, bool appVisible,
                                  bool plmVisible)
 {
-    auto& rows = params.try_emplace(AppDataset{appCode, name, datasetGuid}).first->second;
-    rows.push_back(Parameters{paramName, appType, appParamType, appParam, plmType, plmTagGroups, plmTag,
-                              plmTagValue, plmParamGroups, plmParam, order, appVisible, plmVisible});
+    AddParam({appCode, name, datasetGuid}, {paramName, appType, appParamType, appParam, plmType, plmTagGroups, plmTag,
+                                            plmTagValue, plmParamGroups, plmParam, order, appVisible, plmVisible});
+}
+
+// try_emplace keeps the key (and its name) of the first rule object of a dataset.
+void IntegrationRules::AddType(const AppDataset& dataset, Types row)
+{
+    types.try_emplace(dataset).first->second.push_back(std::move(row));
+}
+
+void IntegrationRules::AddParam(const AppDataset& dataset, Parameters row)
+{
+    params.try_emplace(dataset).first->second.push_back(std::move(row));
 }
 
 } // namespace Vireo::Cam::Pdm

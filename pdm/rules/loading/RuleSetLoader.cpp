@@ -52,6 +52,15 @@ bool RuleSetLoader::passesPlmFilter(const RuleListValue& ruleObject, const Types
     return wanted == plmFilter_.end() || wanted->second.empty() || wanted->second.contains(row.plmType);
 }
 
+namespace {
+
+AppDataset datasetOf(const RuleListValue& ruleObject)
+{
+    return {.appCode = ruleObject.appCode, .name = ruleObject.name, .datasetGuid = ruleObject.datasetGuid};
+}
+
+} // namespace
+
 bool RuleSetLoader::passesAppFilter(const RuleListValue& ruleObject, const TypesListValue& row) const
 {
     const auto wanted = appFilter_.find(ruleObject.appCode);
@@ -65,8 +74,13 @@ void RuleSetLoader::addTypeRow(const RuleListValue& ruleObject, const TypesListV
         return;
     accepted.emplace(row.plmType, row.appType);
     const auto [tagGroups, tag] = getGroupsAndParam(row.plmTag);
-    rules_.AddTypes(ruleObject.appCode, ruleObject.name, row.appType, static_cast<AppDataType>(row.appDataType),
-                    row.appDataTypeValue, ruleObject.datasetGuid, row.plmType, tagGroups, tag, row.plmTagValue);
+    rules_.AddType(datasetOf(ruleObject), {.appType = row.appType,
+                                           .appDataType = static_cast<AppDataType>(row.appDataType),
+                                           .appDataTypeValue = row.appDataTypeValue,
+                                           .plmType = row.plmType,
+                                           .plmTagGroups = tagGroups,
+                                           .plmTag = tag,
+                                           .plmTagValue = row.plmTagValue});
     rules_.SetUploadFolder(ruleObject.loadingFolder);
 }
 
@@ -78,9 +92,19 @@ void RuleSetLoader::addParamRow(const RuleListValue& ruleObject, const ParamsLis
         return;
     const auto [tagGroups, tag] = getGroupsAndParam(row.plmTag);
     const auto [paramGroups, param] = getGroupsAndParam(row.plmParam);
-    rules_.AddParams(row.paramName, ruleObject.appCode, ruleObject.name, row.appType, row.appParamType,
-                     row.appParam, ruleObject.datasetGuid, row.plmType, tagGroups, tag, row.plmTagValue,
-                     paramGroups, param, row.order, row.appVisible, row.plmVisible);
+    rules_.AddParam(datasetOf(ruleObject), {.paramName = row.paramName,
+                                            .appType = row.appType,
+                                            .appParamType = row.appParamType,
+                                            .appParam = row.appParam,
+                                            .plmType = row.plmType,
+                                            .plmTagGroups = tagGroups,
+                                            .plmTag = tag,
+                                            .plmTagValue = row.plmTagValue,
+                                            .plmParamGroups = paramGroups,
+                                            .plmParam = param,
+                                            .order = row.order,
+                                            .appVisible = row.appVisible,
+                                            .plmVisible = row.plmVisible});
 }
 
 } // namespace Vireo::Cam::Pdm::internal
