@@ -45,5 +45,10 @@ std::vector<Command> TransferCommands(); // import, export, update-from-pdm, upd
 std::vector<Command> MenuCommands();     // menu, open-link
 std::vector<Command> SyncCommands();     // sync
 std::vector<Command> DragDropCommands(); // drag, drop, pdm drag-text
+std::vector<Command> RuleCommands();     // rules
+
+// What dragging DOC's OBJECT out of the tree hands to the PDM client, on standard output
+// (campdm drag, and the preview of campdm export --dry-run).
+int PrintDragDescription(const Arguments& args, const CommandContext& context);
 
 } // namespace Campdm

@@ -41,7 +41,9 @@ UI::IDragDropExtension& dragDropExtension()
     throw CommandFailed("the plug-in offers no drag and drop");
 }
 
-int runDrag(const Arguments& args, const CommandContext& context)
+} // namespace
+
+int PrintDragDescription(const Arguments& args, const CommandContext& context)
 {
     const CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {false, false}, context);
     const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
@@ -58,6 +60,8 @@ int runDrag(const Arguments& args, const CommandContext& context)
     context.out << Utf8(data.text);
     return ExitSuccess;
 }
+
+namespace {
 
 std::string readPayload(const std::optional<std::string>& file)
 {
@@ -173,7 +177,7 @@ std::vector<Command> DragDropCommands()
          "Prints the XML description of the object and its subtree: for each CAM object the PDM\n"
          "reference, class and values it would become, with its linked objects, table rows and\n"
          "parents. Nothing is written.",
-         dragRules, runDrag},
+         dragRules, PrintDragDescription},
         {"drop", "DOC (--onto OBJECT | --folder FOLDER) --pdm DB [PAYLOAD | -] [--check]",
          "drop PDM objects dragged from the PDM client into the CAM tree",
          "PAYLOAD is the drag text of the PDM client (campdm pdm drag-text makes one), read from\n"

@@ -92,6 +92,8 @@ int runImport(const Arguments& args, const CommandContext& context)
 
 int runExport(const Arguments& args, const CommandContext& context)
 {
+    if (args.Flag("--dry-run"))
+        return PrintDragDescription(args, context);
     const bool link = !args.Flag("--no-link");
     CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {link, true}, context);
     const PdmChoices chosen = PresetPdmChoices(args, "--parent", files.Pdm(), context.ui);
@@ -178,12 +180,14 @@ std::vector<Command> TransferCommands()
          std::string("Under OBJECT when given (a tool goes to the tools folder, a project to the projects\n"
                      "folder when it cannot go there), else at the top of the document.\n\n") + pluginHelp,
          pluginRules({"DOC"}, {"--parent", "--pdm", "--reference", "--object"}), runImport},
-        {"export", "DOC OBJECT --pdm DB --reference REF --parent OBJ [--no-link]",
+        {"export", "DOC OBJECT --pdm DB --reference REF --parent OBJ [--no-link | --dry-run]",
          "export a CAM object and its children as new PDM objects under a PDM object",
          std::string("Each exported CAM object is linked to the PDM object made for it, so that a second\n"
                      "export updates them rather than making copies; --no-link leaves the document as it\n"
-                     "was.\n\n") + pluginHelp,
-         pluginRules({"DOC", "OBJECT"}, {"--pdm", "--reference", "--parent"}, {"--no-link"}), runExport},
+                     "was. --dry-run writes nothing and prints what the export would create: the XML\n"
+                     "description of the PDM objects the CAM objects would become (as campdm drag).\n\n") +
+             pluginHelp,
+         pluginRules({"DOC", "OBJECT"}, {"--pdm", "--reference", "--parent"}, {"--no-link", "--dry-run"}), runExport},
         {"update-from-pdm", "DOC OBJECT --pdm DB", "write the linked PDM objects' values into a CAM object and its children",
          pluginHelp, pluginRules({"DOC", "OBJECT"}, {"--pdm"}), runUpdateFromPdm},
         {"update-to-pdm", "DOC OBJECT --pdm DB", "write a CAM object and its children into their linked PDM objects",

@@ -16,6 +16,7 @@ namespace {
 
 using namespace CampdmTesting;
 using ::testing::HasSubstr;
+using ::testing::Not;
 namespace fs = std::filesystem;
 
 const std::string technology = "f7c1d3a2-5b8e-4c6f-9a0d-3e2b1c4d5f60";
@@ -148,6 +149,28 @@ TEST_F(CampdmDragDrop, PayloadsThatNameNoObjectSayWhyInOneLine)
     }
     EXPECT_EQ(ReadBytes(folder / "shop.vcam"), before);
     EXPECT_EQ(Drop("<a/>", {}).exitCode, 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CampdmDragDrop, AnExportPreviewWritesNothingAndRulesNameTheirReferences)
+{
+    ASSERT_EQ(Drop(DragText({sampleProject}), {"--folder", "projects"}).exitCode, 0);
+    const std::string document = ReadBytes(folder / "shop.vcam"), database = ReadBytes(folder / "pdm.db");
+    const CampdmResult preview = folder.Run({"export", "shop.vcam", "Housing 4711", "--pdm", "pdm.db", "--reference",
+                                             "Machining technology", "--parent", "Machining projects", "--dry-run"});
+    ASSERT_EQ(preview.exitCode, 0) << preview.err;
+    EXPECT_EQ(preview.out, folder.Run({"drag", "shop.vcam", "Housing 4711", "--pdm", "pdm.db"}).out);
+    EXPECT_EQ(ReadBytes(folder / "shop.vcam"), document);
+    EXPECT_EQ(ReadBytes(folder / "pdm.db"), database);
+
+    const CampdmResult rules = folder.Run({"rules", "shop.vcam", "Housing 4711", "--pdm", "pdm.db"});
+    ASSERT_EQ(rules.exitCode, 0) << rules.err;
+    EXPECT_THAT(rules.out, HasSubstr("-> Machining technology (" + technology + ")"));
+    EXPECT_THAT(rules.out, Not(HasSubstr("Cutting tools")));
+    EXPECT_THAT(folder.Run({"rules", "shop.vcam", "--pdm", "pdm.db"}).out, HasSubstr("Cutting tools"));
 }
 
 } // namespace
