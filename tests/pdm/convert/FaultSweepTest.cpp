@@ -7,6 +7,7 @@
 #include "PdmCamTestSupport.h"
 
 #include "pdm/convert/CamPdmCreator.h"
+#include "pdm/links/ObjectId.h"
 #include "platform/arbor/Database.h"
 #include "platform/arbor/DatabaseCheck.h"
 #include "platform/arbor/FaultPlan.h"
@@ -69,6 +70,31 @@ TEST_F(ShopTest, EveryPdmCallOfAnImportFailingLeavesAFailedImportWithoutTrace)
         }
     });
     EXPECT_GT(runs, 40u);
+}
+
+TEST_F(ShopTest, EveryPdmCallOfAnUpdateFromThePdmFailingLeavesAFailedUpdateWithoutTrace)
+{
+    ASSERT_TRUE(importProject());
+    const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(project));
+    ASSERT_TRUE(link);
+    // A run that succeeds adds its undo step: each run is judged against the state it met.
+    std::string before;
+    std::vector<std::wstring> steps;
+    const auto update = [&] {
+        before = doc.SaveToText();
+        steps = doc.GetUndoSteps();
+        PdmCamCreator updater(link->second, link->first, project);
+        updater.SetRecursive(true);
+        return IntegrationManager().MakeData(updater);
+    };
+    const std::size_t runs = sweep(pdm, update, [&](bool result) {
+        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        if (!result) {
+            EXPECT_EQ(doc.SaveToText(), before);
+            EXPECT_EQ(doc.GetUndoSteps(), steps);
+        }
+    });
+    EXPECT_GT(runs, 20u);
 }
 
 class ExportSweepTest : public ::testing::Test {
