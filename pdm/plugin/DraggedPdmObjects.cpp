@@ -5,6 +5,8 @@
 #include "platform/xml/Document.h"
 
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace Vireo::Cam::Pdm {
 namespace {
@@ -27,13 +29,24 @@ std::optional<GUID> guidAttribute(const zkaux::xml::Node& element, const char* n
     }
 }
 
+// A text with a lone surrogate is no XML the client could have written.
+std::optional<std::string> utf8Text(std::wstring_view text)
+{
+    try {
+        return Support::WideToUtf8(text);
+    } catch (const std::range_error&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 DraggedPdmObjects GetObjectUuid(std::wstring_view text)
 {
     DraggedPdmObjects dragged;
     zkaux::xml::Document document;
-    if (!document.LoadXml(Support::WideToUtf8(text)))
+    const auto xml = utf8Text(text);
+    if (!xml || !document.LoadXml(*xml))
         return dragged;
     const auto objects = document.GetRoot().GetSubNode("Objects");
     if (!objects)

@@ -86,7 +86,8 @@ TEST(DragText, CountsOnlyObjectsWithAHierarchyLinkAndTwoGuidAttributes)
     EXPECT_EQ(ToNetGuid(dragged[0].first).ToString(), r);
     EXPECT_EQ(ToNetGuid(dragged[0].second).ToString(), a);
     EXPECT_EQ(ToNetGuid(dragged[1].first).ToString(), a); // any element name, attributes in any order
-    for (const std::wstring bad : {L"", L"not xml", L"<Drag/>", L"<Drag><Objects>", L"<Drag><Objects/></Drag>"})
+    for (const std::wstring bad : {L"", L"not xml", L"<Drag/>", L"<Drag><Objects>", L"<Drag><Objects/></Drag>",
+                                L"<Drag><Objects>\xD800</Objects></Drag>"})
         EXPECT_TRUE(GetObjectUuid(bad).empty()) << testing::PrintToString(bad);
 }
 
