@@ -31,10 +31,15 @@ std::string_view valueOf(const rapidxml::xml_base<char>& item)
     return {item.value(), item.value_size()};
 }
 
-// Line breaks and indentation between elements are layout, not content.
-bool isBlank(std::string_view text)
+// Line breaks and indentation around text between elements are layout, not content: the
+// writer puts its own around such text, so it writes the text without them.
+std::string_view withoutLayout(std::string_view text)
 {
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+    constexpr std::string_view layout = " \t\r\n";
+    const auto first = text.find_first_not_of(layout);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(layout) - first + 1);
 }
 
 bool hasElementChildren(const XmlNode& node)
@@ -81,10 +86,12 @@ void WriteElement(std::string& out, const XmlNode& node, int depth)
     for (auto* child = node.first_node(); child; child = child->next_sibling()) {
         if (child->type() == rapidxml::node_element) {
             WriteElement(out, *child, depth + 1);
-        } else if ((child->type() == rapidxml::node_data || child->type() == rapidxml::node_cdata) &&
-                   !isBlank(valueOf(*child))) {
+        } else if (child->type() == rapidxml::node_data || child->type() == rapidxml::node_cdata) {
+            const std::string_view text = withoutLayout(valueOf(*child));
+            if (text.empty())
+                continue;
             out += indent + "  ";
-            appendEscaped(out, valueOf(*child), false);
+            appendEscaped(out, text, false);
             out += '\n';
         }
     }

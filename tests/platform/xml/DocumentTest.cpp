@@ -61,6 +61,15 @@ TEST(XmlDocument, WritesIndentedEscapedTextThatReadsBack)
     Document again;
     ASSERT_TRUE(again.LoadXml(text));
     EXPECT_EQ(again.ToString(), text);
+
+    // Text beside elements gets the writer's own layout once, not once more on every pass.
+    Document mixed;
+    ASSERT_TRUE(mixed.LoadXml("<r a=\"x&amp;y\">><e/></r>"));
+    const std::string written = mixed.ToString();
+    EXPECT_NE(written.find("  &gt;\n  <e/>\n"), std::string::npos) << written;
+    Document mixedAgain;
+    ASSERT_TRUE(mixedAgain.LoadXml(written));
+    EXPECT_EQ(mixedAgain.ToString(), written);
 }
 
 TEST(XmlDocument, ClonesTreesBetweenDocumentsThatOutliveTheSource)
