@@ -1,6 +1,9 @@
 #pragma once
-// The SQLite storage of a connection: one versioned schema of tables, WAL journal for
-// files, prepared statements kept for reuse, and transactions.
+// The storage under the object model: one versioned schema of tables behind prepared
+// statements and transactions. The connection text chooses the storage: a file path or
+// ":memory:" is an SQLite database, "postgresql://..." (or "postgres://...") a PostgreSQL
+// server. The model writes its statements once for both: numbered parameters (?1), upserts
+// by ON CONFLICT, new ids by RETURNING.
 
 #include "platform/arbor/ObjectValue.h"
 
@@ -8,18 +11,33 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-
-struct sqlite3;
-struct sqlite3_stmt;
+#include <vector>
 
 namespace Vireo::Arbor::Model {
+
+// A prepared statement of one storage. Texts are UTF-8.
+class Statement {
+public:
+    virtual ~Statement() = default;
+    virtual void BindInt(int at, long long value) = 0;
+    virtual void BindDouble(int at, double value) = 0;
+    virtual void BindText(int at, std::string_view utf8) = 0;
+    virtual void BindNull(int at) = 0;
+    // Runs the statement on the first call; true while a row is there.
+    virtual bool Step() = 0;
+    // Ready for the next run, bindings cleared.
+    virtual void Reset() = 0;
+    virtual bool IsNull(int column) const = 0;
+    virtual long long Int(int column) const = 0;
+    virtual double Double(int column) const = 0;
+    virtual std::string_view Text(int column) const = 0;
+};
 
 // One use of a prepared statement: binds, steps and reads columns; resets on destruction.
 class Query {
 public:
-    // `busy` is the cache's in-use mark of a kept statement; null for a statement this
-    // query owns and finalizes.
-    Query(sqlite3* db, sqlite3_stmt* statement, bool* busy);
+    // `busy` is the cache's in-use mark of a kept statement; null for one this query owns.
+    Query(Statement& statement, bool* busy, std::unique_ptr<Statement> owned = nullptr);
     ~Query();
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
@@ -34,6 +52,8 @@ public:
     bool Step();
     // Steps through a statement that gives no rows.
     void Run();
+    // Runs an INSERT ... RETURNING id: the new row's id.
+    long long RunForId();
 
     bool IsNull(int column) const;
     long long Int(int column) const;
@@ -44,32 +64,47 @@ public:
     ObjectValue Value(int column, ParameterValueType type) const;
 
 private:
-    [[noreturn]] void fail() const;
-
-    sqlite3* db_;
-    sqlite3_stmt* statement_;
+    Statement& statement_;
     bool* busy_;
+    std::unique_ptr<Statement> owned_;
 };
 
 class Database {
 public:
-    static constexpr int SchemaVersion = 1;
+    // 2: objects carry a row version for saves of several users at once.
+    static constexpr int SchemaVersion = 2;
 
-    // Opens or creates; creates the tables of an empty database; throws ModelException
-    // naming the path when it cannot, when the file is no database, a damaged one or one of
-    // another program, or when the database has another schema version. A write waits up
-    // to five seconds for another connection's write to end; past that its error says
-    // which database was busy.
-    explicit Database(const std::string& path);
-    ~Database();
+    // Opens the storage the connection text names, creating the tables of an empty one.
+    // Throws ModelException naming the database (never a password) when it cannot be
+    // reached or opened, when it is no PDM database, a damaged one or one of another
+    // program, or when it has another schema version.
+    static std::unique_ptr<Database> Open(const std::string& connectionText);
+    // Whether the text names a PostgreSQL server rather than an SQLite file.
+    static bool IsServerText(std::string_view connectionText);
+    // The database as messages name it: a file's path, a server's host:port/database.
+    static std::string ShownName(const std::string& connectionText);
+    // Drops the PDM tables of a server's database (whatever their schema version), so that
+    // the next Open makes them anew. Throws ModelException for a file or a failure.
+    static void DropTables(const std::string& connectionText);
+
+    virtual ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     // The statement for this text, prepared once and kept.
     Query Prepare(const std::string& sql);
-    void Execute(const char* sql);
-    long long LastInsertId() const;
+    // Runs statements without parameters or rows (schema and transaction control).
+    virtual void Execute(const char* sql) = 0;
+    // The database as messages name it: the file path, or host:port/database of a server.
     const std::string& Path() const { return path_; }
+    // The server's name for rule caches and links: empty for a file, whose stored name holds.
+    virtual std::wstring ServerName() const { return {}; }
+    // What the storage itself finds wrong with its structure (nothing else is read when
+    // there is something), and rows naming missing rows the storage did not refuse.
+    virtual std::vector<std::string> StructureProblems() = 0;
+    virtual std::vector<std::string> ForeignKeyProblems() = 0;
+    // The join that keeps its tables' order where the storage would otherwise reorder them.
+    virtual const char* OrderedJoin() const { return "JOIN"; }
 
     // A transaction that rolls back unless committed. Inside another one it is a savepoint of
     // it: committing keeps its changes for the outer transaction to commit, and a rollback
@@ -89,17 +124,22 @@ public:
         bool done_ = false;
     };
 
+protected:
+    explicit Database(std::string path) : path_(std::move(path)) {}
+    virtual std::unique_ptr<Statement> prepare(const std::string& sql) = 0;
+    virtual const char* beginSql() const { return "BEGIN"; }
+    // Undoes the open transaction (or savepoint) without throwing: it runs from destructors.
+    virtual void rollbackQuietly(const char* sql) noexcept = 0;
+    // Drops the kept statements; a storage calls it before it closes its connection.
+    void forgetStatements() { statements_.clear(); }
+
 private:
     struct Cached {
-        sqlite3_stmt* statement = nullptr;
+        std::unique_ptr<Statement> statement;
         bool busy = false;
     };
-    void checkIsDatabase();
-    bool holdsTables();
-    void createTables();
 
     std::string path_;
-    sqlite3* db_ = nullptr;
     std::unordered_map<std::string, Cached> statements_;
     int openTransactions_ = 0;
 };

@@ -27,7 +27,7 @@ SELECT c.guid FROM up JOIN classes c ON c.id = up.start WHERE up.start = up.ance
 constexpr const char* misplacedParentsSql = R"sql(
 SELECT o.guid, g.hierarchy, COUNT(*) FROM hierarchy h JOIN objects o ON o.id = h.child_id
   JOIN groups g ON g.id = o.ref_id
-  GROUP BY h.child_id HAVING g.hierarchy = ?1 OR (g.hierarchy = ?2 AND COUNT(*) > 1) ORDER BY o.id)sql";
+  GROUP BY h.child_id, o.id, o.guid, g.hierarchy HAVING g.hierarchy = ?1 OR (g.hierarchy = ?2 AND COUNT(*) > 1) ORDER BY o.id)sql";
 
 // Objects whose class is missing or belongs to another reference or table.
 constexpr const char* foreignClassesSql = R"sql(
@@ -80,10 +80,12 @@ public:
 
     std::vector<std::string> Run()
     {
-        pragmaRows("PRAGMA integrity_check", "the file's structure: ");
+        for (const auto& problem : database_.StructureProblems())
+            add(problem);
         if (!problems_.empty())
             return problems_; // the other checks read through the damaged structure
-        foreignKeys();
+        for (const auto& problem : database_.ForeignKeyProblems())
+            add(problem);
         foreignClasses();
         danglingRows(danglingLinksSql, "a link from object ", " to object ");
         danglingRows(danglingHierarchySql, "a hierarchy row from parent ", " to child ");
@@ -97,24 +99,6 @@ public:
 
 private:
     void add(const std::string& what) { problems_.push_back("PDM database \"" + database_.Path() + "\": " + what); }
-
-    void pragmaRows(const char* sql, const std::string& prefix)
-    {
-        auto query = database_.Prepare(sql);
-        while (query.Step()) {
-            const std::string row = Support::WideToUtf8(query.Text(0));
-            if (row != "ok")
-                add(prefix + row);
-        }
-    }
-
-    void foreignKeys()
-    {
-        auto query = database_.Prepare("PRAGMA foreign_key_check");
-        while (query.Step())
-            add("row " + std::to_string(query.Int(1)) + " of table " + Support::WideToUtf8(query.Text(0)) +
-                " names a missing row of table " + Support::WideToUtf8(query.Text(2)));
-    }
 
     void foreignClasses()
     {
@@ -182,6 +166,12 @@ private:
 std::vector<std::string> CheckDatabase(Database& database)
 {
     return Checker(database).Run();
+}
+
+bool HoldsPdmData(Database& database)
+{
+    auto query = database.Prepare("SELECT (SELECT count(*) FROM groups) + (SELECT count(*) FROM objects)");
+    return query.Step() && query.Int(0) > 0;
 }
 
 } // namespace Vireo::Arbor::Model

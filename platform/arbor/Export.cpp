@@ -64,7 +64,7 @@ public:
     void Run()
     {
         auto root = document_.SetRoot("Pdm");
-        root.SetAttribute("server", WideToUtf8(connection_.ServerName()));
+        root.SetAttribute("server", WideToUtf8(connection_.StoredServerName()));
         root.SetAttribute("address", WideToUtf8(connection_.ConnectionParameters().GetServerAddress()));
         // Units first: parameters of any reference may name them.
         if (auto* units = schema_.ReferenceByGuid(Schema::UnitsReferenceGuid))

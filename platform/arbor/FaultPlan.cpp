@@ -25,16 +25,24 @@ void FaultPlan::FailAt(FaultPoint point, std::size_t nth, FaultAction action)
     planned_[{index(point), nth}] = action;
 }
 
+void FaultPlan::RunAt(FaultPoint point, std::size_t nth, std::function<void()> event)
+{
+    events_[{index(point), nth}] = std::move(event);
+}
+
 void FaultPlan::Reset()
 {
     counts_ = {};
     rowsRead_ = 0;
     planned_.clear();
+    events_.clear();
 }
 
 bool FaultPlan::Pass(FaultPoint point)
 {
     const std::size_t n = ++counts_[index(point)];
+    if (auto event = events_.find({index(point), n}); event != events_.end())
+        event->second();
     auto planned = planned_.find({index(point), n});
     if (planned == planned_.end())
         return true;

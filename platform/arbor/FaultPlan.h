@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <utility>
 
@@ -30,6 +31,9 @@ public:
     // null, a link or table read gives no objects, TrySetValue and ApplyChanges give
     // false. Reading an object's values has no such answer and throws either way.
     void FailAt(FaultPoint point, std::size_t nth, FaultAction action = FaultAction::Throw);
+    // Runs `event` when the n-th call at this point arrives, before the call goes on: what
+    // happens around the model mid-call (another user's save, a server going away).
+    void RunAt(FaultPoint point, std::size_t nth, std::function<void()> event);
     std::size_t Count(FaultPoint point) const { return counts_[index(point)]; }
     // Table rows handed out by table reads.
     std::size_t RowsRead() const { return rowsRead_; }
@@ -46,6 +50,7 @@ private:
     std::array<std::size_t, 6> counts_{};
     std::size_t rowsRead_ = 0;
     std::map<std::pair<std::size_t, std::size_t>, FaultAction> planned_;
+    std::map<std::pair<std::size_t, std::size_t>, std::function<void()>> events_;
 };
 
 } // namespace Vireo::Arbor::Model

@@ -30,7 +30,7 @@ private:
             else
                 out += "(" + term(dynamic_cast<const Search::ReferenceObjectTerm&>(*item)) + ")";
         }
-        return out.empty() ? "1" : out;
+        return out.empty() ? "1 = 1" : out;
     }
 
     std::string term(const Search::ReferenceObjectTerm& t)
@@ -79,9 +79,11 @@ private:
             return "NOT EXISTS (" + row + ")";
         auto converted = value.ConvertTo(parameter.ValueType());
         if (!converted)
-            return "0"; // no stored value can equal it
+            return "1 = 0"; // no stored value can equal it
         condition_.values.push_back(*converted);
-        return "EXISTS (" + row + " AND " + v + ".value = ?" + (ignoreCase ? " COLLATE NOCASE)" : ")");
+        if (ignoreCase)
+            return "EXISTS (" + row + " AND lower(" + v + ".value) = lower(?))";
+        return "EXISTS (" + row + " AND " + v + ".value = ?)";
     }
 
     SqlCondition condition_;

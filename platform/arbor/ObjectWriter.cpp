@@ -7,6 +7,7 @@
 #include "platform/arbor/ModelException.h"
 #include "platform/arbor/Reference.h"
 #include "platform/arbor/ServerConnection.h"
+#include "platform/support/Utf8.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ bool ReferenceObject::ApplyChanges()
         }
         ownerId_ = owner->id_;
     }
-    ObjectWriter(database()).Save(*this);
+    ObjectWriter(database(), reference_->Connection()->OwnVersions()).Save(*this);
     return true;
 }
 
@@ -40,7 +41,7 @@ void ObjectWriter::Save(ReferenceObject& object)
         transaction.Commit();
     } catch (...) {
         for (const auto& written : written_)
-            written->stagedId_ = 0;
+            written->stagedId_ = written->stagedVersion_ = 0;
         throw;
     }
     commitInMemory();
@@ -51,6 +52,8 @@ void ObjectWriter::write(ReferenceObject& object)
     written_.push_back(object.shared_from_this());
     if (object.id_ == 0)
         insert(object);
+    else if (!object.changes_.empty() || !object.linkChanges_.empty())
+        claimVersion(object);
     writeValues(object);
     writeLinks(object);
     writeChildLinks(object);
@@ -61,7 +64,8 @@ void ObjectWriter::write(ReferenceObject& object)
 void ObjectWriter::insert(ReferenceObject& object)
 {
     auto query = database_.Prepare(
-        "INSERT INTO objects(guid, ref_id, class_id, owner_id, table_id, ord) VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
+        "INSERT INTO objects(guid, ref_id, class_id, owner_id, table_id, ord) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
+        "RETURNING id");
     query.Bind(1, object.guid_).Bind(2, static_cast<long long>(object.reference_->Id()));
     query.Bind(3, static_cast<long long>(object.class_->Id()));
     if (object.table_) {
@@ -76,13 +80,25 @@ void ObjectWriter::insert(ReferenceObject& object)
         query.Bind(6, static_cast<long long>(*object.system_.Order));
     else
         query.BindNull(6);
-    query.Run();
-    object.stagedId_ = database_.LastInsertId();
+    object.stagedId_ = query.RunForId();
+    object.stagedVersion_ = 1;
     if (const auto& parent = object.parent_) {
         if (parent->writeId() == 0)
             throw ModelException("the parent object is not saved");
         addToHierarchy(parent->writeId(), object.stagedId_);
     }
+}
+
+void ObjectWriter::claimVersion(ReferenceObject& object)
+{
+    const auto own = ownVersions_.find(object.id_);
+    auto query = database_.Prepare(
+        "UPDATE objects SET version = version + 1 WHERE id = ?1 AND version IN (?2, ?3) RETURNING version");
+    query.Bind(1, object.id_).Bind(2, object.version_).Bind(3, own != ownVersions_.end() ? own->second : object.version_);
+    if (!query.Step())
+        throw ModelException("another user changed the PDM object " + Support::WideToUtf8(object.guid_.ToString()) +
+                             " after it was read; nothing of this change to it was saved");
+    object.stagedVersion_ = query.Int(0);
 }
 
 void ObjectWriter::writeValues(ReferenceObject& object)
@@ -92,7 +108,8 @@ void ObjectWriter::writeValues(ReferenceObject& object)
             auto query = database_.Prepare("DELETE FROM vals WHERE object_id = ?1 AND param_id = ?2");
             query.Bind(1, object.writeId()).Bind(2, static_cast<long long>(parameter)).Run();
         } else {
-            auto query = database_.Prepare("INSERT OR REPLACE INTO vals(object_id, param_id, value) VALUES(?1, ?2, ?3)");
+            auto query = database_.Prepare("INSERT INTO vals(object_id, param_id, value) VALUES(?1, ?2, ?3) "
+                        "ON CONFLICT(object_id, param_id) DO UPDATE SET value = excluded.value");
             query.Bind(1, object.writeId()).Bind(2, static_cast<long long>(parameter)).Bind(3, value).Run();
         }
     }
@@ -112,8 +129,8 @@ void ObjectWriter::writeLinks(ReferenceObject& object)
         if (!change.linked)
             continue;
         auto add = database_.Prepare(
-            "INSERT OR IGNORE INTO links(master_id, group_id, slave_id, position) VALUES(?1, ?2, ?3, "
-            "(SELECT COALESCE(MAX(position), 0) + 1 FROM links WHERE master_id = ?1 AND group_id = ?2))");
+            "INSERT INTO links(master_id, group_id, slave_id, position) VALUES(?1, ?2, ?3, "
+            "(SELECT COALESCE(MAX(position), 0) + 1 FROM links WHERE master_id = ?1 AND group_id = ?2)) ON CONFLICT DO NOTHING");
         add.Bind(1, object.writeId()).Bind(2, group).Bind(3, slave).Run();
     }
 }
@@ -127,19 +144,24 @@ void ObjectWriter::writeChildLinks(ReferenceObject& object)
 void ObjectWriter::addToHierarchy(long long parent, long long child)
 {
     auto query = database_.Prepare(
-        "INSERT OR IGNORE INTO hierarchy(parent_id, child_id, position) VALUES(?1, ?2, "
-        "(SELECT COALESCE(MAX(position), 0) + 1 FROM hierarchy WHERE parent_id = ?1))");
+        "INSERT INTO hierarchy(parent_id, child_id, position) VALUES(?1, ?2, "
+        "(SELECT COALESCE(MAX(position), 0) + 1 FROM hierarchy WHERE parent_id = ?1)) ON CONFLICT DO NOTHING");
     query.Bind(1, parent).Bind(2, child).Run();
 }
 
 void ObjectWriter::commitInMemory()
 {
     for (const auto& object : written_) {
+        if (object->stagedVersion_ != 0) {
+            object->version_ = object->stagedVersion_;
+            object->stagedVersion_ = 0;
+        }
         if (object->id_ == 0) {
             object->id_ = object->stagedId_;
             object->stagedId_ = 0;
             object->parent_.reset();
         }
+        ownVersions_[object->id_] = object->version_;
         if (auto owner = object->owner_.lock(); owner && object->table_ && object->ownerId_ == 0)
             object->ownerId_ = owner->id_;
         if (object->stored_)

@@ -32,21 +32,18 @@ std::shared_ptr<ReferenceObject> Reference::findWhere(const char* sql, long long
     if (!query.Step())
         return nullptr;
     auto objectClass = connection_->GetSchema()->Handle(connection_->GetSchema()->ClassById(query.Int(2)));
-    ReferenceObject::Stored stored{query.Int(0), query.Guid(1), std::nullopt};
-    if (!query.IsNull(3))
-        stored.order = static_cast<int>(query.Int(3));
-    return std::make_shared<ReferenceObject>(shared_from_this(), std::move(objectClass), stored);
+    return std::make_shared<ReferenceObject>(shared_from_this(), std::move(objectClass), ReferenceObject::ReadStored(query));
 }
 
 std::shared_ptr<ReferenceObject> Reference::Find(const System::Guid& guid)
 {
-    return findWhere("SELECT id, guid, class_id, ord FROM objects WHERE ref_id = ?1 AND guid = ?2 AND owner_id IS NULL",
+    return findWhere("SELECT id, guid, class_id, ord, version FROM objects WHERE ref_id = ?1 AND guid = ?2 AND owner_id IS NULL",
                      0, &guid);
 }
 
 std::shared_ptr<ReferenceObject> Reference::Find(int id)
 {
-    return findWhere("SELECT id, guid, class_id, ord FROM objects WHERE ref_id = ?1 AND id = ?2 AND owner_id IS NULL",
+    return findWhere("SELECT id, guid, class_id, ord, version FROM objects WHERE ref_id = ?1 AND id = ?2 AND owner_id IS NULL",
                      id, nullptr);
 }
 

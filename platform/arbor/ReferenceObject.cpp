@@ -33,7 +33,8 @@ bool holdsOwnParameters(const ParameterGroup& group)
 
 ReferenceObject::ReferenceObject(std::shared_ptr<Model::Reference> reference, std::shared_ptr<ClassObject> objectClass,
                                  const Stored& stored)
-    : reference_(std::move(reference)), class_(std::move(objectClass)), id_(stored.id), guid_(stored.guid)
+    : reference_(std::move(reference)), class_(std::move(objectClass)), id_(stored.id), version_(stored.version),
+      guid_(stored.guid)
 {
     system_.Order = stored.order;
 }
@@ -43,11 +44,19 @@ std::shared_ptr<ReferenceObject> ReferenceObject::CreateNew(std::shared_ptr<Mode
                                                             const std::shared_ptr<ReferenceObject>& parent)
 {
     auto object = std::make_shared<ReferenceObject>(std::move(reference), std::move(objectClass),
-                                                    Stored{0, System::Guid::NewGuid(), std::nullopt});
+                                                    Stored{0, System::Guid::NewGuid(), std::nullopt, 0});
     object->open_ = true;
     object->stored_.emplace();
     object->parent_ = parent;
     return object;
+}
+
+ReferenceObject::Stored ReferenceObject::ReadStored(const Query& query)
+{
+    Stored stored{query.Int(0), query.Guid(1), std::nullopt, query.Int(4)};
+    if (!query.IsNull(3))
+        stored.order = static_cast<int>(query.Int(3));
+    return stored;
 }
 
 Database& ReferenceObject::database() const { return reference_->Connection()->GetDatabase(); }
@@ -142,11 +151,8 @@ std::vector<std::shared_ptr<ReferenceObject>> ReferenceObject::readObjects(Query
             auto* info = schema.ReferenceById(query.Int(referenceColumn));
             reference = info ? std::make_shared<Model::Reference>(schema.Handle(info), connection) : nullptr;
         }
-        Stored stored{query.Int(0), query.Guid(1), std::nullopt};
-        if (!query.IsNull(3))
-            stored.order = static_cast<int>(query.Int(3));
         objects.push_back(
-            std::make_shared<ReferenceObject>(reference, schema.Handle(schema.ClassById(query.Int(2))), stored));
+            std::make_shared<ReferenceObject>(reference, schema.Handle(schema.ClassById(query.Int(2))), ReadStored(query)));
     }
     return objects;
 }
@@ -158,10 +164,10 @@ std::vector<std::shared_ptr<ReferenceObject>> ReferenceObject::readLinks(Paramet
     std::vector<std::shared_ptr<ReferenceObject>> linked;
     if (id_ != 0) {
         auto query = database().Prepare(
-            "SELECT o.id, o.guid, o.class_id, o.ord, o.ref_id FROM links l JOIN objects o ON o.id = l.slave_id "
+            "SELECT o.id, o.guid, o.class_id, o.ord, o.version, o.ref_id FROM links l JOIN objects o ON o.id = l.slave_id "
             "WHERE l.master_id = ?1 AND l.group_id = ?2 ORDER BY l.position, o.id");
         query.Bind(1, id_).Bind(2, static_cast<long long>(group.Id()));
-        linked = readObjects(query, 4);
+        linked = readObjects(query, 5);
     }
     for (const auto& change : linkChanges_) {
         if (change.group != &group)
@@ -184,7 +190,7 @@ std::vector<std::shared_ptr<ReferenceObject>> ReferenceObject::readRows(Paramete
         return {};
     std::vector<std::shared_ptr<ReferenceObject>> rows;
     if (id_ != 0) {
-        auto query = database().Prepare("SELECT id, guid, class_id, ord FROM objects WHERE owner_id = ?1 AND "
+        auto query = database().Prepare("SELECT id, guid, class_id, ord, version FROM objects WHERE owner_id = ?1 AND "
                                         "table_id = ?2 ORDER BY ord IS NULL, ord, id");
         query.Bind(1, id_).Bind(2, static_cast<long long>(group.Id()));
         rows = readObjects(query, -1);
@@ -269,7 +275,7 @@ std::vector<std::shared_ptr<ReferenceObject>> ReferenceObject::GetParents()
 {
     if (id_ == 0)
         return {};
-    auto query = database().Prepare("SELECT o.id, o.guid, o.class_id, o.ord FROM hierarchy h JOIN objects o ON "
+    auto query = database().Prepare("SELECT o.id, o.guid, o.class_id, o.ord, o.version FROM hierarchy h JOIN objects o ON "
                                     "o.id = h.parent_id WHERE h.child_id = ?1 ORDER BY o.id");
     query.Bind(1, id_);
     return readObjects(query, -1);

@@ -37,7 +37,10 @@ public:
         long long id = 0;
         System::Guid guid;
         std::optional<int> order;
+        long long version = 0; // the row's version when it was read
     };
+    // The row of a query whose first columns are id, guid, class_id, ord, version.
+    static Stored ReadStored(const Query& query);
     ReferenceObject(std::shared_ptr<Model::Reference> reference, std::shared_ptr<ClassObject> objectClass,
                     const Stored& stored);
     ReferenceObject(const ReferenceObject&) = delete;
@@ -121,6 +124,8 @@ private:
     std::shared_ptr<ClassObject> class_;
     long long id_ = 0;
     long long stagedId_ = 0; // id given by the database during a save not yet committed
+    long long version_ = 0; // the row's version this object last read or wrote
+    long long stagedVersion_ = 0;
     System::Guid guid_;
     Model::SystemFields system_;
     ParameterCollection parameters_{*this};

@@ -36,17 +36,17 @@ void ReferenceObjectCollection::Load()
         state_ = LoadState::Loaded; // an unsaved object has no children yet
         return;
     }
-    // Children are found from the parent's hierarchy rows (CROSS JOIN keeps SQLite from
-    // walking every object of the reference instead).
-    std::string from = parent_ ? " FROM hierarchy h CROSS JOIN objects o ON o.id = h.child_id"
-                                 " WHERE h.parent_id = ? AND o.ref_id = ? AND o.owner_id IS NULL"
+    // Children are found from the parent's hierarchy rows (the ordered join keeps SQLite
+    // from walking every object of the reference instead).
+    auto& database = connection->GetDatabase();
+    std::string from = parent_ ? std::string(" FROM hierarchy h ") + database.OrderedJoin() +
+                                     " objects o ON o.id = h.child_id WHERE h.parent_id = ? AND o.ref_id = ? AND o.owner_id IS NULL"
                                : " FROM objects o WHERE o.ref_id = ? AND o.owner_id IS NULL";
     SqlCondition condition;
     if (filter_) {
         condition = ToSqlCondition(*filter_);
         from += " AND (" + condition.text + ")";
     }
-    auto& database = connection->GetDatabase();
     auto bind = [&](Query& query) {
         int at = 0;
         if (parent_)
@@ -58,13 +58,11 @@ void ReferenceObjectCollection::Load()
     const auto& schema = *connection->GetSchema();
     std::unordered_map<long long, ReferenceObject*> byId;
     {
-        auto query = database.Prepare("SELECT o.id, o.guid, o.class_id, o.ord" + from +
+        auto query = database.Prepare("SELECT o.id, o.guid, o.class_id, o.ord, o.version" + from +
                                       (parent_ ? " ORDER BY h.position, o.id" : " ORDER BY o.id"));
         bind(query);
         while (query.Step()) {
-            ReferenceObject::Stored stored{query.Int(0), query.Guid(1), std::nullopt};
-            if (!query.IsNull(3))
-                stored.order = static_cast<int>(query.Int(3));
+            const auto stored = ReferenceObject::ReadStored(query);
             auto object = std::make_shared<ReferenceObject>(reference_, schema.Handle(schema.ClassById(query.Int(2))), stored);
             object->stored_.emplace();
             byId[stored.id] = object.get();

@@ -58,7 +58,7 @@ void SeedLoader::Run()
         fail(root, "the root element must be <Pdm>");
     for (const char* key : {"server", "address"})
         if (auto value = root.GetAttribute(key))
-            db_.Prepare("INSERT OR REPLACE INTO meta(key, value) VALUES(?1, ?2)")
+            db_.Prepare("INSERT INTO meta(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = excluded.value")
                 .Bind(1, wide(std::string(key == std::string("server") ? "server_name" : "server_address")))
                 .Bind(2, wide(*value))
                 .Run();

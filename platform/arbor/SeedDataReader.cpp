@@ -14,7 +14,8 @@ long long SeedLoader::insertObject(const Node& node, const System::Guid& guid, l
 {
     claim(node, guid);
     auto query = db_.Prepare(
-        "INSERT INTO objects(guid, ref_id, class_id, owner_id, table_id, ord) VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
+        "INSERT INTO objects(guid, ref_id, class_id, owner_id, table_id, ord) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
+        "RETURNING id");
     query.Bind(1, guid).Bind(2, reference).Bind(3, objectClass);
     if (owner)
         query.Bind(4, owner).Bind(5, table);
@@ -24,8 +25,7 @@ long long SeedLoader::insertObject(const Node& node, const System::Guid& guid, l
         query.Bind(6, *order);
     else
         query.BindNull(6);
-    query.Run();
-    const long long id = db_.LastInsertId();
+    const long long id = query.RunForId();
     objects_[guid] = {id, reference};
     return id;
 }
@@ -44,7 +44,8 @@ void SeedLoader::setValue(const Node& node, long long object, long long scope, c
         fail(node, "\"" + text + "\" is no value of the parameter's type");
     if (const auto* number = std::get_if<double>(&value->Value()); number && !std::isfinite(*number))
         fail(node, "\"" + text + "\" is not a finite number");
-    db_.Prepare("INSERT OR REPLACE INTO vals(object_id, param_id, value) VALUES(?1, ?2, ?3)")
+    db_.Prepare("INSERT INTO vals(object_id, param_id, value) VALUES(?1, ?2, ?3) "
+                        "ON CONFLICT(object_id, param_id) DO UPDATE SET value = excluded.value")
         .Bind(1, object)
         .Bind(2, found->second.id)
         .Bind(3, *value)
@@ -103,8 +104,8 @@ void SeedLoader::resolveParents(const Node& node, long long child, long long ref
         if (found == objects_.end() || found->second.reference != reference)
             fail(node, "attribute \"parents\" names no object of this reference: " +
                            Support::WideToUtf8(guid.ToString()));
-        db_.Prepare("INSERT OR IGNORE INTO hierarchy(parent_id, child_id, position) VALUES(?1, ?2, "
-                    "(SELECT COALESCE(MAX(position), 0) + 1 FROM hierarchy WHERE parent_id = ?1))")
+        db_.Prepare("INSERT INTO hierarchy(parent_id, child_id, position) VALUES(?1, ?2, "
+                    "(SELECT COALESCE(MAX(position), 0) + 1 FROM hierarchy WHERE parent_id = ?1)) ON CONFLICT DO NOTHING")
             .Bind(1, found->second.id).Bind(2, child).Run();
     }
 }
@@ -163,8 +164,8 @@ void SeedLoader::resolveObjectLink(const Node& node, long long object, const Gro
                        Support::WideToUtf8(target.ToString()));
     if (link.kind == GroupKind::LinkToOne)
         db_.Prepare("DELETE FROM links WHERE master_id = ?1 AND group_id = ?2").Bind(1, object).Bind(2, link.id).Run();
-    db_.Prepare("INSERT OR IGNORE INTO links(master_id, group_id, slave_id, position) VALUES(?1, ?2, ?3, "
-                "(SELECT COALESCE(MAX(position), 0) + 1 FROM links WHERE master_id = ?1 AND group_id = ?2))")
+    db_.Prepare("INSERT INTO links(master_id, group_id, slave_id, position) VALUES(?1, ?2, ?3, "
+                "(SELECT COALESCE(MAX(position), 0) + 1 FROM links WHERE master_id = ?1 AND group_id = ?2)) ON CONFLICT DO NOTHING")
         .Bind(1, object).Bind(2, link.id).Bind(3, found->second.id).Run();
 }
 

@@ -12,14 +12,14 @@ long long SeedLoader::insertGroup(const Node& node, const System::Guid& guid, co
 {
     claim(node, guid);
     auto query = db_.Prepare("INSERT INTO groups(guid, name, kind, owner_id, hierarchy, position) "
-                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
+                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6) RETURNING id");
     query.Bind(1, guid).Bind(2, std::wstring_view(name)).Bind(3, static_cast<long long>(kind));
     if (owner)
         query.Bind(4, owner);
     else
         query.BindNull(4);
-    query.Bind(5, static_cast<long long>(hierarchy)).Bind(6, ++position_).Run();
-    const long long id = db_.LastInsertId();
+    query.Bind(5, static_cast<long long>(hierarchy)).Bind(6, ++position_);
+    const long long id = query.RunForId();
     auto& row = groups_[guid] = {id, kind, scope ? scope : id, reference ? reference : id, owner, 0};
     groupsById_[id] = &row;
     return id;
@@ -93,14 +93,14 @@ void SeedLoader::insertParameter(const Node& node, long long group, const System
     if (parameters_.count({scope, guid}))
         fail(node, "parameter GUID " + Support::WideToUtf8(guid.ToString()) + " is used twice");
     auto query = db_.Prepare("INSERT INTO parameters(guid, group_id, name, type, unit_guid, position) "
-                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
+                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6) RETURNING id");
     query.Bind(1, guid).Bind(2, group).Bind(3, std::wstring_view(name)).Bind(4, static_cast<long long>(type));
     if (unit)
         query.Bind(5, *unit);
     else
         query.BindNull(5);
-    query.Bind(6, ++position_).Run();
-    parameters_[{scope, guid}] = {db_.LastInsertId(), type};
+    query.Bind(6, ++position_);
+    parameters_[{scope, guid}] = {query.RunForId(), type};
 }
 
 void SeedLoader::readParameter(const Node& node, long long group)
@@ -173,14 +173,14 @@ long long SeedLoader::insertClass(const Node& node, const System::Guid& guid, co
 {
     claim(node, guid);
     auto query = db_.Prepare("INSERT INTO classes(guid, group_id, parent_id, name, abstract, position) "
-                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
+                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6) RETURNING id");
     query.Bind(1, guid).Bind(2, group);
     if (parent)
         query.Bind(3, parent);
     else
         query.BindNull(3);
-    query.Bind(4, std::wstring_view(name)).Bind(5, abstract ? 1LL : 0LL).Bind(6, ++position_).Run();
-    const long long id = db_.LastInsertId();
+    query.Bind(4, std::wstring_view(name)).Bind(5, abstract ? 1LL : 0LL).Bind(6, ++position_);
+    const long long id = query.RunForId();
     classes_[guid] = {id, group, abstract};
     return id;
 }

@@ -16,7 +16,7 @@ std::wstring metaValue(Database& database, const char* key, std::wstring fallbac
 
 } // namespace
 
-ServerConnection::ServerConnection(Token, const std::string& path) : database_(std::make_unique<Database>(path)) {}
+ServerConnection::ServerConnection(Token, const std::string& path) : database_(Database::Open(path)) {}
 
 ServerConnection::~ServerConnection() = default;
 
@@ -31,8 +31,13 @@ void ServerConnection::ReloadSchema()
 {
     schema_ = Schema::Load(*database_, weak_from_this());
     catalog_ = std::make_shared<Model::ReferenceCatalog>(schema_);
-    serverName_ = metaValue(*database_, "server_name", L"localhost");
-    parameters_ = Model::ConnectionParameters(metaValue(*database_, "server_address", serverName_));
+    // A server is named by its own address, so that two servers never share cached rules.
+    storedName_ = metaValue(*database_, "server_name", L"localhost");
+    serverName_ = database_->ServerName();
+    if (serverName_.empty())
+        serverName_ = storedName_;
+    // Links carry the address: a server's own name, with its database, is no host name.
+    parameters_ = Model::ConnectionParameters(metaValue(*database_, "server_address", storedName_));
 }
 
 } // namespace Vireo::Arbor::Model
