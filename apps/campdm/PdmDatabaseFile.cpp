@@ -5,6 +5,7 @@
 #include "TemporaryFile.h"
 
 #include "platform/arbor/Database.h"
+#include "platform/arbor/DatabaseCheck.h"
 #include "platform/arbor/ModelException.h"
 #include "platform/arbor/ServerConnection.h"
 #include "platform/arbor/ServerGateway.h"
@@ -100,6 +101,10 @@ fs::path PdmSeedFolder(const fs::path& folder)
 PdmWorkingCopy::PdmWorkingCopy(const std::string& database, bool mayChange, const fs::path& seedFolder)
     : database_(database)
 {
+    if (Model::Database::IsServerText(database)) {
+        openServer(database, mayChange);
+        return;
+    }
     try {
         if (database == ":memory:") {
             connection_ = Model::ServerGateway::Open(database);
@@ -123,6 +128,20 @@ PdmWorkingCopy::PdmWorkingCopy(const std::string& database, bool mayChange, cons
     }
 }
 
+// A server has no file to copy: the command is one transaction on it, committed only when
+// the command succeeded. Its messages name the server without user or password.
+void PdmWorkingCopy::openServer(const std::string& database, bool mayChange)
+{
+    try {
+        connection_ = Model::ServerGateway::Open(database);
+        if (mayChange)
+            work_.emplace(connection_->GetDatabase());
+    } catch (const Model::ModelException& error) {
+        disconnect();
+        throw InputError(error.what());
+    }
+}
+
 PdmWorkingCopy::~PdmWorkingCopy()
 {
     disconnect();
@@ -140,17 +159,35 @@ void PdmWorkingCopy::disconnect()
 
 void PdmWorkingCopy::Commit()
 {
-    if (!copy_)
-        return;
     if (work_) {
         work_->Commit();
         work_.reset();
     }
+    if (!copy_)
+        return;
     // Everything the journal holds goes into the file itself before it is renamed.
     connection_->GetDatabase().Execute("PRAGMA wal_checkpoint(TRUNCATE)");
     disconnect();
     copy_->ReplaceTarget();
     copy_.reset();
+}
+
+void CreatePdmServerDatabase(const std::string& server, const fs::path& seedFolder, bool replace, std::ostream& out)
+{
+    const fs::path seeds = PdmSeedFolder(seedFolder);
+    try {
+        if (replace)
+            Model::Database::DropTables(server);
+        const auto connection = Model::ServerConnection::Open(server);
+        if (Model::HoldsPdmData(connection->GetDatabase()))
+            throw CommandFailed("the PDM database " + connection->GetDatabase().Path() +
+                                " is not empty; give --force to replace what it holds");
+        Model::Database::Transaction seeding(connection->GetDatabase());
+        SeedShippedPdm(*connection, seeds, out);
+        seeding.Commit();
+    } catch (const Model::ModelException& failure) {
+        throw InputError(std::string(failure.what()) + "; nothing was seeded");
+    }
 }
 
 void CreatePdmDatabaseFile(const fs::path& path, const fs::path& seedFolder, bool replace, std::ostream& out)

@@ -2,7 +2,8 @@
 // PDM database files as the host program uses them. A command never works on the user's
 // file itself: it works on a copy, and only a command that changed the PDM and succeeded puts
 // the copy in place of the file, in one step. A failed command, or a file that turns out not
-// to be a PDM database, leaves the file exactly as it was.
+// to be a PDM database, leaves the file exactly as it was. A PostgreSQL server
+// ("postgresql://...") is worked on in one transaction per command instead.
 
 #include "platform/arbor/Database.h"
 #include "platform/arbor/ModelFwd.h"
@@ -34,6 +35,7 @@ public:
     void Commit();
 
 private:
+    void openServer(const std::string& database, bool mayChange);
     void disconnect();
 
     std::filesystem::path database_;
@@ -47,6 +49,12 @@ private:
 // file exists and `replace` is false. The file appears only when seeding succeeded.
 void CreatePdmDatabaseFile(const std::filesystem::path& path, const std::filesystem::path& seedFolder, bool replace,
                            std::ostream& out);
+
+// Seeds the database of a PostgreSQL server (a "postgresql://" text) from the seed files of
+// `seedFolder`, in one transaction; CommandFailed when it holds objects already and `replace`
+// is false. `replace` drops the PDM tables it holds first.
+void CreatePdmServerDatabase(const std::string& server, const std::filesystem::path& seedFolder, bool replace,
+                             std::ostream& out);
 
 // The folder of PDM seed files in `folder`: it, or its pdm/ sub-folder; InputError when
 // neither holds them.

@@ -11,24 +11,30 @@
 namespace Campdm {
 namespace {
 
+namespace Model = Vireo::Arbor::Model;
+
 int runInit(const Arguments& args, const CommandContext& context)
 {
-    const std::filesystem::path database = args.Word("DB");
+    const std::string database = args.Word("DB");
     const std::filesystem::path data = args.Option("--data").value_or(context.dataDirectory.string());
-    context.out << "Making the PDM database " << database.string() << "\n";
-    CreatePdmDatabaseFile(database, data, args.Flag("--force"), context.out);
+    context.out << "Making the PDM database " << Model::Database::ShownName(database) << "\n";
+    if (Model::Database::IsServerText(database))
+        CreatePdmServerDatabase(database, data, args.Flag("--force"), context.out);
+    else
+        CreatePdmDatabaseFile(database, data, args.Flag("--force"), context.out);
     return ExitSuccess;
 }
 
 int runCheck(const Arguments& args, const CommandContext& context)
 {
-    const std::string path = args.Word("DB");
-    CheckPdmDatabaseFile(path);
+    const std::string text = args.Word("DB");
+    const std::string path = Model::Database::ShownName(text);
+    if (!Model::Database::IsServerText(text))
+        CheckPdmDatabaseFile(text);
     std::vector<std::string> problems;
     try {
-        Vireo::Arbor::Model::Database database(path);
-        problems = Vireo::Arbor::Model::CheckDatabase(database);
-    } catch (const Vireo::Arbor::Model::ModelException& error) {
+        problems = Model::CheckDatabase(*Model::Database::Open(text));
+    } catch (const Model::ModelException& error) {
         throw InputError(error.what());
     }
     for (const auto& problem : problems)
