@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test.
+# Sets up, builds and runs every test, the PDM storage tests on SQLite and on a private
+# PostgreSQL server (scripts/postgres.sh).
 #   scripts/test.sh             normal build
 #   scripts/test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build
 set -euo pipefail
@@ -11,4 +12,4 @@ bash scripts/setup.sh
 bash scripts/build.sh "$flavour"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "build/$flavour" --output-on-failure -j "$(nproc)"
+bash scripts/postgres.sh ctest --test-dir "build/$flavour" --output-on-failure -j "$(nproc)"

@@ -14,11 +14,18 @@
 #include "pdm/convert/ValueConversion.h"
 #include "pdm/rules/IntegrationManager.h"
 
+#include "platform/arbor/Database.h"
+#include "platform/arbor/DatabaseCheck.h"
 #include "platform/arbor/ReferenceObject.h"
+#include "platform/arbor/ServerConnection.h"
+#include "platform/arbor/ServerGateway.h"
+#include "platform/arbor/FaultPlan.h"
 #include "platform/arbor/SystemGuid.h"
 #include "platform/host/Zkw32Doc.h"
 #include "platform/support/Utf8.h"
+#include "tests/platform/testing/TestStorage.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -103,9 +110,15 @@ std::wstring Text(const Cam::BaseValue* value)
     return value ? FromCamBaseValue(*value) : L"(none)";
 }
 
-class RoundTrip : public ::testing::Test {
+class RoundTrip : public ::testing::TestWithParam<Storage> {
 protected:
-    void SetUp() override { pdm = MakeTechnologyPdm(); }
+    void SetUp() override
+    {
+        VIREO_SKIP_WITHOUT_STORAGE(GetParam());
+        storage = std::make_unique<TestDatabase>(GetParam());
+        pdm = MakeTechnologyPdm(storage->Text());
+    }
+    void TearDown() override { pdm.reset(); }
 
     // The parent a type needs in a document (null for none).
     static CamObject ParentFor(CZkw32Doc& doc, std::wstring_view type)
@@ -185,11 +198,12 @@ protected:
         ++travelled;
     }
 
+    std::unique_ptr<TestDatabase> storage;
     std::unique_ptr<PdmFixture> pdm;
     int travelled = 0;
 };
 
-TEST_F(RoundTrip, EveryMappedCamTypeComesBackWithItsValues)
+TEST_P(RoundTrip, EveryMappedCamTypeComesBackWithItsValues)
 {
     std::set<std::wstring_view> types;
     for (const auto& [type, description] : CamTypes)
@@ -203,7 +217,7 @@ TEST_F(RoundTrip, EveryMappedCamTypeComesBackWithItsValues)
 }
 
 // The rules of the tools catalogue carry its cutting tools there and back as well.
-TEST_F(RoundTrip, TheToolsCatalogueCarriesItsCuttingToolsThereAndBack)
+TEST_P(RoundTrip, TheToolsCatalogueCarriesItsCuttingToolsThereAndBack)
 {
     const auto reference = System::Guid::Parse(L"14647778-3afb-4369-84cf-3f0bcc39fb94");
     for (std::wstring_view type : {L"ToolMillEnd", L"ToolMillSpehere", L"ToolDrill"}) {
@@ -229,6 +243,63 @@ TEST_F(RoundTrip, TheToolsCatalogueCarriesItsCuttingToolsThereAndBack)
         }
     }
 }
+
+// The server going away in the middle of an import: the transfer fails naming the lost
+// connection, the CAM document is as before, and the PDM is whole.
+TEST_P(RoundTrip, AServerGoneMidImportIsNamedAndLeavesTheDocumentAsBefore)
+{
+    if (GetParam() == Storage::Sqlite)
+        GTEST_SKIP() << "a database file has no server to lose";
+    namespace Model = Arbor::Model;
+    const auto reference = System::Guid::Parse(TechnologyReferenceGuid);
+    // A connection of its own whose server connection ends at the n-th call at `point`.
+    const auto losingConnection = [&](Model::FaultPoint point, std::size_t nth) {
+        auto connection = Model::ServerGateway::Open(storage->Text());
+        auto pid = connection->GetDatabase().Prepare("SELECT pg_backend_pid()");
+        EXPECT_TRUE(pid.Step());
+        const long long backend = pid.Int(0);
+        auto plan = std::make_shared<Model::FaultPlan>();
+        plan->RunAt(point, nth, [text = storage->Text(), backend] {
+            Model::Database::Open(text)->Prepare("SELECT pg_terminate_backend(?1)").Bind(1, backend).Run();
+        });
+        connection->SetFaultPlan(plan);
+        return connection;
+    };
+    // What a transfer says when it fails: its message box, or the error the host program
+    // shows for it. Empty when it succeeded.
+    const auto failureOf = [&](IntegrationBuilder& builder) -> std::string {
+        try {
+            if (IntegrationManager().MakeData(builder))
+                return "";
+        } catch (const Model::ModelException& error) {
+            return error.what();
+        }
+        std::string shown;
+        for (const auto& message : pdm->Ui().Messages())
+            shown += Utf8(message.text) + "\n";
+        return shown.empty() ? "(no message)" : shown;
+    };
+
+    // The import runs in a change bracket of the document, as a command runs it.
+    CZkw32Doc target;
+    const std::string empty = target.SaveToText();
+    auto reading = losingConnection(Model::FaultPoint::ObjectRead, 6);
+    ASSERT_TRUE(target.BeginChanges(L"import"));
+    PdmCamCreator importer(System::Guid::Parse(SampleProjectGuid), reference, &target, CamObject());
+    const std::string importFailure = failureOf(importer);
+    EXPECT_THAT(importFailure, ::testing::HasSubstr("connection to the PDM server"));
+    target.CancelChanges();
+    EXPECT_EQ(target.SaveToText(), empty);
+
+    auto after = Model::ServerConnection::Open(storage->Text());
+    EXPECT_THAT(Model::CheckDatabase(after->GetDatabase()), ::testing::IsEmpty());
+    auto unnamed = after->GetDatabase().Prepare("SELECT count(*) FROM objects o WHERE NOT EXISTS "
+                                                "(SELECT 1 FROM vals v WHERE v.object_id = o.id)");
+    ASSERT_TRUE(unnamed.Step());
+    EXPECT_EQ(unnamed.Int(0), 0) << "an object was saved without its values";
+}
+
+INSTANTIATE_TEST_SUITE_P(Storages, RoundTrip, ::testing::ValuesIn(AllStorages()), StorageTestName);
 
 } // namespace
 } // namespace Vireo::Testing

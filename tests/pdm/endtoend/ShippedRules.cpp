@@ -35,9 +35,9 @@ const std::vector<std::string>& ShippedSeedFiles()
     return files;
 }
 
-std::unique_ptr<PdmFixture> MakeTechnologyPdm()
+std::unique_ptr<PdmFixture> MakeTechnologyPdm(const std::string& database)
 {
-    auto pdm = std::make_unique<PdmFixture>(PdmDataFile(""));
+    auto pdm = std::make_unique<PdmFixture>(PdmDataFile(""), PdmFixture::RuleReference::Seeded, database);
     for (const std::string& file : ShippedSeedFiles())
         pdm->SeedFile(PdmDataFile(file));
     return pdm;

@@ -14,7 +14,7 @@ namespace Vireo::Testing {
 const std::vector<std::string>& ShippedSeedFiles();
 
 // A PDM holding the units, the rule reference, the technology, its rules and the sample project.
-std::unique_ptr<PdmFixture> MakeTechnologyPdm();
+std::unique_ptr<PdmFixture> MakeTechnologyPdm(const std::string& database = ":memory:");
 
 // Every rule set of the application "VIREO CAM" in the connected PDM, unfiltered.
 Cam::Pdm::IntegrationRules LoadAllRules();

@@ -65,7 +65,8 @@ TEST(CrashConsistency, AnExportKilledAtAnyMomentLeavesADatabaseThatPassesTheChec
         int status = 0;
         ::waitpid(child, &status, 0);
 
-        Model::Database database(path);
+        const auto opened = Model::Database::Open(path);
+        Model::Database& database = *opened;
         EXPECT_EQ(Model::CheckDatabase(database), std::vector<std::string>{});
         // Every saved tool has its class and its value: objects are saved whole.
         auto query = database.Prepare("SELECT COUNT(*) FROM objects o WHERE o.owner_id IS NULL AND NOT EXISTS "

@@ -91,8 +91,9 @@ RuleObjectSeed technologyRules()
 
 } // namespace
 
-GeneratedProject::GeneratedProject(const std::filesystem::path& dataDirectory, int machinings)
-    : pdm_(dataDirectory)
+GeneratedProject::GeneratedProject(const std::filesystem::path& dataDirectory, int machinings,
+                                   const std::string& database)
+    : pdm_(dataDirectory, PdmFixture::RuleReference::Seeded, database)
 {
     pdm_.SeedText(projectSeed(machinings));
     SeedRuleObjects(pdm_, {technologyRules()});

@@ -10,8 +10,10 @@ namespace Vireo::Testing {
 
 class GeneratedProject {
 public:
-    // `dataDirectory` holds the shipped seed files (units.xml, integration-rules.xml).
-    GeneratedProject(const std::filesystem::path& dataDirectory, int machinings);
+    // `dataDirectory` holds the shipped seed files (units.xml, integration-rules.xml);
+    // `database` is the connection text of an empty PDM.
+    GeneratedProject(const std::filesystem::path& dataDirectory, int machinings,
+                     const std::string& database = ":memory:");
 
     PdmFixture& Pdm() noexcept { return pdm_; }
     // Imports the project into `doc`, recursively; false when the import fails.

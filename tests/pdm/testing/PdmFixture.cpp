@@ -10,8 +10,9 @@ namespace Vireo::Testing {
 
 namespace Model = Arbor::Model;
 
-PdmFixture::PdmFixture(const std::filesystem::path& dataDirectory, RuleReference ruleReference)
-    : connection_(Model::ServerGateway::Open(":memory:")), faults_(std::make_shared<Model::FaultPlan>())
+PdmFixture::PdmFixture(const std::filesystem::path& dataDirectory, RuleReference ruleReference,
+                       const std::string& database)
+    : connection_(Model::ServerGateway::Open(database)), faults_(std::make_shared<Model::FaultPlan>())
 {
     const std::string server = "test-" + Support::WideToUtf8(System::Guid::NewGuid().ToString());
     SeedText("<Pdm server=\"" + server + "\" address=\"" + server + ":8080\"/>");

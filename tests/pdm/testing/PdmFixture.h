@@ -1,5 +1,5 @@
 #pragma once
-// A PDM in memory that is the current connection for the life of the fixture: the units
+// A PDM (in memory unless given) that is the current connection for the life of the fixture: the units
 // reference and the integration-rule reference are seeded, the fault plan counts every
 // search, read and write, and message boxes are recorded instead of shown. Each fixture
 // has a server name of its own, so rule sets cached for another fixture never answer for it.
@@ -27,9 +27,10 @@ class PdmFixture {
 public:
     enum class RuleReference { Seeded, Missing };
 
-    // `dataDirectory` holds the shipped seed files (units.xml, integration-rules.xml).
+    // `dataDirectory` holds the shipped seed files (units.xml, integration-rules.xml);
+    // `database` is the connection text of an empty PDM.
     explicit PdmFixture(const std::filesystem::path& dataDirectory,
-                        RuleReference ruleReference = RuleReference::Seeded);
+                        RuleReference ruleReference = RuleReference::Seeded, const std::string& database = ":memory:");
     ~PdmFixture();
     PdmFixture(const PdmFixture&) = delete;
     PdmFixture& operator=(const PdmFixture&) = delete;

@@ -39,7 +39,7 @@ private:
 std::string refusalOf(const std::string& path)
 {
     try {
-        Database database(path);
+        Database::Open(path);
     } catch (const ModelException& error) {
         return error.what();
     }
@@ -63,7 +63,7 @@ TEST(DatabaseFiles, FilesThatAreNoPdmDatabaseAreRefusedByPathAndKind)
     EXPECT_NE(refusal.find("tables of another program"), std::string::npos) << refusal;
 
     TempDatabaseFile damaged;
-    { Database database(damaged.Path()); }
+    Database::Open(damaged.Path());
     {
         std::fstream file(damaged.Path(), std::ios::in | std::ios::out | std::ios::binary);
         file.write("garbage garbage garbage garbage", 30);
@@ -76,8 +76,10 @@ TEST(DatabaseFiles, FilesThatAreNoPdmDatabaseAreRefusedByPathAndKind)
 TEST(DatabaseFiles, ASecondWriterWaitsForTheFirstAndWhenItCannotNamesTheBusyDatabase)
 {
     TempDatabaseFile file;
-    Database first(file.Path());
-    Database second(file.Path());
+    const auto firstDatabase = Database::Open(file.Path());
+    const auto secondDatabase = Database::Open(file.Path());
+    Database& first = *firstDatabase;
+    Database& second = *secondDatabase;
     {
         // A write that ends while the second writer waits lets it through.
         auto held = std::make_unique<Database::Transaction>(first);
@@ -102,7 +104,7 @@ TEST(DatabaseFiles, ASecondWriterWaitsForTheFirstAndWhenItCannotNamesTheBusyData
     }
 }
 
-TEST_F(ModelTest, TheConsistencyCheckFindsCyclesAndParentsTheHierarchyDoesNotAllow)
+TEST_P(ModelTest, TheConsistencyCheckFindsCyclesAndParentsTheHierarchyDoesNotAllow)
 {
     auto& database = connection->GetDatabase();
     EXPECT_TRUE(CheckDatabase(database).empty());
@@ -122,7 +124,7 @@ TEST_F(ModelTest, TheConsistencyCheckFindsCyclesAndParentsTheHierarchyDoesNotAll
     const auto reported = [&](const System::Guid& guid, const std::string& what) {
         const std::string text = Support::WideToUtf8(guid.ToString()) + what;
         for (const auto& problem : problems)
-            if (problem.find(text) != std::string::npos && problem.find("PDM database \":memory:\"") == 0)
+            if (problem.find(text) != std::string::npos && problem.find("PDM database \"" + database.Path() + "\"") == 0)
                 return true;
         return false;
     };
@@ -133,8 +135,10 @@ TEST_F(ModelTest, TheConsistencyCheckFindsCyclesAndParentsTheHierarchyDoesNotAll
     EXPECT_EQ(problems.size(), 4u);
 }
 
-TEST_F(ModelTest, TheConsistencyCheckNamesForeignClassesDanglingRowsOwnerlessRowsAndStrayValues)
+TEST_P(ModelTest, TheConsistencyCheckNamesForeignClassesDanglingRowsOwnerlessRowsAndStrayValues)
 {
+    if (GetParam() == Vireo::Testing::Storage::Postgres)
+        GTEST_SKIP() << "the server refuses rows that name missing rows: they cannot be made to be found";
     auto& database = connection->GetDatabase();
     const auto run = [&](const std::string& sql) { database.Execute(sql.c_str()); };
     const std::string drill8 = "(SELECT id FROM objects WHERE guid = '" + Support::WideToUtf8(Example::Drill8.ToString()) + "')";

@@ -8,7 +8,7 @@ namespace {
 
 using namespace Example;
 
-TEST_F(ModelTest, ObjectValuesConvertAndMissingOnesAreTheSharedNull)
+TEST_P(ModelTest, ObjectValuesConvertAndMissingOnesAreTheSharedNull)
 {
     auto drill = tools->Find(Drill8);
     ASSERT_TRUE(drill);
@@ -48,7 +48,7 @@ TEST_F(ModelTest, ObjectValuesConvertAndMissingOnesAreTheSharedNull)
     EXPECT_THROW(ObjectValue(L"maybe").ToBoolean(), ModelException);
 }
 
-TEST_F(ModelTest, NewObjectsReachTheDatabaseOnlyThroughApplyChanges)
+TEST_P(ModelTest, NewObjectsReachTheDatabaseOnlyThroughApplyChanges)
 {
     auto object = tools->CreateReferenceObject(toolClass(Drill));
     ASSERT_TRUE(object);
@@ -89,7 +89,7 @@ TEST_F(ModelTest, NewObjectsReachTheDatabaseOnlyThroughApplyChanges)
     EXPECT_EQ(third->GetObjectValue(Name.ToString(), false), ObjectValue::Null);
 }
 
-TEST_F(ModelTest, SavesInsideACommandTransactionKeepThoseBeforeAFailedOneAndNothingOfIt)
+TEST_P(ModelTest, SavesInsideACommandTransactionKeepThoseBeforeAFailedOneAndNothingOfIt)
 {
     const auto toolCount = [&] {
         auto all = tools->CreateLoader(nullptr, nullptr, nullptr);
@@ -129,7 +129,7 @@ TEST_F(ModelTest, SavesInsideACommandTransactionKeepThoseBeforeAFailedOneAndNoth
     EXPECT_TRUE(CheckDatabase(database).empty());
 }
 
-TEST_F(ModelTest, FailedSaveLeavesDatabaseAndObjectAsBefore)
+TEST_P(ModelTest, FailedSaveLeavesDatabaseAndObjectAsBefore)
 {
     auto object = tools->CreateReferenceObject(toolClass(Drill));
     object->ParameterValues().TrySetValue(Name, L"Half");
@@ -157,7 +157,7 @@ namespace {
 
 using namespace Example;
 
-TEST_F(ModelTest, PendingChangesShowUntilCancelled)
+TEST_P(ModelTest, PendingChangesShowUntilCancelled)
 {
     auto drill = tools->Find(Drill8);
     drill->BeginChanges();
@@ -178,7 +178,7 @@ TEST_F(ModelTest, PendingChangesShowUntilCancelled)
     EXPECT_EQ(drill->GetObjects(Items).size(), 3u);
 }
 
-TEST_F(ModelTest, OneToOneTableRowAndSetLinkToNothing)
+TEST_P(ModelTest, OneToOneTableRowAndSetLinkToNothing)
 {
     auto mill = tools->Find(Mill10);
     EXPECT_FALSE(mill->GetObject(group(Spec)));

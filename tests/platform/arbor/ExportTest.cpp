@@ -5,7 +5,7 @@ namespace {
 
 using namespace Example;
 
-TEST_F(ModelTest, ExportSeedsAnEqualDatabase)
+TEST_P(ModelTest, ExportSeedsAnEqualDatabase)
 {
     // Changes made through the model are exported as well.
     auto tool = tools->CreateReferenceObject(tools->Find(SetB), toolClass(Mill));
@@ -35,7 +35,7 @@ TEST_F(ModelTest, ExportSeedsAnEqualDatabase)
     EXPECT_EQ(copy->ReferenceCatalog()->Find(Tools)->Description()->Item(Diameter)->Unit()->ShortName(), L"mm");
 }
 
-TEST_F(ModelTest, LaterSeedsAddObjectsToExistingReferencesOnly)
+TEST_P(ModelTest, LaterSeedsAddObjectsToExistingReferencesOnly)
 {
     const std::string more =
         "<Pdm><Reference guid=\"" + std::string("a73e100b-e871-490e-b353-54f66f8a380e") +

@@ -5,7 +5,7 @@ namespace {
 
 using namespace Example;
 
-TEST_F(ModelTest, FaultPlanCountsCallsAndFailsTheChosenOne)
+TEST_P(ModelTest, FaultPlanCountsCallsAndFailsTheChosenOne)
 {
     auto plan = std::make_shared<FaultPlan>();
     connection->SetFaultPlan(plan);
@@ -46,7 +46,7 @@ TEST_F(ModelTest, FaultPlanCountsCallsAndFailsTheChosenOne)
     EXPECT_TRUE(tools->Find(Mill10));
 }
 
-TEST_F(ModelTest, FailedSaveByPlanWritesNothing)
+TEST_P(ModelTest, FailedSaveByPlanWritesNothing)
 {
     auto plan = std::make_shared<FaultPlan>();
     connection->SetFaultPlan(plan);

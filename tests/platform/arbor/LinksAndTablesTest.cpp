@@ -13,7 +13,7 @@ std::vector<std::wstring> tags(const std::vector<std::shared_ptr<ReferenceObject
     return out;
 }
 
-TEST_F(ModelTest, LinksAndRowsComeInModelOrder)
+TEST_P(ModelTest, LinksAndRowsComeInModelOrder)
 {
     auto drill = tools->Find(Drill8);
     EXPECT_EQ(drill->GetObject(group(HolderLink))->Guid(), HolderHsk);
@@ -29,7 +29,7 @@ TEST_F(ModelTest, LinksAndRowsComeInModelOrder)
     EXPECT_THROW(drill->GetObjects(Name), ModelException);
 }
 
-TEST_F(ModelTest, RowsAndLinksOfANewObjectAreWrittenWithIt)
+TEST_P(ModelTest, RowsAndLinksOfANewObjectAreWrittenWithIt)
 {
     auto tool = tools->CreateReferenceObject(toolClass(Mill));
     tool->ParameterValues().TrySetValue(Name, L"Mill 6");
@@ -74,7 +74,7 @@ TEST_F(ModelTest, RowsAndLinksOfANewObjectAreWrittenWithIt)
     EXPECT_EQ(third->GetObjects(Accessories).size(), 2u);
 }
 
-TEST_F(ModelTest, HierarchyAllowsSeveralParentsOnlyWhereTheReferenceSaysSo)
+TEST_P(ModelTest, HierarchyAllowsSeveralParentsOnlyWhereTheReferenceSaysSo)
 {
     auto setA = tools->Find(SetA);
     auto children = tools->CreateLoader(nullptr, setA, nullptr);

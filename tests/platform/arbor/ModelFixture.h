@@ -1,8 +1,9 @@
 #pragma once
-// A connection to an in-memory PDM seeded with data/pdm/units.xml and example.xml, and
-// the GUIDs of that example.
+// A connection to a new PDM of each storage seeded with data/pdm/units.xml and example.xml,
+// and the GUIDs of that example.
 
 #include "platform/arbor/Model.h"
+#include "tests/platform/testing/TestStorage.h"
 
 #include <gtest/gtest.h>
 
@@ -47,11 +48,13 @@ inline std::string DataFile(const char* name)
     return std::string(VIREO_SOURCE_DIR) + "/data/pdm/" + name;
 }
 
-class ModelTest : public ::testing::Test {
+class ModelTest : public ::testing::TestWithParam<Vireo::Testing::Storage> {
 protected:
     void SetUp() override
     {
-        connection = ServerConnection::Open(":memory:");
+        VIREO_SKIP_WITHOUT_STORAGE(GetParam());
+        storage = std::make_unique<Vireo::Testing::TestDatabase>(GetParam());
+        connection = ServerConnection::Open(storage->Text());
         SeedFromFile(*connection, DataFile("units.xml"));
         SeedFromFile(*connection, DataFile("example.xml"));
         tools = connection->ReferenceCatalog()->Find(Example::Tools)->CreateReference();
@@ -68,9 +71,12 @@ protected:
         return object->GetObjectValue(parameter.ToString(), true)->ToString();
     }
 
+    std::unique_ptr<Vireo::Testing::TestDatabase> storage;
     std::shared_ptr<ServerConnection> connection;
     std::shared_ptr<Reference> tools;
     std::shared_ptr<Reference> holders;
 };
+
+using Vireo::Testing::StorageTestName;
 
 } // namespace Vireo::Arbor::Model::Testing

@@ -46,7 +46,7 @@ protected:
     std::shared_ptr<Filter> filter() { return std::make_shared<Filter>(tools->ReferenceInfo()); }
 };
 
-TEST_F(SearchTest, TermsCombineAsOrWithinAndAndAcrossGroups)
+TEST_P(SearchTest, TermsCombineAsOrWithinAndAndAcrossGroups)
 {
     const System::Guid classParameter = tools->ParameterGroup()->ClassParameterInfo()->Guid();
     const struct {
@@ -106,7 +106,7 @@ TEST_F(SearchTest, TermsCombineAsOrWithinAndAndAcrossGroups)
     }
 }
 
-TEST_F(SearchTest, TextFormKeepsOperatorsTypesAndFlags)
+TEST_P(SearchTest, TextFormKeepsOperatorsTypesAndFlags)
 {
     auto f = filter();
     auto g = f->Terms()->AddGroup(LogicalOperator::Or, TermItemType::Other);
@@ -151,7 +151,7 @@ TEST_F(SearchTest, TextFormKeepsOperatorsTypesAndFlags)
     }
 }
 
-TEST_F(SearchTest, BackwardLinksFindTheMasters)
+TEST_P(SearchTest, BackwardLinksFindTheMasters)
 {
     auto holderFilter = std::make_shared<Filter>(holders->ReferenceInfo());
     auto t = holderFilter->Terms()->AddTerm();
@@ -175,7 +175,7 @@ namespace {
 using namespace Example;
 using namespace Search;
 
-TEST_F(ModelTest, ChildrenOfAParentCanBeFilteredAndCompared)
+TEST_P(ModelTest, ChildrenOfAParentCanBeFilteredAndCompared)
 {
     auto filter = std::make_shared<Filter>(tools->ReferenceInfo());
     auto notDrill = filter->Terms()->AddTerm();
@@ -196,6 +196,8 @@ TEST_F(ModelTest, ChildrenOfAParentCanBeFilteredAndCompared)
     auto before = tools->CreateLoader(nullptr, nullptr, nullptr);
     EXPECT_EQ(before->State(), LoadState::NotLoaded);
 }
+
+INSTANTIATE_TEST_SUITE_P(Storages, SearchTest, ::testing::ValuesIn(Vireo::Testing::AllStorages()), StorageTestName);
 
 } // namespace
 } // namespace Vireo::Arbor::Model::Testing
