@@ -1,4 +1,5 @@
-// Recursive export of a generated CAM project - one machining per tool - into a file database.
+// Recursive export of a generated CAM project - one machining per tool - into a file database,
+// the same into a PDM on a PostgreSQL server, and four users exporting with campdm at once.
 //
 // Figures: objects per second (the project, every machining and every tool), the cost per
 // object across sizes, and the storage floor: the rows the export wrote, inserted again into a
@@ -17,11 +18,13 @@
 #include "platform/cam/ParameterIds.h"
 #include "platform/support/Utf8.h"
 #include "tests/pdm/testing/RuleSeed.h"
+#include "tests/platform/testing/TestStorage.h"
 #include "bench/storage_floor/StorageFloor.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -80,11 +83,12 @@ void removeDatabase()
         std::filesystem::remove(databasePath().string() + suffix);
 }
 
-// A fresh file database holding units, rules and the technology reference.
-void openSeededDatabase()
+// A fresh database holding units, rules and the technology reference: the file, or the
+// server's PDM a connection text names.
+void openSeededDatabase(const std::string& database = databasePath().string())
 {
     removeDatabase();
-    auto connection = ArborModel::ServerGateway::Open(databasePath().string());
+    auto connection = ArborModel::ServerGateway::Open(database);
     const auto data = std::filesystem::path(VIREO_SOURCE_DIR) / "data" / "pdm";
     ArborModel::SeedFromFile(*connection, data / "units.xml");
     ArborModel::SeedFromFile(*connection, data / "integration-rules.xml");
@@ -188,6 +192,121 @@ void Export(benchmark::State& state)
 }
 
 BENCHMARK(Export)->Arg(200)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same export into a PDM on the PostgreSQL server VIREO_TEST_POSTGRES names (skipped
+// without one), for objects per second beside the file database's.
+void ExportOnServer(benchmark::State& state)
+{
+    if (Vireo::Testing::TestServerText().empty()) {
+        state.SkipWithError(Vireo::Testing::NoTestServer);
+        return;
+    }
+    const int machinings = static_cast<int>(state.range(0));
+    std::size_t objects = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Vireo::Testing::TestDatabase server(Vireo::Testing::Storage::Postgres);
+        openSeededDatabase(server.Text());
+        auto doc = std::make_unique<CZkw32Doc>();
+        auto* project = buildProject(*doc, machinings);
+        state.ResumeTiming();
+
+        std::size_t made = 0;
+        timedExport(project, made);
+        if (made == 0)
+            state.SkipWithError("the export failed");
+
+        state.PauseTiming();
+        objects = countObjects();
+        if (objects != static_cast<std::size_t>(2 * machinings + 1))
+            state.SkipWithError("the export left objects out");
+        ArborModel::ServerGateway::Close();
+        doc.reset();
+        state.ResumeTiming();
+    }
+    state.counters["objects"] = static_cast<double>(objects);
+    state.counters["objects_per_second"] =
+        benchmark::Counter(static_cast<double>(objects) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+BENCHMARK(ExportOnServer)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+std::string shellQuoted(const std::string& word)
+{
+    std::string quoted = "'";
+    for (const char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Four users, each exporting a project of their own with campdm into one PDM: at once on the
+// server, one after the other on a file (a command on a file works on a copy of it, so
+// writers on one file take turns). Objects per second of all four together.
+void FourExporters(benchmark::State& state)
+{
+    const bool server = state.range(1) == 1;
+    if (server && Vireo::Testing::TestServerText().empty()) {
+        state.SkipWithError(Vireo::Testing::NoTestServer);
+        return;
+    }
+    constexpr int users = 4;
+    const int machinings = static_cast<int>(state.range(0));
+    const auto folder = std::filesystem::temp_directory_path() / "vireo-four-exporters";
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        std::unique_ptr<Vireo::Testing::TestDatabase> schema;
+        std::string database = (folder / "pdm.db").string();
+        if (server) {
+            schema = std::make_unique<Vireo::Testing::TestDatabase>(Vireo::Testing::Storage::Postgres);
+            database = schema->Text();
+        }
+        openSeededDatabase(database);
+        auto parent = technologyReference()->CreateReference();
+        auto folderObject = parent->CreateReferenceObject(
+            parent->Classes()->Find(System::Guid::Parse(L"7ec00000-0000-4000-8000-0000000000c1")));
+        folderObject->ParameterValues().TrySetValue(System::Guid::Parse(nameGuid), std::wstring(L"Projects"));
+        folderObject->ApplyChanges();
+        ArborModel::ServerGateway::Close();
+        std::vector<std::string> commands;
+        for (int user = 0; user < users; ++user) {
+            CZkw32Doc doc;
+            buildProject(doc, machinings);
+            const auto file = folder / ("user" + std::to_string(user) + ".vcam");
+            doc.SaveToFile(file);
+            commands.push_back(shellQuoted(CAMPDM_PROGRAM) + " export " + shellQuoted(file.string()) +
+                               " Generated --pdm " + shellQuoted(database) + " --reference Technology --parent Projects" +
+                               " --no-link >/dev/null");
+        }
+        std::string all;
+        for (const auto& command : commands)
+            all += server ? "(" + command + ") & " : command + " && ";
+        all += server ? "wait" : "true";
+        state.ResumeTiming();
+        if (std::system(all.c_str()) != 0)
+            state.SkipWithError("an export failed");
+        state.PauseTiming();
+        ArborModel::ServerGateway::Open(database);
+        if (countObjects() != static_cast<std::size_t>(users * (2 * machinings + 1) + 1))
+            state.SkipWithError("the exports left objects out");
+        ArborModel::ServerGateway::Close();
+        state.ResumeTiming();
+    }
+    const double objects = users * (2.0 * machinings + 1);
+    state.counters["objects"] = objects;
+    state.counters["objects_per_second"] =
+        benchmark::Counter(objects * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    std::filesystem::remove_all(folder);
+}
+
+BENCHMARK(FourExporters)
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->ArgNames({"machinings", "server"})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

@@ -19,6 +19,7 @@
 #include "platform/arbor/Model.h"
 #include "platform/host/Zkw32Doc.h"
 #include "tests/pdm/testing/GeneratedProject.h"
+#include "tests/platform/testing/TestStorage.h"
 #include "bench/storage_floor/StorageFloor.h"
 #include "platform/arbor/Database.h"
 
@@ -110,6 +111,35 @@ void BM_ImportProject(benchmark::State& state)
 }
 
 BENCHMARK(BM_ImportProject)->Arg(1000)->Arg(2000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The same import from a PDM on the PostgreSQL server VIREO_TEST_POSTGRES names (skipped
+// without one), for objects per second beside the in-memory database's.
+void BM_ImportProjectFromServer(benchmark::State& state)
+{
+    if (Vireo::Testing::TestServerText().empty()) {
+        state.SkipWithError(Vireo::Testing::NoTestServer);
+        return;
+    }
+    const int machinings = static_cast<int>(state.range(0));
+    const Vireo::Testing::TestDatabase server(Vireo::Testing::Storage::Postgres);
+    Vireo::Testing::GeneratedProject generated(Vireo::Testing::PdmDataFile(""), machinings, server.Text());
+    const auto objects = static_cast<std::size_t>(1 + 2 * machinings);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto doc = std::make_unique<CZkw32Doc>();
+        state.ResumeTiming();
+        if (!Vireo::Testing::GeneratedProject::Import(*doc))
+            state.SkipWithError("the import failed");
+        state.PauseTiming();
+        doc.reset();
+        state.ResumeTiming();
+    }
+    state.counters["objects"] = static_cast<double>(objects);
+    state.counters["objects_per_second"] =
+        benchmark::Counter(static_cast<double>(objects), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+BENCHMARK(BM_ImportProjectFromServer)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The imported project, its machinings and their tools.
 std::vector<CamObject> importedObjects(CZkw32Doc& doc)
