@@ -30,6 +30,8 @@ bool ReferenceObject::ApplyChanges()
         ownerId_ = owner->id_;
     }
     ObjectWriter(database(), reference_->Connection()->OwnVersions()).Save(*this);
+    if (SaveObserver* observer = reference_->Connection()->GetSaveObserver())
+        observer->ObjectSaved(*this);
     return true;
 }
 

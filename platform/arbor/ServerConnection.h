@@ -4,6 +4,7 @@
 // fault plan of tests.
 
 #include "platform/arbor/ModelFwd.h"
+#include "platform/arbor/SaveObserver.h"
 
 #include <string>
 #include <unordered_map>
@@ -44,6 +45,10 @@ public:
     void SetFaultPlan(std::shared_ptr<FaultPlan> plan) { faults_ = std::move(plan); }
     FaultPlan* Faults() const { return faults_.get(); }
 
+    // Told of every object saved through this connection (null: nobody); see SaveObserver.h.
+    void SetSaveObserver(Model::SaveObserver* observer) noexcept { saveObserver_ = observer; }
+    Model::SaveObserver* GetSaveObserver() const noexcept { return saveObserver_; }
+
     // The storage and the schema read from it; ReloadSchema after the schema tables changed.
     Database& GetDatabase() { return *database_; }
     const std::shared_ptr<Schema>& GetSchema() const { return schema_; }
@@ -67,6 +72,7 @@ private:
     Model::ConnectionParameters parameters_{L""};
     std::shared_ptr<FaultPlan> faults_;
     std::unordered_map<long long, long long> ownVersions_;
+    Model::SaveObserver* saveObserver_ = nullptr;
 };
 
 } // namespace Vireo::Arbor::Model

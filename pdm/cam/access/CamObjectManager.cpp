@@ -1,6 +1,7 @@
 // Type matching and the catalogue queries of CamObjectManager.
 
 #include "pdm/cam/CamObjectManager.h"
+#include "pdm/cam/internal/CamTypeRecognition.h"
 
 #include <algorithm>
 
@@ -8,11 +9,10 @@ namespace Vireo::Cam::Pdm {
 
 CamObjectManager::CamObjectManager(CamObject camObject) : object(std::move(camObject))
 {
-    for (const auto& [type, descriptor] : CamTypes)
-        if (descriptor.predicate(object)) {
-            appType = type;
-            break;
-        }
+    if (const internal::CamTypeEntry* entry = internal::RecogniseCamType(object)) {
+        appType = entry->first;
+        typeEntry = &entry->second;
+    }
 }
 
 std::vector<std::wstring_view> CamObjectManager::GetCamTypeNames()
@@ -26,37 +26,26 @@ std::vector<std::wstring_view> CamObjectManager::GetCamTypeNames()
 
 UniqueIdentifier CamObjectManager::GetParameterId(std::wstring_view name) const
 {
-    const auto type = CamTypes.find(appType);
-    if (type == CamTypes.end())
+    if (!typeEntry)
         return UniqueIdentifier::Empty();
-    const auto parameter = type->second.parameters.find(name);
-    return parameter == type->second.parameters.end() ? UniqueIdentifier::Empty() : parameter->second;
+    const auto parameter = typeEntry->parameters.find(name);
+    return parameter == typeEntry->parameters.end() ? UniqueIdentifier::Empty() : parameter->second;
 }
 
 bool CamObjectManager::IsCamObject(const CamObject& object, std::wstring_view type)
 {
+    if (type.empty())
+        return internal::RecogniseCamType(object) != nullptr;
+    // A named type needs only its own predicate and those of the types it stands for.
+    const auto matches = [&](std::wstring_view name) {
+        const auto found = CamTypes.find(name);
+        return found != CamTypes.end() && found->second.predicate(object);
+    };
+    if (matches(type))
+        return true;
     const auto generic = GenericCamTypes.find(type);
-    if (!type.empty()) {
-        // A named type needs only its own predicate and those of the types it stands for.
-        const auto matches = [&](std::wstring_view name) {
-            const auto found = CamTypes.find(name);
-            return found != CamTypes.end() && found->second.predicate(object);
-        };
-        if (matches(type))
-            return true;
-        if (generic == GenericCamTypes.end())
-            return false;
-        return std::any_of(generic->second.first.begin(), generic->second.first.end(), matches);
-    }
-    for (const auto& [name, descriptor] : CamTypes) {
-        if (!descriptor.predicate(object))
-            continue;
-        if (type.empty() || name == type)
-            return true;
-        if (generic != GenericCamTypes.end() && generic->second.first.contains(name))
-            return true;
-    }
-    return false;
+    return generic != GenericCamTypes.end() &&
+           std::any_of(generic->second.first.begin(), generic->second.first.end(), matches);
 }
 
 bool CamObjectManager::IsNull(const CamObject& object) noexcept

@@ -3,10 +3,13 @@
 
 #include "CampdmRun.h"
 
+#include "TransferReport.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 namespace {
 
@@ -97,6 +100,27 @@ TEST_F(CampdmTransfer, ExportLinksTheCopiesSoThatNothingIsMadeTwice)
     const CampdmResult update = Run({"update-to-pdm", "shop.vcam", project, "--pdm", "pdm.db"});
     ASSERT_EQ(update.exitCode, 0) << update.err;
     EXPECT_THAT(update.out, HasSubstr("(0 new)"));
+}
+
+TEST_F(CampdmTransfer, ProgressIsToldOnATerminalAndNeverOnAPipe)
+{
+    const CampdmResult piped = Run(exportWords());
+    ASSERT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_EQ(piped.err, "") << "standard error is a pipe here";
+
+    std::ostringstream terminal;
+    Campdm::TransferReport report(terminal, "exported", "PDM objects", true);
+    report.Show(3, 18);
+    EXPECT_THAT(terminal.str(), HasSubstr("exported 3/18 PDM objects, "));
+    report.Show(4, std::nullopt);
+    report.Done(18);
+    EXPECT_THAT(terminal.str(), HasSubstr("\r\033[Kexported 18 PDM objects in ")) << "the summary replaces the line";
+
+    std::ostringstream pipe;
+    Campdm::TransferReport quiet(pipe, "exported", "PDM objects", false);
+    quiet.Show(3, 18);
+    quiet.Done(18);
+    EXPECT_EQ(pipe.str(), "");
 }
 
 TEST_F(CampdmTransfer, ExportWithoutLinksLeavesTheDocumentAsItWas)
@@ -194,8 +218,11 @@ TEST_F(CampdmTransfer, RefusesReferencesObjectsAndOptionsThatDoNotExist)
 TEST_F(CampdmTransfer, RefusesLinksOfAnotherSchemeOrToObjectsThePdmDoesNotHold)
 {
     std::string text = document;
-    const std::string link = "arbor://localhost/OpenReferenceWindow/?refId=12&objId=466";
-    ASSERT_NE(text.find(link), std::string::npos);
+    // The project is the document's first object, so its link is the first one.
+    const std::string prefix = "arbor://localhost/OpenReferenceWindow/?refId=12&objId=";
+    const std::size_t at = text.find(prefix);
+    ASSERT_NE(at, std::string::npos);
+    const std::string link = text.substr(at, text.find_first_not_of("0123456789", at + prefix.size()) - at);
     text.replace(text.find(link), link.size(), "https://example.org/housing");
     WriteBytes(folder / "shop.vcam", text);
     Remember();
