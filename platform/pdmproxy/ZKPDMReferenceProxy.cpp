@@ -2,11 +2,15 @@
 
 #include "platform/pdmproxy/ReferenceChoices.h"
 
+#include "platform/arbor/ModelException.h"
 #include "platform/arbor/Reference.h"
 #include "platform/arbor/ReferenceInfo.h"
+#include "platform/arbor/ReferenceObject.h"
 #include "platform/arbor/ReferenceObjectCollection.h"
 #include "platform/arbor/SearchFilter.h"
+#include "platform/support/Utf8.h"
 #include "platform/ui/UIModuleProxy.h"
+#include "platform/ui/ZKMessageBox.h"
 
 #include <vector>
 
@@ -46,11 +50,19 @@ HICON ZKPDMReferenceProxy::GetIcon() const
 
 ZKPDMHandle<ZKPDMObjectProxy> ZKPDMReferenceProxy::ChooseObject(HWND owner, std::wstring_view filterText) const
 {
-    const auto objects = filteredObjects(reference_, filterText);
+    std::vector<std::shared_ptr<Model::ReferenceObject>> objects;
     std::vector<Vireo::Ui::ObjectChoice> choices;
-    choices.reserve(objects.size());
-    for (const auto& object : objects)
-        choices.push_back(Vireo::PdmProxy::ToChoice(*object));
+    try {
+        objects = filteredObjects(reference_, filterText);
+        choices.reserve(objects.size());
+        for (const auto& object : objects)
+            choices.push_back(Vireo::PdmProxy::ToChoice(*object));
+    } catch (const Model::ModelException& error) {
+        // The chooser cannot offer objects it could not read: it says why and chooses none,
+        // as when the user cancels.
+        ZKMessageBox::Show(L"The PDM objects cannot be listed: " + Vireo::Support::Utf8ToWide(error.what()), 0);
+        return {};
+    }
     const auto chosen = Vireo::Ui::CurrentHostUiDriver().ChooseObject(
         owner, Vireo::PdmProxy::ToChoice(*reference_), filterText, choices);
     if (!chosen || *chosen >= objects.size())

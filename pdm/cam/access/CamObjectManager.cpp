@@ -35,28 +35,22 @@ UniqueIdentifier CamObjectManager::GetParameterId(std::wstring_view name) const
 
 bool CamObjectManager::IsCamObject(const CamObject& object, std::wstring_view type)
 {
+    const auto accepts = [&](std::wstring_view name) {
+        const auto found = CamTypes.find(name);
+        return found != CamTypes.end() && found->second.predicate(object);
+    };
+    // An empty type asks for any catalogue type; a named one needs only its own predicate
+    // and those of the types it stands for.
+    if (type.empty())
+        return std::any_of(CamTypes.begin(), CamTypes.end(),
+                           [&](const auto& entry) { return entry.second.predicate(object); });
+    if (accepts(type))
+        return true;
     const auto generic = GenericCamTypes.find(type);
-    if (!type.empty()) {
-        // A named type needs only its own predicate and those of the types it stands for.
-        const auto matches = [&](std::wstring_view name) {
-            const auto found = CamTypes.find(name);
-            return found != CamTypes.end() && found->second.predicate(object);
-        };
-        if (matches(type))
-            return true;
-        if (generic == GenericCamTypes.end())
-            return false;
-        return std::any_of(generic->second.first.begin(), generic->second.first.end(), matches);
-    }
-    for (const auto& [name, descriptor] : CamTypes) {
-        if (!descriptor.predicate(object))
-            continue;
-        if (type.empty() || name == type)
-            return true;
-        if (generic != GenericCamTypes.end() && generic->second.first.contains(name))
-            return true;
-    }
-    return false;
+    if (generic == GenericCamTypes.end())
+        return false;
+    const auto& [members, selector] = generic->second;
+    return std::any_of(members.begin(), members.end(), accepts);
 }
 
 bool CamObjectManager::IsNull(const CamObject& object) noexcept
@@ -72,11 +66,13 @@ CamObject CamObjectManager::MakeCamObject(CZkw32Doc* doc, std::wstring_view type
 
 std::wstring_view CamObjectManager::GetAppTypeParam(std::wstring_view type)
 {
-    if (const auto generic = GenericCamTypes.find(type); generic != GenericCamTypes.end())
-        return generic->second.second;
+    if (const auto generic = GenericCamTypes.find(type); generic != GenericCamTypes.end()) {
+        const auto& [members, selector] = generic->second;
+        return selector;
+    }
     for (const auto& [name, family] : GenericCamTypes)
-        if (family.first.contains(type))
-            return family.second;
+        if (const auto& [members, selector] = family; members.contains(type))
+            return selector;
     return {};
 }
 
@@ -96,7 +92,7 @@ std::vector<std::wstring_view> CamObjectManager::GetTypeAndFamilies(std::wstring
         return {};
     std::vector<std::wstring_view> types{type};
     for (const auto& [generic, family] : GenericCamTypes)
-        if (family.first.contains(type))
+        if (const auto& [members, selector] = family; members.contains(type))
             types.push_back(generic);
     return types;
 }
