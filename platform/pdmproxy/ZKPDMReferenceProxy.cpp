@@ -21,14 +21,13 @@ namespace Model = Vireo::Arbor::Model;
 // The icon resource the host shows for every PDM reference.
 constexpr unsigned referenceIconResource = 212;
 
-// The objects of the reference that the filter text selects, in the model's order.
+// The objects of the reference that the filter selects, in the model's order.
 std::vector<std::shared_ptr<Model::ReferenceObject>> filteredObjects(const std::shared_ptr<Model::ReferenceInfo>& info,
-                                                                     std::wstring_view filterText)
+                                                                     const std::shared_ptr<Model::Search::Filter>& filter)
 {
     const auto reference = info->CreateReference();
     if (!reference)
         return {};
-    const auto filter = filterText.empty() ? nullptr : Model::Search::Filter::Parse(info, filterText);
     const auto loader = reference->CreateLoader(filter, nullptr, nullptr);
     loader->Load();
     if (loader->State() != Model::LoadState::Loaded)
@@ -50,10 +49,12 @@ HICON ZKPDMReferenceProxy::GetIcon() const
 
 ZKPDMHandle<ZKPDMObjectProxy> ZKPDMReferenceProxy::ChooseObject(HWND owner, std::wstring_view filterText) const
 {
+    // Filter text that does not parse is the caller's error and passes on.
+    const auto filter = filterText.empty() ? nullptr : Model::Search::Filter::Parse(reference_, filterText);
     std::vector<std::shared_ptr<Model::ReferenceObject>> objects;
     std::vector<Vireo::Ui::ObjectChoice> choices;
     try {
-        objects = filteredObjects(reference_, filterText);
+        objects = filteredObjects(reference_, filter);
         choices.reserve(objects.size());
         for (const auto& object : objects)
             choices.push_back(Vireo::PdmProxy::ToChoice(*object));
