@@ -3,6 +3,7 @@
 
 #include "CamTreeWalk.h"
 #include "Command.h"
+#include "DropDiagnosis.h"
 #include "CommandErrors.h"
 #include "CommandFiles.h"
 #include "ObjectPath.h"
@@ -95,17 +96,6 @@ UI::DragObject dropTarget(const Arguments& args, const CZkw32Doc& document)
     return UI::DragObject(DocumentObjectOf(object));
 }
 
-// Why the extension left a payload alone: it is no XML, or it names no PDM object.
-std::string unreadPayload(const std::string& payload)
-{
-    zkaux::xml::Document document;
-    if (!document.LoadXml(payload))
-        return "the payload is not XML (line " + std::to_string(document.GetErrorLine()) + ": " + document.GetError() +
-               ")";
-    return "the payload names no PDM object: it needs an \"Objects\" element whose children carry \"Object\" and "
-           "\"Reference\" GUIDs and a \"ParentHierarchyLink\" element";
-}
-
 int runDrop(const Arguments& args, const CommandContext& context)
 {
     const bool check = args.Flag("--check");
@@ -121,11 +111,8 @@ int runDrop(const Arguments& args, const CommandContext& context)
     over.target = target;
     over.effect = -1;
     extension.DragOver(over);
-    if (!over.answered && over.effect == -1)
-        throw CommandFailed("nothing dropped: " + unreadPayload(payload));
     if (over.effect != 1)
-        throw CommandFailed("the drop is refused: a dragged PDM object is unknown, or no rule makes a CAM object of "
-                            "it that fits there");
+        throw CommandFailed("nothing dropped: " + WhyNothingDropped(payload, files.Pdm(), extension, target));
     if (check) {
         context.out << "The drop would be accepted\n";
         return ExitSuccess;
@@ -136,7 +123,7 @@ int runDrop(const Arguments& args, const CommandContext& context)
     drop.target = target;
     extension.Dropped(drop);
     if (files.Document().GetUndoSteps().size() == stepsBefore)
-        throw CommandFailed("nothing dropped: a dragged PDM object could not be created, so none was kept");
+        throw CommandFailed("nothing dropped: " + WhyNothingDropped(payload, files.Pdm(), extension, target));
     files.Keep(true);
     context.out << "Dropped; saved " << args.Word("DOC") << "\n";
     return ExitSuccess;

@@ -5,20 +5,21 @@
 #include "DemoPdm.h"
 #include "ObjectPath.h"
 #include "PluginHost.h"
+#include "SyncListDriver.h"
 #include "TerminalUiDriver.h"
 #include "TextOutput.h"
 
 #include "pdm/cam/CamObjectManager.h"
-#include "pdm/convert/PdmCamComparator.h"
 #include "pdm/convert/ValueConversion.h"
-#include "pdm/links/ObjectId.h"
-#include "pdm/rules/IntegrationManager.h"
 
 #include "platform/arbor/ServerConnection.h"
 #include "platform/arbor/ServerGateway.h"
 #include "platform/host/Zkw32Doc.h"
+#include "platform/ui/HostUiDriver.h"
 
+#include <sstream>
 #include <stdexcept>
+#include <string>
 
 namespace Campdm {
 namespace {
@@ -59,29 +60,25 @@ void scaleValue(std::ostream& out, const std::vector<CamObject>& objects, std::w
     throw std::runtime_error("the sample has no " + Utf8(type) + " with a value " + Utf8(parameter));
 }
 
-// Compares every linked object with its PDM object; prints and counts the differences.
-int printDifferences(std::ostream& out, const std::vector<CamObject>& objects)
+// Compares every CAM object with its linked PDM object through the plug-in's synchronisation
+// dialog, opened from the host's menu; prints its list as campdm sync --list does and counts
+// the objects that differ.
+int printDifferences(std::ostream& out, CZkw32Doc& document, const PluginHost& plugin, TerminalUiDriver& ui)
 {
-    int differences = 0;
-    for (const CamObject& object : objects) {
-        const auto id = GetObjectIdFromUri(CamObjectManager::GetUri(object));
-        if (!id)
-            throw std::runtime_error(CamObjectLabel(object) + " carries no link");
-        const auto& [referenceId, objectId] = *id;
-        PdmCamComparator comparator(objectId, referenceId, object);
-        if (!IntegrationManager().MakeData(comparator))
-            throw std::runtime_error(CamObjectLabel(object) + " could not be compared with its PDM object");
-        for (const auto& parameter : comparator.GetParameters()) {
-            if (IsEqualCamBaseValue(parameter.camValue.get(), parameter.pdmValue.get()))
-                continue;
-            ++differences;
-            out << "  " << CamObjectLabel(object) << ": " << Utf8(parameter.appParam) << " CAM "
-                << (parameter.camValue ? Utf8(FromCamBaseValue(*parameter.camValue)) : "(none)") << ", PDM "
-                << (parameter.pdmValue ? Utf8(FromCamBaseValue(*parameter.pdmValue)) : "(none)") << "\n";
-        }
+    std::ostringstream list;
+    SyncListDriver driver(ui, list);
+    {
+        const Vireo::Ui::ScopedHostUiDriver installed(driver);
+        plugin.Run(document, nullptr, PluginCommand::Synchronize);
     }
-    if (differences == 0)
-        out << "  no differences\n";
+    if (!driver.Printed())
+        throw std::runtime_error("the synchronisation dialog did not open");
+    int differences = 0;
+    std::istringstream lines(list.str());
+    for (std::string line; std::getline(lines, line);) {
+        out << "  " << line << "\n";
+        differences += line.ends_with(": differs") ? 1 : 0;
+    }
     return differences;
 }
 
@@ -112,14 +109,14 @@ int RunImportDemo(std::ostream& out, const std::filesystem::path& dataDirectory,
     scaleValue(out, objects, L"Machining", L"Feed", 1.5);
     scaleValue(out, objects, L"Machining", L"SpindleSpeed", 0.8);
 
-    out << "\nComparing every CAM object with its PDM object\n";
-    if (printDifferences(out, objects) == 0)
+    out << "\nComparing every CAM object with its PDM object (the plug-in's synchronisation dialog)\n";
+    if (printDifferences(out, document, plugin, ui) == 0)
         throw std::runtime_error("the changed CAM values were not found by the comparison");
 
     out << "\nUpdating the CAM objects from the PDM (the plug-in's command on the project)\n";
     updateFromPdm(document, project, plugin);
     out << "\nComparing again\n";
-    if (printDifferences(out, CollectCamTree(project)) != 0)
+    if (printDifferences(out, document, plugin, ui) != 0)
         throw std::runtime_error("differences remain after the update from the PDM");
 
     Vireo::Arbor::Model::ServerGateway::Close();

@@ -4,8 +4,8 @@
 
 #include "pdm/cam/CamObject.h"
 #include "pdm/cam/CamTables.h"
+#include "pdm/cam/CamValue.h"
 
-#include "platform/cam/Values.h"
 #include "platform/host/ZKObjectID.h"
 #include "platform/ui/Images.h"
 
@@ -20,20 +20,6 @@
 class CZkw32Doc;
 
 namespace Vireo::Cam::Pdm {
-
-// Deletes values the adapter made and leaves borrowed host values alone.
-struct CamValueDeleter {
-    bool owned = false;
-    void operator()(Cam::BaseValue* value) const noexcept
-    {
-        if (owned)
-            delete value;
-    }
-};
-
-// A CAM value: owned by the caller when the adapter made it, borrowed from the host object
-// otherwise (valid during the current operation only); null for no value.
-using CamValuePtr = std::unique_ptr<Cam::BaseValue, CamValueDeleter>;
 
 class CamObjectManager {
 public:
@@ -97,6 +83,8 @@ public:
 private:
     CamObject object;
     std::wstring appType;
+    // The catalogue entry of `appType`; null when no type accepted the object.
+    const PdmCamType* typeEntry = nullptr;
 };
 
 using CamObjectId = CamObjectManager::ObjectId;

@@ -119,9 +119,10 @@ bool PdmCamComparator::FillData(ObjectPtr object, const AppDataset& dataset, con
     }
     if (!typeMatch)
         return false;
+    std::optional<CamObjectManager> manager;
     for (const Parameters& row : params) {
         try {
-            compareRow(*object, row);
+            compareRow(*object, row, manager);
         } catch (const std::exception&) {
             // A row that cannot be compared is left out and does not count as a difference.
         }
@@ -129,16 +130,19 @@ bool PdmCamComparator::FillData(ObjectPtr object, const AppDataset& dataset, con
     return !parameters.empty();
 }
 
-void PdmCamComparator::compareRow(Vireo::Arbor::Model::ReferenceObject& object, const Parameters& row)
+void PdmCamComparator::compareRow(Vireo::Arbor::Model::ReferenceObject& object, const Parameters& row,
+                                  std::optional<CamObjectManager>& manager)
 {
     if (row.appParamType != AppParamType::Parameter)
         return;
     const auto parameter = getPdmParameter(object, row.plmParam);
     if (!parameter || !HoldsRuleTag(object, row.plmTag, row.plmTagValue))
         return;
-    if (!CamObjectManager::IsCamObject(camObject, L""))
+    if (!manager)
+        manager.emplace(camObject);
+    if (manager->GetAppType().empty())
         return;
-    CamValuePtr camValue = CamObjectManager(camObject).GetValue(row.appParam);
+    CamValuePtr camValue = manager->GetValue(row.appParam);
     if (!camValue)
         return;
     CamValuePtr pdmValue = MakeCamValueFromPdm(*parameter, *camValue);

@@ -8,6 +8,7 @@
 
 #include "pdm/cam/CamObjectManager.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,10 @@ public:
 
 private:
     bool listExportableValues(const IntegrationRules& rules);
-    void compareRow(Vireo::Arbor::Model::ReferenceObject& object, const Parameters& row);
+    // `manager` is made at the first row that reaches the CAM object, once per call of FillData:
+    // reading values changes nothing that would recognise the object otherwise.
+    void compareRow(Vireo::Arbor::Model::ReferenceObject& object, const Parameters& row,
+                    std::optional<CamObjectManager>& manager);
 
     CamObject camObject;
     std::vector<Parameter> parameters;

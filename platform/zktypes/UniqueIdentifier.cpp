@@ -7,13 +7,35 @@
 
 const UniqueIdentifier UniqueIdentifier::Null{};
 
+namespace {
+
+// Appends `digits` lower-case hexadecimal digits of `value`, most significant first. Written
+// by hand: the host's journal writes identifiers of every saved value, and formatting them
+// through swprintf was a tenth of an import.
+void appendHex(std::wstring& text, std::uint64_t value, int digits)
+{
+    constexpr wchar_t hex[] = L"0123456789abcdef";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        text.push_back(hex[(value >> shift) & 0xF]);
+}
+
+} // namespace
+
 std::wstring UniqueIdentifier::ToString() const
 {
-    wchar_t text[40];
-    std::swprintf(text, 40, L"%08x-%04x-%04x-%02x%02x-%02x%02x%02x%02x%02x%02x", static_cast<unsigned>(Data1),
-                  unsigned{Data2}, unsigned{Data3}, unsigned{Data4[0]}, unsigned{Data4[1]}, unsigned{Data4[2]},
-                  unsigned{Data4[3]}, unsigned{Data4[4]}, unsigned{Data4[5]}, unsigned{Data4[6]},
-                  unsigned{Data4[7]});
+    std::wstring text;
+    text.reserve(36);
+    appendHex(text, Data1, 8);
+    text.push_back(L'-');
+    appendHex(text, Data2, 4);
+    text.push_back(L'-');
+    appendHex(text, Data3, 4);
+    text.push_back(L'-');
+    for (int i = 0; i < 8; ++i) {
+        if (i == 2)
+            text.push_back(L'-');
+        appendHex(text, Data4[i], 2);
+    }
     return text;
 }
 

@@ -1,6 +1,7 @@
 // Type matching and the catalogue queries of CamObjectManager.
 
 #include "pdm/cam/CamObjectManager.h"
+#include "pdm/cam/internal/CamTypeRecognition.h"
 
 #include <algorithm>
 
@@ -8,11 +9,10 @@ namespace Vireo::Cam::Pdm {
 
 CamObjectManager::CamObjectManager(CamObject camObject) : object(std::move(camObject))
 {
-    for (const auto& [type, descriptor] : CamTypes)
-        if (descriptor.predicate(object)) {
-            appType = type;
-            break;
-        }
+    if (const internal::CamTypeEntry* entry = internal::RecogniseCamType(object)) {
+        appType = entry->first;
+        typeEntry = &entry->second;
+    }
 }
 
 std::vector<std::wstring_view> CamObjectManager::GetCamTypeNames()
@@ -26,31 +26,26 @@ std::vector<std::wstring_view> CamObjectManager::GetCamTypeNames()
 
 UniqueIdentifier CamObjectManager::GetParameterId(std::wstring_view name) const
 {
-    const auto type = CamTypes.find(appType);
-    if (type == CamTypes.end())
+    if (!typeEntry)
         return UniqueIdentifier::Empty();
-    const auto parameter = type->second.parameters.find(name);
-    return parameter == type->second.parameters.end() ? UniqueIdentifier::Empty() : parameter->second;
+    const auto parameter = typeEntry->parameters.find(name);
+    return parameter == typeEntry->parameters.end() ? UniqueIdentifier::Empty() : parameter->second;
 }
 
 bool CamObjectManager::IsCamObject(const CamObject& object, std::wstring_view type)
 {
-    const auto accepts = [&](std::wstring_view name) {
+    if (type.empty())
+        return internal::RecogniseCamType(object) != nullptr;
+    // A named type needs only its own predicate and those of the types it stands for.
+    const auto matches = [&](std::wstring_view name) {
         const auto found = CamTypes.find(name);
         return found != CamTypes.end() && found->second.predicate(object);
     };
-    // An empty type asks for any catalogue type; a named one needs only its own predicate
-    // and those of the types it stands for.
-    if (type.empty())
-        return std::any_of(CamTypes.begin(), CamTypes.end(),
-                           [&](const auto& entry) { return entry.second.predicate(object); });
-    if (accepts(type))
+    if (matches(type))
         return true;
     const auto generic = GenericCamTypes.find(type);
-    if (generic == GenericCamTypes.end())
-        return false;
-    const auto& [members, selector] = generic->second;
-    return std::any_of(members.begin(), members.end(), accepts);
+    return generic != GenericCamTypes.end() &&
+           std::any_of(generic->second.first.begin(), generic->second.first.end(), matches);
 }
 
 bool CamObjectManager::IsNull(const CamObject& object) noexcept
@@ -66,13 +61,11 @@ CamObject CamObjectManager::MakeCamObject(CZkw32Doc* doc, std::wstring_view type
 
 std::wstring_view CamObjectManager::GetAppTypeParam(std::wstring_view type)
 {
-    if (const auto generic = GenericCamTypes.find(type); generic != GenericCamTypes.end()) {
-        const auto& [members, selector] = generic->second;
-        return selector;
-    }
+    if (const auto generic = GenericCamTypes.find(type); generic != GenericCamTypes.end())
+        return generic->second.second;
     for (const auto& [name, family] : GenericCamTypes)
-        if (const auto& [members, selector] = family; members.contains(type))
-            return selector;
+        if (family.first.contains(type))
+            return family.second;
     return {};
 }
 
@@ -92,7 +85,7 @@ std::vector<std::wstring_view> CamObjectManager::GetTypeAndFamilies(std::wstring
         return {};
     std::vector<std::wstring_view> types{type};
     for (const auto& [generic, family] : GenericCamTypes)
-        if (const auto& [members, selector] = family; members.contains(type))
+        if (family.first.contains(type))
             types.push_back(generic);
     return types;
 }

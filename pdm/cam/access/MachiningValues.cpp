@@ -18,11 +18,6 @@ CamValuePtr readOrder(CZKObject& object)
     return MakeOwnedValue<Cam::IntValue>(Cam::MachiningTree::Item(&object).GetOrder());
 }
 
-CamValuePtr readDescription(const Cam::ModelObject& object)
-{
-    return MakeOwnedValue<Cam::StringValue>(object.GetDescription(true));
-}
-
 // The parameter inside the first group that has it; values at the top level do not count.
 Cam::BaseValue* findGroupedParameter(Cam::Machining& machining, const UniqueIdentifier& id)
 {
@@ -34,35 +29,26 @@ Cam::BaseValue* findGroupedParameter(Cam::Machining& machining, const UniqueIden
     return nullptr;
 }
 
-} // namespace
-
-CamValuePtr ReadMachiningProjectValue(const Cam::MachiningProject& project, std::wstring_view name)
+CamValuePtr readProjectValue(Cam::MachiningProject& project, const CamValueQuery& query)
 {
-    return name == Info::Description ? readDescription(project) : nullptr;
+    return query.name == Info::Description ? ReadDescription(project) : nullptr;
 }
 
-CamValuePtr ReadMachiningGroupValue(Cam::MachiningGroup& group, std::wstring_view name)
+bool writeProjectValue(Cam::MachiningProject& project, const CamValueQuery& query, const Cam::BaseValue& value)
 {
-    if (name == Info::Description)
-        return readDescription(group);
-    if (name == Info::OrderNo)
+    return query.name == Info::Description && WriteDescription(project, value);
+}
+
+CamValuePtr readGroupValue(Cam::MachiningGroup& group, const CamValueQuery& query)
+{
+    if (query.name == Info::Description)
+        return ReadDescription(group);
+    if (query.name == Info::OrderNo)
         return readOrder(group);
     return nullptr;
 }
 
-CamValuePtr ReadMachiningValue(Cam::Machining& machining, std::wstring_view appType, std::wstring_view name,
-                               const UniqueIdentifier& id)
-{
-    if (name == Info::MachiningType)
-        return MakeOwnedValue<Cam::StringValue>(appType);
-    if (name == Info::OrderNo)
-        return readOrder(machining);
-    if (name == Info::Description)
-        return readDescription(machining);
-    return BorrowValue(findGroupedParameter(machining, id));
-}
-
-bool WriteMachiningOrder(CZKObject& object, const Cam::BaseValue& value)
+bool writeOrder(CZKObject& object, const Cam::BaseValue& value)
 {
     const Cam::IntValue* order = value.AsInt();
     if (!order)
@@ -71,14 +57,43 @@ bool WriteMachiningOrder(CZKObject& object, const Cam::BaseValue& value)
     return true;
 }
 
-bool WriteMachiningParameter(Cam::Machining& machining, const UniqueIdentifier& id, const Cam::BaseValue& value)
+bool writeGroupValue(Cam::MachiningGroup& group, const CamValueQuery& query, const Cam::BaseValue& value)
 {
+    if (query.name == Info::Description)
+        return WriteDescription(group, value);
+    return query.name == Info::OrderNo && writeOrder(group, value);
+}
+
+CamValuePtr readMachiningValue(Cam::Machining& machining, const CamValueQuery& query)
+{
+    if (query.name == Info::MachiningType)
+        return MakeOwnedValue<Cam::StringValue>(query.appType);
+    if (query.name == Info::OrderNo)
+        return readOrder(machining);
+    if (query.name == Info::Description)
+        return ReadDescription(machining);
+    return BorrowValue(findGroupedParameter(machining, query.id));
+}
+
+bool writeMachiningValue(Cam::Machining& machining, const CamValueQuery& query, const Cam::BaseValue& value)
+{
+    if (query.name == Info::Description)
+        return WriteDescription(machining, value);
+    if (query.name == Info::OrderNo)
+        return writeOrder(machining, value);
     Cam::Parameters::MutableEnumerator values = machining.GetParameters().GetEnumerator();
     while (values.MoveNext())
         if (Cam::AggregateValue* group = values.GetValue()->AsAggregate())
-            if (group->GetValue().TrySetValue(id, value))
+            if (group->GetValue().TrySetValue(query.id, value))
                 return true;
     return false;
 }
+
+} // namespace
+
+const CamTypeValues MachiningProjectValues =
+    HeldValues<Cam::MachiningProject, readProjectValue, writeProjectValue>::Routines;
+const CamTypeValues MachiningGroupValues = HeldValues<Cam::MachiningGroup, readGroupValue, writeGroupValue>::Routines;
+const CamTypeValues MachiningValues = HeldValues<Cam::Machining, readMachiningValue, writeMachiningValue>::Routines;
 
 } // namespace Vireo::Cam::Pdm::internal

@@ -33,7 +33,7 @@ CamValuePtr readDescribedAndMeasured(const Cam::ModelObject& object, const Cam::
                                      std::wstring_view name)
 {
     if (name == Info::Description)
-        return MakeOwnedValue<Cam::StringValue>(object.GetDescription(true));
+        return ReadDescription(object);
     const std::optional<int> quantity = measuredQuantity(name);
     if (!quantity)
         return nullptr;
@@ -81,10 +81,9 @@ bool writeCoating(Cam::Part& part, const Cam::BaseValue& value)
     return SetMaterialByName(part.GetDocument(), target, name->GetValue());
 }
 
-} // namespace
-
-CamValuePtr ReadPartValue(const Cam::Part& part, std::wstring_view name)
+CamValuePtr readPartValue(Cam::Part& part, const CamValueQuery& query)
 {
+    const std::wstring_view name = query.name;
     const Material3DBase* material = part.GetVisualProperty().GetMaterial();
     if (name == Info::Weight)
         return material ? MakeOwnedValue<Cam::DoubleValue>(part.GetMass())
@@ -96,8 +95,11 @@ CamValuePtr ReadPartValue(const Cam::Part& part, std::wstring_view name)
     return readDescribedAndMeasured(part, part.Measurer(), name);
 }
 
-bool WritePartValue(Cam::Part& part, std::wstring_view name, const Cam::BaseValue& value)
+bool writePartValue(Cam::Part& part, const CamValueQuery& query, const Cam::BaseValue& value)
 {
+    const std::wstring_view name = query.name;
+    if (name == Info::Description)
+        return WriteDescription(part, value);
     if (name == Info::Weight)
         return writeWeight(part, value);
     if (name == Info::Material)
@@ -107,14 +109,26 @@ bool WritePartValue(Cam::Part& part, std::wstring_view name, const Cam::BaseValu
     return false;
 }
 
-CamValuePtr ReadFixtureValue(const Cam::Fixture& fixture, std::wstring_view name)
+template <class T>
+CamValuePtr readMeasuredValue(T& object, const CamValueQuery& query)
 {
-    return readDescribedAndMeasured(fixture, fixture.Measurer(), name);
+    return readDescribedAndMeasured(object, object.Measurer(), query.name);
 }
 
-CamValuePtr ReadSharedGeometrySetValue(const Cam::SharedGeometrySet& set, std::wstring_view name)
+// Fixtures and shared sets take only their description.
+template <class T>
+bool writeMeasuredValue(T& object, const CamValueQuery& query, const Cam::BaseValue& value)
 {
-    return readDescribedAndMeasured(set, set.Measurer(), name);
+    return query.name == Info::Description && WriteDescription(object, value);
 }
+
+} // namespace
+
+const CamTypeValues PartValues = HeldValues<Cam::Part, readPartValue, writePartValue>::Routines;
+const CamTypeValues FixtureValues =
+    HeldValues<Cam::Fixture, readMeasuredValue<Cam::Fixture>, writeMeasuredValue<Cam::Fixture>>::Routines;
+const CamTypeValues SharedGeometrySetValues =
+    HeldValues<Cam::SharedGeometrySet, readMeasuredValue<Cam::SharedGeometrySet>,
+               writeMeasuredValue<Cam::SharedGeometrySet>>::Routines;
 
 } // namespace Vireo::Cam::Pdm::internal

@@ -121,14 +121,13 @@ bool writeCylinderType(Cam::Stock& stock, const Cam::BaseValue& value)
     return true;
 }
 
-} // namespace
-
-CamValuePtr ReadStockValue(Cam::Stock& stock, std::wstring_view appType, std::wstring_view name)
+CamValuePtr readStockValue(Cam::Stock& stock, const CamValueQuery& query)
 {
+    const std::wstring_view name = query.name;
     if (name == Info::StockType)
-        return MakeOwnedValue<Cam::StringValue>(appType);
+        return MakeOwnedValue<Cam::StringValue>(query.appType);
     if (name == Info::Description)
-        return MakeOwnedValue<Cam::StringValue>(stock.GetDescription(true));
+        return ReadDescription(stock);
     if (name == Info::Weight)
         return readWeight(stock);
     if (name == Info::UtilizationRate)
@@ -142,8 +141,11 @@ CamValuePtr ReadStockValue(Cam::Stock& stock, std::wstring_view appType, std::ws
     return dimension ? readDimension(stock, *dimension) : nullptr;
 }
 
-bool WriteStockValue(Cam::Stock& stock, std::wstring_view name, const Cam::BaseValue& value)
+bool writeStockValue(Cam::Stock& stock, const CamValueQuery& query, const Cam::BaseValue& value)
 {
+    const std::wstring_view name = query.name;
+    if (name == Info::Description)
+        return WriteDescription(stock, value);
     if (name == Info::Weight)
         return writeWeight(stock, value);
     if (name == Info::Material)
@@ -152,5 +154,9 @@ bool WriteStockValue(Cam::Stock& stock, std::wstring_view name, const Cam::BaseV
         return writeCylinderType(stock, value);
     return false;
 }
+
+} // namespace
+
+const CamTypeValues StockValues = HeldValues<Cam::Stock, readStockValue, writeStockValue>::Routines;
 
 } // namespace Vireo::Cam::Pdm::internal

@@ -37,10 +37,9 @@ bool writeReal(const Cam::BaseValue& value, const std::function<void(const zkaux
     return number != nullptr;
 }
 
-} // namespace
-
-CamValuePtr ReadShankValue(const Cam::ToolShankProp& shank, std::wstring_view name)
+CamValuePtr readShankValue(Cam::ToolShankProp& shank, const CamValueQuery& query)
 {
+    const std::wstring_view name = query.name;
     using Info = CamConsts::ToolShankInfo;
     if (name == nameParameter)
         return MakeOwnedValue<Cam::StringValue>(shank.GetName());
@@ -59,8 +58,9 @@ CamValuePtr ReadShankValue(const Cam::ToolShankProp& shank, std::wstring_view na
     return nullptr;
 }
 
-bool WriteShankValue(Cam::ToolShankProp& shank, std::wstring_view name, const Cam::BaseValue& value)
+bool writeShankValue(Cam::ToolShankProp& shank, const CamValueQuery& query, const Cam::BaseValue& value)
 {
+    const std::wstring_view name = query.name;
     using Info = CamConsts::ToolShankInfo;
     using Real = zkaux::RealParameter;
     if (name == nameParameter)
@@ -84,7 +84,8 @@ bool WriteShankValue(Cam::ToolShankProp& shank, std::wstring_view name, const Ca
     return false;
 }
 
-CamValuePtr ReadAdditionalPartValue(const Cam::ToolAdditionalProp& part, std::wstring_view lengthName,
+// Holder ("HE") or extension ("LE"): `lengthName` is the code of its common length.
+CamValuePtr readAdditionalPartValue(const Cam::ToolAdditionalProp& part, std::wstring_view lengthName,
                                     std::wstring_view name)
 {
     if (name == nameParameter)
@@ -94,12 +95,23 @@ CamValuePtr ReadAdditionalPartValue(const Cam::ToolAdditionalProp& part, std::ws
     return nullptr;
 }
 
-bool WriteAdditionalPartValue(Cam::ToolAdditionalProp& part, std::wstring_view name, const Cam::BaseValue& value)
+CamValuePtr readHolderValue(Cam::ToolHolderProp& holder, const CamValueQuery& query)
 {
-    return name == nameParameter && writeText(value, [&part](std::wstring_view text) { part.SetName(text); });
+    return readAdditionalPartValue(holder, CamConsts::ToolHolderInfo::CommonLength, query.name);
 }
 
-CamValuePtr ReadToolItemValue(const Cam::ToolAdditionalParams& item, std::wstring_view name)
+CamValuePtr readExtensionValue(Cam::ToolExtensionProp& extension, const CamValueQuery& query)
+{
+    return readAdditionalPartValue(extension, CamConsts::ToolExtensionInfo::CommonLength, query.name);
+}
+
+template <class Part>
+bool writeAdditionalPartValue(Part& part, const CamValueQuery& query, const Cam::BaseValue& value)
+{
+    return query.name == nameParameter && writeText(value, [&part](std::wstring_view text) { part.SetName(text); });
+}
+
+CamValuePtr readToolItemValue(const Cam::ToolAdditionalParams& item, std::wstring_view name)
 {
     using Info = CamConsts::ToolItemInfo;
     if (name == nameParameter)
@@ -115,7 +127,7 @@ CamValuePtr ReadToolItemValue(const Cam::ToolAdditionalParams& item, std::wstrin
     return nullptr;
 }
 
-bool WriteToolItemValue(Cam::ToolAdditionalParams& item, std::wstring_view name, const Cam::BaseValue& value)
+bool writeToolItemValue(Cam::ToolAdditionalParams& item, std::wstring_view name, const Cam::BaseValue& value)
 {
     using Info = CamConsts::ToolItemInfo;
     using Real = zkaux::RealParameter;
@@ -131,5 +143,38 @@ bool WriteToolItemValue(Cam::ToolAdditionalParams& item, std::wstring_view name,
         return writeReal(value, [&item](const Real& real) { item.SetRoundingRadius(real); });
     return false;
 }
+
+// An item is held with the part it belongs to, not as a part of its own.
+Cam::ToolAdditionalParams* heldItem(const CamObject& object) noexcept
+{
+    const auto* item = std::get_if<CamObjectIndex::Item>(&object);
+    return item ? item->first.get() : nullptr;
+}
+
+bool holdsItem(const CamObject& object) noexcept
+{
+    return object.index() == CamObjectIndex::Item;
+}
+
+CamValuePtr readHeldItem(const CamObject& object, const CamValueQuery& query)
+{
+    const Cam::ToolAdditionalParams* item = heldItem(object);
+    return item ? readToolItemValue(*item, query.name) : nullptr;
+}
+
+bool writeHeldItem(const CamObject& object, const CamValueQuery& query, const Cam::BaseValue& value)
+{
+    Cam::ToolAdditionalParams* item = heldItem(object);
+    return item && writeToolItemValue(*item, query.name, value);
+}
+
+} // namespace
+
+const CamTypeValues ShankValues = HeldValues<Cam::ToolShankProp, readShankValue, writeShankValue>::Routines;
+const CamTypeValues HolderValues =
+    HeldValues<Cam::ToolHolderProp, readHolderValue, writeAdditionalPartValue<Cam::ToolHolderProp>>::Routines;
+const CamTypeValues ExtensionValues =
+    HeldValues<Cam::ToolExtensionProp, readExtensionValue, writeAdditionalPartValue<Cam::ToolExtensionProp>>::Routines;
+const CamTypeValues ToolItemValues{&holdsItem, &readHeldItem, &writeHeldItem};
 
 } // namespace Vireo::Cam::Pdm::internal

@@ -24,11 +24,9 @@ bool isSwitchedOff(const Cam::Tool& tool, const std::pair<UniqueIdentifier, bool
     return on && on->GetValue() != shoulder.second;
 }
 
-} // namespace
-
-CamValuePtr ReadToolValue(Cam::Tool& tool, std::wstring_view appType, std::wstring_view name,
-                          const UniqueIdentifier& id)
+CamValuePtr readToolValue(Cam::Tool& tool, const CamValueQuery& query)
 {
+    const auto& [appType, name, id] = query;
     if (name == CamConsts::ToolInfo::ToolType)
         return MakeOwnedValue<Cam::StringValue>(appType);
     if (name == CamConsts::ToolInfo::ToolKind) {
@@ -40,9 +38,9 @@ CamValuePtr ReadToolValue(Cam::Tool& tool, std::wstring_view appType, std::wstri
     return BorrowValue(tool.GetParameters().GetValue(id));
 }
 
-bool WriteToolValue(Cam::Tool& tool, std::wstring_view appType, std::wstring_view name, const UniqueIdentifier& id,
-                    const Cam::BaseValue& value)
+bool writeToolValue(Cam::Tool& tool, const CamValueQuery& query, const Cam::BaseValue& value)
 {
+    const auto& [appType, name, id] = query;
     Cam::Parameters& parameters = tool.GetParameters();
     if (!parameters.TrySetValue(id, value))
         return false;
@@ -51,5 +49,9 @@ bool WriteToolValue(Cam::Tool& tool, std::wstring_view appType, std::wstring_vie
         parameters.TrySetValue(shoulder->first, Cam::BoolValue(shoulder->second && length->GetValue() > 0));
     return true;
 }
+
+} // namespace
+
+const CamTypeValues ToolValues = HeldValues<Cam::Tool, readToolValue, writeToolValue>::Routines;
 
 } // namespace Vireo::Cam::Pdm::internal

@@ -2,6 +2,7 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamTables.h"
+#include "pdm/cam/internal/CamValueAccess.h"
 
 #include "platform/cam/Fixture.h"
 #include "platform/cam/MachiningProject.h"
@@ -13,6 +14,7 @@ namespace Vireo::Cam::Pdm {
 
 namespace {
 
+using namespace internal;
 namespace Common = HostIds::Common;
 constexpr std::wstring_view name = CamConsts::AnyObjectInfo::Name;
 const UniqueIdentifier& computed = UniqueIdentifier::Null;
@@ -21,9 +23,9 @@ void addContainers(CamTypeMap& types)
 {
     using Project = CamConsts::MachiningProjectInfo;
     types.emplace(Project::Type, PdmCamType::Make<Cam::MachiningProject>(
-                                     {{name, Common::Name}, {Project::Description, Common::Description}}));
+                                     MachiningProjectValues, {{name, Common::Name}, {Project::Description, Common::Description}}));
     using Group = CamConsts::MachiningGroupInfo;
-    types.emplace(Group::Type, PdmCamType::Make<Cam::MachiningGroup>({{name, Common::Name},
+    types.emplace(Group::Type, PdmCamType::Make<Cam::MachiningGroup>(MachiningGroupValues, {{name, Common::Name},
                                                                        {Group::Description, Common::Description},
                                                                        {Group::OrderNo, Common::OrderNo}}));
 }
@@ -44,11 +46,11 @@ void addGeometryObjects(CamTypeMap& types)
     using PartInfo = CamConsts::PartInfo;
     PdmCamType::ParameterMap part = measuredParameters<PartInfo>();
     part.insert({{PartInfo::Weight, computed}, {PartInfo::Material, computed}, {PartInfo::Coating, computed}});
-    types.emplace(PartInfo::Type, PdmCamType::Make<Cam::Part>(std::move(part)));
+    types.emplace(PartInfo::Type, PdmCamType::Make<Cam::Part>(PartValues, std::move(part)));
     types.emplace(CamConsts::FixtureInfo::Type,
-                  PdmCamType::Make<Cam::Fixture>(measuredParameters<CamConsts::FixtureInfo>()));
+                  PdmCamType::Make<Cam::Fixture>(FixtureValues, measuredParameters<CamConsts::FixtureInfo>()));
     types.emplace(CamConsts::SharedGeometrySetInfo::Type,
-                  PdmCamType::Make<Cam::SharedGeometrySet>(measuredParameters<CamConsts::SharedGeometrySetInfo>(),
+                  PdmCamType::Make<Cam::SharedGeometrySet>(SharedGeometrySetValues, measuredParameters<CamConsts::SharedGeometrySetInfo>(),
                                                            HostIds::SharedGeometrySetClass));
 }
 
@@ -56,7 +58,7 @@ void addGeometryObjects(CamTypeMap& types)
 void addToolParts(CamTypeMap& types)
 {
     using Shank = CamConsts::ToolShankInfo;
-    types.emplace(Shank::Type, PdmCamType::Make<Cam::ToolShankProp>({{Shank::Diameter, computed},
+    types.emplace(Shank::Type, PdmCamType::Make<Cam::ToolShankProp>(ShankValues, {{Shank::Diameter, computed},
                                                                       {Shank::Length, computed},
                                                                       {Shank::ConeType, computed},
                                                                       {Shank::ConeLength, computed},
@@ -64,12 +66,12 @@ void addToolParts(CamTypeMap& types)
                                                                       {Shank::CommonLength, computed}}));
     using Holder = CamConsts::ToolHolderInfo;
     types.emplace(Holder::Type,
-                  PdmCamType::Make<Cam::ToolHolderProp>({{name, computed}, {Holder::CommonLength, computed}}));
+                  PdmCamType::Make<Cam::ToolHolderProp>(HolderValues, {{name, computed}, {Holder::CommonLength, computed}}));
     using Extension = CamConsts::ToolExtensionInfo;
     types.emplace(Extension::Type,
-                  PdmCamType::Make<Cam::ToolExtensionProp>({{name, computed}, {Extension::CommonLength, computed}}));
+                  PdmCamType::Make<Cam::ToolExtensionProp>(ExtensionValues, {{name, computed}, {Extension::CommonLength, computed}}));
     using Item = CamConsts::ToolItemInfo;
-    types.emplace(Item::Type, PdmCamType::Make<Cam::ToolAdditionalParams>({{name, computed},
+    types.emplace(Item::Type, PdmCamType::Make<Cam::ToolAdditionalParams>(ToolItemValues, {{name, computed},
                                                                             {Item::BottomDiameter, computed},
                                                                             {Item::TopDiameter, computed},
                                                                             {Item::Length, computed},

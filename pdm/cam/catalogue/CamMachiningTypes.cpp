@@ -2,6 +2,7 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamTables.h"
+#include "pdm/cam/internal/CamValueAccess.h"
 
 #include "platform/cam/ParameterIds.h"
 #include "platform/cam/Strategy.h"
@@ -17,7 +18,7 @@ using Parameters = PdmCamType::ParameterMap;
 
 void add(CamTypeMap& types, std::wstring_view type, Parameters parameters, const UniqueIdentifier& kind)
 {
-    types.emplace(type, PdmCamType::Make<Cam::IStrategy>(std::move(parameters), kind));
+    types.emplace(type, PdmCamType::Make<Cam::IStrategy>(internal::MachiningValues, std::move(parameters), kind));
 }
 
 // Name, description, order and the usual feed and spindle speed, with more parameters.

@@ -3,6 +3,7 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamTables.h"
+#include "pdm/cam/internal/CamValueAccess.h"
 
 #include "platform/cam/ParameterIds.h"
 #include "platform/cam/Stock.h"
@@ -31,7 +32,7 @@ PdmCamType::ParameterMap stockParameters()
 void add(CamTypeMap& types, std::wstring_view type, PdmCamType::ParameterMap parameters, const UniqueIdentifier& kind,
          std::int32_t boundingShape = 0)
 {
-    types.emplace(type, PdmCamType::Make<Cam::Stock>(std::move(parameters), kind,
+    types.emplace(type, PdmCamType::Make<Cam::Stock>(internal::StockValues, std::move(parameters), kind,
                                                       {UniqueIdentifier::Empty(), boundingShape}));
 }
 

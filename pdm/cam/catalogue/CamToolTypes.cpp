@@ -3,6 +3,7 @@
 
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamTables.h"
+#include "pdm/cam/internal/CamValueAccess.h"
 
 #include "platform/cam/ParameterIds.h"
 #include "platform/cam/ToolLogic.h"
@@ -19,7 +20,7 @@ const UniqueIdentifier& nameId = HostIds::Common::Name;
 void add(CamTypeMap& types, std::wstring_view type, PdmCamType::ParameterMap parameters, const UniqueIdentifier& kind,
          CamTypeDiscriminator discriminator = {UniqueIdentifier::Empty(), 0})
 {
-    types.emplace(type, PdmCamType::Make<Cam::IToolLogic>(std::move(parameters), kind, discriminator));
+    types.emplace(type, PdmCamType::Make<Cam::IToolLogic>(internal::ToolValues, std::move(parameters), kind, discriminator));
 }
 
 void addMills(CamTypeMap& types)

@@ -36,19 +36,14 @@ bool isMachiningOfType(const Cam::Machining& machining, const UniqueIdentifier& 
     return strategy && strategy->GetKind() == classId;
 }
 
-// A bounding stock (type 1) whose shape does not match falls through and so matches no kind.
+// A bounding stock (type 1) whose shape does not match matches no kind.
 bool isStockOfType(const Cam::Stock& stock, const UniqueIdentifier& classId, const CamTypeDiscriminator& discriminator)
 {
-    namespace Kinds = HostIds::StockKinds;
     const int stockType = stock.GetStockType();
-    const std::uint8_t shape = stock.GetBoundingBodyProp().GetParameters().GetType();
-    if (classId == Kinds::Bounding && stockType == Cam::StockTypes::Bounding &&
-        shape == static_cast<std::uint8_t>(discriminator.second))
-        return true;
-    return (classId == Kinds::Body && stockType == Cam::StockTypes::Body) ||
-           (classId == Kinds::Extrusion && stockType == Cam::StockTypes::Extrusion) ||
-           (classId == Kinds::Rotation && stockType == Cam::StockTypes::Rotation) ||
-           (classId == Kinds::Section && stockType == Cam::StockTypes::Section);
+    if (StockKindOf(stockType) != classId)
+        return false;
+    return stockType != Cam::StockTypes::Bounding ||
+           stock.GetBoundingBodyProp().GetParameters().GetType() == static_cast<std::uint8_t>(discriminator.second);
 }
 
 template <class T>
@@ -67,23 +62,20 @@ bool isDocumentObjectOfType(const CZKObject& object, const UniqueIdentifier& cla
         return false;
 }
 
-// The handle alternative that holds a tool part of class T; 0 for classes that are no part.
-template <class T>
-constexpr std::size_t toolPartIndex()
-{
-    if constexpr (std::is_same_v<T, Cam::ToolShankProp>)
-        return CamObjectIndex::Shank;
-    else if constexpr (std::is_same_v<T, Cam::ToolHolderProp>)
-        return CamObjectIndex::Holder;
-    else if constexpr (std::is_same_v<T, Cam::ToolExtensionProp>)
-        return CamObjectIndex::Extension;
-    else if constexpr (std::is_same_v<T, Cam::ToolAdditionalParams>)
-        return CamObjectIndex::Item;
-    else
-        return CamObjectIndex::Document;
-}
-
 } // namespace
+
+std::optional<UniqueIdentifier> StockKindOf(int stockType)
+{
+    namespace Kinds = HostIds::StockKinds;
+    switch (stockType) {
+    case Cam::StockTypes::Body: return Kinds::Body;
+    case Cam::StockTypes::Bounding: return Kinds::Bounding;
+    case Cam::StockTypes::Extrusion: return Kinds::Extrusion;
+    case Cam::StockTypes::Rotation: return Kinds::Rotation;
+    case Cam::StockTypes::Section: return Kinds::Section;
+    default: return std::nullopt;
+    }
+}
 
 template <class T>
 bool IsOfCamType(const CamObject& object, const UniqueIdentifier& classId,
@@ -94,7 +86,7 @@ bool IsOfCamType(const CamObject& object, const UniqueIdentifier& classId,
             const CZKObject* held = std::get<CZKObject*>(object);
             return held && isDocumentObjectOfType<T>(*held, classId, discriminator);
         }
-        constexpr std::size_t partIndex = toolPartIndex<T>();
+        constexpr std::size_t partIndex = HandleAlternativeOf<T>();
         return partIndex != CamObjectIndex::Document && object.index() == partIndex;
     } catch (...) {
         return false;

@@ -13,9 +13,13 @@ using internal::CreateOfCamType;
 using internal::IsOfCamType;
 
 template <class T>
-PdmCamType PdmCamType::Make(ParameterMap parameters, UniqueIdentifier classId, CamTypeDiscriminator discriminator)
+PdmCamType PdmCamType::Make(const CamTypeValues& values, ParameterMap parameters, UniqueIdentifier classId,
+                            CamTypeDiscriminator discriminator)
 {
     PdmCamType type;
+    type.values = values;
+    type.classId = classId;
+    type.alternative = internal::HandleAlternativeOf<T>();
     type.parameters = std::move(parameters);
     for (const auto& [name, id] : type.parameters)
         type.parameterNames.emplace(id, name);
@@ -28,17 +32,22 @@ PdmCamType PdmCamType::Make(ParameterMap parameters, UniqueIdentifier classId, C
     return type;
 }
 
-template PdmCamType PdmCamType::Make<Cam::IToolLogic>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::IStrategy>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::MachiningProject>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::MachiningGroup>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::Part>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::Fixture>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::Stock>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::SharedGeometrySet>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::ToolShankProp>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::ToolHolderProp>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::ToolExtensionProp>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
-template PdmCamType PdmCamType::Make<Cam::ToolAdditionalParams>(ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
+#define VIREO_CAM_TYPE_MAKE(T)                                                                                         \
+    template PdmCamType PdmCamType::Make<T>(const CamTypeValues&, ParameterMap, UniqueIdentifier, CamTypeDiscriminator);
+
+VIREO_CAM_TYPE_MAKE(Cam::IToolLogic)
+VIREO_CAM_TYPE_MAKE(Cam::IStrategy)
+VIREO_CAM_TYPE_MAKE(Cam::MachiningProject)
+VIREO_CAM_TYPE_MAKE(Cam::MachiningGroup)
+VIREO_CAM_TYPE_MAKE(Cam::Part)
+VIREO_CAM_TYPE_MAKE(Cam::Fixture)
+VIREO_CAM_TYPE_MAKE(Cam::Stock)
+VIREO_CAM_TYPE_MAKE(Cam::SharedGeometrySet)
+VIREO_CAM_TYPE_MAKE(Cam::ToolShankProp)
+VIREO_CAM_TYPE_MAKE(Cam::ToolHolderProp)
+VIREO_CAM_TYPE_MAKE(Cam::ToolExtensionProp)
+VIREO_CAM_TYPE_MAKE(Cam::ToolAdditionalParams)
+
+#undef VIREO_CAM_TYPE_MAKE
 
 } // namespace Vireo::Cam::Pdm

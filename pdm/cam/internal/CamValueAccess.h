@@ -1,22 +1,16 @@
 #pragma once
-// Reading and writing the values of one class of CAM object by parameter name. The
-// dispatcher (CamObjectValues.cpp) picks the class; `id` is the host parameter of the name
-// for the object's catalogue type, empty when there is none.
+// The value routines of every host class a CAM type stands for, one value file each; the
+// catalogue entries carry them (PdmCamType::values).
 
 #include "pdm/cam/CamObjectManager.h"
 
 #include <memory>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 
 namespace Vireo::Cam {
-class Fixture;
-class Machining;
-class MachiningGroup;
-class MachiningProject;
-class Part;
-class SharedGeometrySet;
-class Stock;
-class Tool;
+class ModelObject;
 } // namespace Vireo::Cam
 
 namespace Vireo::Cam::Pdm::internal {
@@ -34,34 +28,55 @@ inline CamValuePtr BorrowValue(Cam::BaseValue* value) noexcept
     return CamValuePtr(value, CamValueDeleter{false});
 }
 
-CamValuePtr ReadToolValue(Cam::Tool& tool, std::wstring_view appType, std::wstring_view name,
-                          const UniqueIdentifier& id);
-bool WriteToolValue(Cam::Tool& tool, std::wstring_view appType, std::wstring_view name, const UniqueIdentifier& id,
-                    const Cam::BaseValue& value);
+// The routines of a class from functions over the held object of class T. A handle that
+// does not hold a T reads nothing and writes nothing.
+template <class T, CamValuePtr (*Read)(T&, const CamValueQuery&),
+          bool (*Write)(T&, const CamValueQuery&, const Cam::BaseValue&)>
+struct HeldValues {
+    static bool Holds(const CamObject& object) noexcept
+    {
+        if constexpr (std::is_base_of_v<CZKObject, T>)
+            return DocumentObjectAs<T>(object) != nullptr;
+        else
+            return std::holds_alternative<std::shared_ptr<T>>(object);
+    }
+    static T* Held(const CamObject& object) noexcept
+    {
+        if constexpr (std::is_base_of_v<CZKObject, T>)
+            return DocumentObjectAs<T>(object);
+        else {
+            const auto* part = std::get_if<std::shared_ptr<T>>(&object);
+            return part ? part->get() : nullptr;
+        }
+    }
+    static CamValuePtr ReadHeld(const CamObject& object, const CamValueQuery& query)
+    {
+        T* held = Held(object);
+        return held ? Read(*held, query) : nullptr;
+    }
+    static bool WriteHeld(const CamObject& object, const CamValueQuery& query, const Cam::BaseValue& value)
+    {
+        T* held = Held(object);
+        return held && Write(*held, query, value);
+    }
+    static constexpr CamTypeValues Routines{&Holds, &ReadHeld, &WriteHeld};
+};
 
-CamValuePtr ReadMachiningProjectValue(const Cam::MachiningProject& project, std::wstring_view name);
-CamValuePtr ReadMachiningGroupValue(Cam::MachiningGroup& group, std::wstring_view name);
-CamValuePtr ReadMachiningValue(Cam::Machining& machining, std::wstring_view appType, std::wstring_view name,
-                               const UniqueIdentifier& id);
-// "OrderNo" of a machining or group, through its place in the machining tree.
-bool WriteMachiningOrder(CZKObject& object, const Cam::BaseValue& value);
-bool WriteMachiningParameter(Cam::Machining& machining, const UniqueIdentifier& id, const Cam::BaseValue& value);
+// "Description" of the classes that have one (every document class but the tool).
+CamValuePtr ReadDescription(const Cam::ModelObject& object);
+bool WriteDescription(Cam::ModelObject& object, const Cam::BaseValue& value);
 
-CamValuePtr ReadStockValue(Cam::Stock& stock, std::wstring_view appType, std::wstring_view name);
-bool WriteStockValue(Cam::Stock& stock, std::wstring_view name, const Cam::BaseValue& value);
-
-CamValuePtr ReadPartValue(const Cam::Part& part, std::wstring_view name);
-bool WritePartValue(Cam::Part& part, std::wstring_view name, const Cam::BaseValue& value);
-CamValuePtr ReadFixtureValue(const Cam::Fixture& fixture, std::wstring_view name);
-CamValuePtr ReadSharedGeometrySetValue(const Cam::SharedGeometrySet& set, std::wstring_view name);
-
-CamValuePtr ReadShankValue(const Cam::ToolShankProp& shank, std::wstring_view name);
-bool WriteShankValue(Cam::ToolShankProp& shank, std::wstring_view name, const Cam::BaseValue& value);
-// Holder ("HE") or extension ("LE"): `lengthName` is the code of its common length.
-CamValuePtr ReadAdditionalPartValue(const Cam::ToolAdditionalProp& part, std::wstring_view lengthName,
-                                    std::wstring_view name);
-bool WriteAdditionalPartValue(Cam::ToolAdditionalProp& part, std::wstring_view name, const Cam::BaseValue& value);
-CamValuePtr ReadToolItemValue(const Cam::ToolAdditionalParams& item, std::wstring_view name);
-bool WriteToolItemValue(Cam::ToolAdditionalParams& item, std::wstring_view name, const Cam::BaseValue& value);
+extern const CamTypeValues ToolValues;
+extern const CamTypeValues MachiningProjectValues;
+extern const CamTypeValues MachiningGroupValues;
+extern const CamTypeValues MachiningValues;
+extern const CamTypeValues StockValues;
+extern const CamTypeValues PartValues;
+extern const CamTypeValues FixtureValues;
+extern const CamTypeValues SharedGeometrySetValues;
+extern const CamTypeValues ShankValues;
+extern const CamTypeValues HolderValues;
+extern const CamTypeValues ExtensionValues;
+extern const CamTypeValues ToolItemValues;
 
 } // namespace Vireo::Cam::Pdm::internal

@@ -1,13 +1,8 @@
 #include "pdm/rules/IntegrationManager.h"
 
-#include "pdm/rules/PdmConsts.h"
 #include "pdm/rules/internal/RuleCaches.h"
-#include "pdm/rules/internal/RuleSearch.h"
+#include "pdm/rules/internal/RuleReferenceLoad.h"
 #include "pdm/rules/internal/RuleSetLoader.h"
-#include "platform/arbor/Reference.h"
-#include "platform/arbor/ReferenceCatalog.h"
-#include "platform/arbor/ReferenceInfo.h"
-#include "platform/arbor/ReferenceObjectCollection.h"
 #include "platform/arbor/ServerConnection.h"
 #include "platform/arbor/ServerGateway.h"
 
@@ -19,47 +14,20 @@ namespace Vireo::Cam::Pdm {
 using internal::RuleCacheKey;
 using internal::RuleSetLoader;
 using internal::makeCacheKey;
-using internal::makeRuleSearchFilter;
+using internal::forEachRuleObject;
 using internal::ruleCache;
 namespace {
 
 namespace Model = Arbor::Model;
 
-// Releases the loaded rule objects however the load ends.
-class LoaderDisposal {
-public:
-    explicit LoaderDisposal(Model::ReferenceObjectCollection& loader) : loader_(loader) {}
-    ~LoaderDisposal() { loader_.Dispose(); }
-    LoaderDisposal(const LoaderDisposal&) = delete;
-    LoaderDisposal& operator=(const LoaderDisposal&) = delete;
-
-private:
-    Model::ReferenceObjectCollection& loader_;
-};
-
 // Searches the rule reference and builds the rule set; nothing when the search cannot run.
 std::optional<IntegrationRules> loadRules(const Model::ServerConnection& connection, const RuleCacheKey& key)
 {
     const auto& [serverName, nameFilter, appFilter, plmFilter] = key;
-    const auto catalog = connection.ReferenceCatalog();
-    const auto ruleReferenceInfo = catalog ? catalog->Find(PdmConsts::AppIntegrationDts::Key.ToNetGuid()) : nullptr;
-    if (!ruleReferenceInfo)
-        return std::nullopt;
-    const auto ruleReference = ruleReferenceInfo->CreateReference();
-    if (!ruleReference)
-        return std::nullopt;
-    const auto filter = makeRuleSearchFilter(ruleReferenceInfo, nameFilter, appFilter, plmFilter);
-    const auto loader = ruleReference->CreateLoader(filter, nullptr, nullptr);
-    if (!loader)
-        return std::nullopt;
-    const LoaderDisposal disposal(*loader);
-    loader->Load();
-    if (loader->State() != Model::LoadState::Loaded)
-        return std::nullopt;
-
     RuleSetLoader rules(appFilter, plmFilter);
-    for (const auto& ruleObject : *loader)
-        rules.Add(*ruleObject);
+    if (!forEachRuleObject(connection, nameFilter, appFilter, plmFilter,
+                           [&](Model::ReferenceObject& ruleObject) { rules.Add(ruleObject); }))
+        return std::nullopt;
     return std::move(rules.Rules());
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace Vireo::Cam::Pdm::internal {
 namespace {
@@ -104,6 +105,37 @@ void readTypeRows(Model::ReferenceObject& ruleObject, std::vector<TypesListValue
 void readParamRows(Model::ReferenceObject& ruleObject, std::vector<ParamsListValue>& rows)
 {
     readRows(ruleObject, Rules::RuleSettingsLst::Key, readParamRow, rows);
+}
+
+Types asTypes(const TypesListValue& row)
+{
+    auto [tagGroups, tag] = getGroupsAndParam(row.plmTag);
+    return {.appType = row.appType,
+            .appDataType = static_cast<AppDataType>(row.appDataType),
+            .appDataTypeValue = row.appDataTypeValue,
+            .plmType = row.plmType,
+            .plmTagGroups = std::move(tagGroups),
+            .plmTag = std::move(tag),
+            .plmTagValue = row.plmTagValue};
+}
+
+Parameters asParameters(const ParamsListValue& row)
+{
+    auto [tagGroups, tag] = getGroupsAndParam(row.plmTag);
+    auto [paramGroups, param] = getGroupsAndParam(row.plmParam);
+    return {.paramName = row.paramName,
+            .appType = row.appType,
+            .appParamType = row.appParamType,
+            .appParam = row.appParam,
+            .plmType = row.plmType,
+            .plmTagGroups = std::move(tagGroups),
+            .plmTag = std::move(tag),
+            .plmTagValue = row.plmTagValue,
+            .plmParamGroups = std::move(paramGroups),
+            .plmParam = std::move(param),
+            .order = row.order,
+            .appVisible = row.appVisible,
+            .plmVisible = row.plmVisible};
 }
 
 } // namespace Vireo::Cam::Pdm::internal

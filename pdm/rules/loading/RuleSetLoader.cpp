@@ -2,7 +2,6 @@
 
 #include "pdm/rules/internal/RuleCaches.h"
 #include "pdm/rules/internal/RuleObjectReader.h"
-#include "pdm/rules/internal/RulePaths.h"
 #include "platform/arbor/ReferenceObject.h"
 
 namespace Vireo::Cam::Pdm::internal {
@@ -73,14 +72,7 @@ void RuleSetLoader::addTypeRow(const RuleListValue& ruleObject, const TypesListV
     if (!passesPlmFilter(ruleObject, row) || !passesAppFilter(ruleObject, row))
         return;
     accepted.emplace(row.plmType, row.appType);
-    const auto [tagGroups, tag] = getGroupsAndParam(row.plmTag);
-    rules_.AddType(datasetOf(ruleObject), {.appType = row.appType,
-                                           .appDataType = static_cast<AppDataType>(row.appDataType),
-                                           .appDataTypeValue = row.appDataTypeValue,
-                                           .plmType = row.plmType,
-                                           .plmTagGroups = tagGroups,
-                                           .plmTag = tag,
-                                           .plmTagValue = row.plmTagValue});
+    rules_.AddType(datasetOf(ruleObject), asTypes(row));
     rules_.SetUploadFolder(ruleObject.loadingFolder);
 }
 
@@ -90,21 +82,7 @@ void RuleSetLoader::addParamRow(const RuleListValue& ruleObject, const ParamsLis
     const bool taken = row.plmType.empty() || row.appType.empty() || accepted.contains({row.plmType, row.appType});
     if (!taken)
         return;
-    const auto [tagGroups, tag] = getGroupsAndParam(row.plmTag);
-    const auto [paramGroups, param] = getGroupsAndParam(row.plmParam);
-    rules_.AddParam(datasetOf(ruleObject), {.paramName = row.paramName,
-                                            .appType = row.appType,
-                                            .appParamType = row.appParamType,
-                                            .appParam = row.appParam,
-                                            .plmType = row.plmType,
-                                            .plmTagGroups = tagGroups,
-                                            .plmTag = tag,
-                                            .plmTagValue = row.plmTagValue,
-                                            .plmParamGroups = paramGroups,
-                                            .plmParam = param,
-                                            .order = row.order,
-                                            .appVisible = row.appVisible,
-                                            .plmVisible = row.plmVisible});
+    rules_.AddParam(datasetOf(ruleObject), asParameters(row));
 }
 
 } // namespace Vireo::Cam::Pdm::internal

@@ -111,7 +111,7 @@ TEST_F(CampdmDragDrop, ADropIsCheckedFirstAndKeepsAllObjectsOrNone)
     const std::string toolAndProject = DragText({sampleEndmill, sampleProject});
     const CampdmResult checked = Drop(toolAndProject, {"--folder", "tools"}, true);
     EXPECT_EQ(checked.exitCode, 1);
-    EXPECT_THAT(checked.err, HasSubstr("refused"));
+    EXPECT_THAT(checked.err, HasSubstr("dragged object 2 of 2 (" + sampleProject + ") cannot be made: no integration rule"));
     const CampdmResult refused = Drop(toolAndProject, {"--folder", "tools"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(ReadBytes(folder / "shop.vcam"), before);
@@ -132,14 +132,15 @@ TEST_F(CampdmDragDrop, PayloadsThatNameNoObjectSayWhyInOneLine)
         std::string says;
     } cases[] = {
         {"no xml at all", "not XML"},
+        {"<Drag><Items/></Drag>", "no \"Objects\" element"},
         {"<Drag><Objects><Item Object=\"" + sampleEndmill + "\" Reference=\"" + technology + "\"/></Objects></Drag>",
-         "names no PDM object"},
+         "element 1 (\"Item\") has no \"ParentHierarchyLink\""},
         {"<Drag><Objects><Item Object=\"{" + sampleEndmill + "}\" Reference=\"" + technology +
              "\"><ParentHierarchyLink/></Item></Objects></Drag>",
-         "names no PDM object"},
+         "\"Object\" attribute \"{" + sampleEndmill + "}\" that is no GUID text"},
         {"<Drag><Objects><Item Object=\"0badf00d-0000-4000-8000-000000000000\" Reference=\"" + technology +
              "\"><ParentHierarchyLink/></Item></Objects></Drag>",
-         "refused"},
+         "dragged object 1 of 1 (0badf00d-0000-4000-8000-000000000000) cannot be made: the PDM reference"},
     };
     for (const auto& c : cases) {
         const CampdmResult result = Drop(c.payload, {"--folder", "tools"});

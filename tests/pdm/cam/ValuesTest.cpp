@@ -225,6 +225,22 @@ TEST_F(ValuesTest, MachiningOrderAndGroupedParameters)
     EXPECT_FALSE(manager.SetValue(L"Feed", Cam::DoubleValue(600)));
 }
 
+// Values come from the object's class, so an object that no type accepts keeps those that
+// need no type.
+TEST_F(ValuesTest, ObjectsOfNoKnownKindKeepTheValuesOfTheirClass)
+{
+    const CamObject machining = Make(L"HoleDrill", project);
+    As<Cam::Machining>(machining).SetStrategy(nullptr);
+    CamObjectManager manager(machining);
+    ASSERT_EQ(manager.GetAppType(), L"");
+    EXPECT_EQ(text(manager.GetValue(L"MachiningType")), L"");
+    EXPECT_EQ(manager.GetValue(L"OrderNo")->AsInt()->GetValue(), 1);
+    EXPECT_TRUE(manager.SetValue(L"Description", Cam::StringValue(L"Spot")));
+    EXPECT_EQ(text(manager.GetValue(L"Description")), L"Spot");
+    EXPECT_EQ(manager.GetValue(L"Feed"), nullptr);
+    EXPECT_FALSE(manager.SetValue(L"Weight", Cam::DoubleValue(1)));
+}
+
 TEST_F(ValuesTest, ToolPartValuesKeepTheirUnits)
 {
     const CamObject tool = Make(L"ToolMillEnd");

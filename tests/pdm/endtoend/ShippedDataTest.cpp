@@ -1,18 +1,11 @@
-// The shipped seed files load, and every rule row of them names what exists: CAM types and
-// parameters of the compiled-in catalogue on one side, classes and parameters of the PDM
-// schema on the other. The technology rules cover every CAM type and every parameter.
+// The shipped seed files load, and their rules pass the rule check. The technology rules cover
+// every CAM type and every parameter.
 
 #include "ShippedRules.h"
 
-#include "pdm/cam/CamObjectManager.h"
 #include "pdm/cam/CamTables.h"
+#include "pdm/rulecheck/RuleCheck.h"
 
-#include "platform/arbor/ClassTree.h"
-#include "platform/arbor/ParameterGroup.h"
-#include "platform/arbor/ReferenceCatalog.h"
-#include "platform/arbor/ReferenceInfo.h"
-#include "platform/arbor/ServerConnection.h"
-#include "platform/arbor/SystemGuid.h"
 #include "platform/support/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -25,76 +18,10 @@ namespace Vireo::Testing {
 namespace {
 
 using namespace Cam::Pdm;
-namespace Model = Arbor::Model;
-using GroupPtr = std::shared_ptr<Model::ParameterGroup>;
 
 std::string Utf8(std::wstring_view text)
 {
     return Support::WideToUtf8(std::wstring(text));
-}
-
-GroupPtr ReferenceGroup(const PdmFixture& pdm, const std::wstring& guid)
-{
-    const auto info = pdm.Connection().ReferenceCatalog()->Find(System::Guid::Parse(guid));
-    return info ? info->Description() : nullptr;
-}
-
-// Follows a rule path (its groups, then the parameter) from a reference group: the reference's
-// own group stays where it is, a link goes over to the linked reference, a table into the table.
-bool PathExists(GroupPtr at, const std::vector<std::wstring>& groups, const std::wstring& parameter)
-{
-    for (const std::wstring& key : groups) {
-        const auto guid = System::Guid::Parse(key);
-        if (at->Guid() == guid)
-            continue;
-        const auto group = at->ReferenceGroup()->GetAllGroups().Find(guid);
-        if (!group)
-            return false;
-        at = group->IsLinkGroup() ? group->SlaveGroup() : group;
-    }
-    const auto guid = System::Guid::Parse(parameter);
-    if (at->Item(guid))
-        return true;
-    if (!at->IsReference())
-        return false;
-    for (const auto& group : at->GetAllGroups())
-        if (!group->IsLinkGroup() && !group->IsTable() && group->Item(guid))
-            return true;
-    return false;
-}
-
-// A class of the reference, of one of its tables (rows have classes of their own) or of a
-// reference it links to (linked objects are described by the linking object's rules).
-bool ClassExists(const GroupPtr& reference, const std::wstring& text)
-{
-    const auto guid = System::Guid::Parse(text);
-    if (reference->Classes()->Find(guid))
-        return true;
-    for (const auto& group : reference->GetAllGroups()) {
-        const auto owner = group->IsLinkGroup() ? group->SlaveGroup() : group;
-        if ((group->IsTable() || group->IsLinkGroup()) && owner->Classes()->Find(guid))
-            return true;
-    }
-    return false;
-}
-
-bool IsKnownType(std::wstring_view type)
-{
-    return CamTypes.contains(type) || CamObjectManager::IsGenericAppType(type);
-}
-
-// A parameter name of a type; for a generic type, of one of its members or its selector.
-bool IsKnownParameter(std::wstring_view type, std::wstring_view name)
-{
-    if (const auto generic = GenericCamTypes.find(type); generic != GenericCamTypes.end()) {
-        if (generic->second.second == name)
-            return true;
-        for (std::wstring_view member : generic->second.first)
-            if (CamTypes.at(member).parameters.contains(name))
-                return true;
-        return false;
-    }
-    return CamTypes.at(type).parameters.contains(name);
 }
 
 TEST(ShippedData, EveryShippedFileIsSeeded)
@@ -111,40 +38,13 @@ TEST(ShippedData, EveryShippedFileIsSeeded)
     EXPECT_NO_THROW(pdm->SeedFile(PdmDataFile("example.xml")));
 }
 
-TEST(ShippedData, RuleRowsNameCatalogueTypesAndSchemaParameters)
+TEST(ShippedData, RulesPassTheRuleCheck)
 {
     const auto pdm = MakeTechnologyPdm();
-    const IntegrationRules rules = LoadAllRules();
-    ASSERT_FALSE(rules.GetTypes().empty());
-
-    for (const auto& [dataset, types] : rules.GetTypes()) {
-        const GroupPtr reference = ReferenceGroup(*pdm, dataset.datasetGuid);
-        ASSERT_TRUE(reference) << Utf8(dataset.name) << ": no reference " << Utf8(dataset.datasetGuid);
-        for (const Types& row : types) {
-            EXPECT_TRUE(IsKnownType(row.appType)) << Utf8(dataset.name) << ": type " << Utf8(row.appType);
-            EXPECT_TRUE(ClassExists(reference, row.plmType))
-                << Utf8(dataset.name) << ": class " << Utf8(row.plmType) << " of " << Utf8(row.appType);
-            if (!row.plmTag.empty()) {
-                EXPECT_TRUE(PathExists(reference, row.plmTagGroups, row.plmTag)) << Utf8(row.appType) << " tag";
-            }
-        }
-    }
-    for (const auto& [dataset, params] : rules.GetParams()) {
-        const GroupPtr reference = ReferenceGroup(*pdm, dataset.datasetGuid);
-        ASSERT_TRUE(reference);
-        for (const Parameters& row : params) {
-            const std::string where = Utf8(dataset.name) + ": " + Utf8(row.appType) + "." + Utf8(row.appParam);
-            if (!row.appType.empty()) {
-                ASSERT_TRUE(IsKnownType(row.appType)) << where;
-                EXPECT_TRUE(IsKnownParameter(row.appType, row.appParam)) << where;
-            }
-            EXPECT_TRUE(row.plmType.empty() || ClassExists(reference, row.plmType)) << where;
-            EXPECT_TRUE(PathExists(reference, row.plmParamGroups, row.plmParam)) << where << " -> " << Utf8(row.plmParam);
-            if (!row.plmTag.empty()) {
-                EXPECT_TRUE(PathExists(reference, row.plmTagGroups, row.plmTag)) << where << " tag";
-            }
-        }
-    }
+    const auto problems = CheckIntegrationRules(pdm->Connection());
+    ASSERT_TRUE(problems);
+    for (const RuleProblem& problem : *problems)
+        ADD_FAILURE() << Utf8(problem.ruleObject) << ", " << Utf8(problem.row) << ": " << Utf8(problem.what);
 }
 
 TEST(ShippedData, TechnologyRulesCoverEveryCamTypeAndParameter)
