@@ -8,7 +8,9 @@
 #include "CommandFiles.h"
 #include "ObjectPath.h"
 #include "PdmDatabaseFile.h"
+#include "PdmDragText.h"
 #include "PdmLookup.h"
+#include "PluginDragDrop.h"
 #include "PluginHost.h"
 #include "TextOutput.h"
 
@@ -16,8 +18,6 @@
 
 #include "platform/arbor/Model.h"
 #include "platform/cammodule/DragDropExtension.h"
-#include "platform/cammodule/Module.h"
-#include "platform/cammodule/Modules.h"
 #include "platform/host/Zkw32Doc.h"
 #include "platform/xml/Document.h"
 
@@ -28,21 +28,9 @@
 #include <sstream>
 
 namespace Campdm {
-namespace {
 
 using namespace Vireo::Cam::Pdm;
 namespace UI = Vireo::Cam::UI;
-
-// The drag-and-drop extension of the first loaded module that offers one.
-UI::IDragDropExtension& dragDropExtension()
-{
-    for (Vireo::Cam::IModule* module : Vireo::Cam::Modules::Instance().All())
-        if (UI::IDragDropExtension* extension = module->GetDragDropExtension())
-            return *extension;
-    throw CommandFailed("the plug-in offers no drag and drop");
-}
-
-} // namespace
 
 int PrintDragDescription(const Arguments& args, const CommandContext& context)
 {
@@ -54,7 +42,7 @@ int PrintDragDescription(const Arguments& args, const CommandContext& context)
     const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     UI::DragDropData data;
     data.objects = {UI::DragObject(documentObject)};
-    dragDropExtension().DragStart(data);
+    PluginDragDropExtension().DragStart(data);
     if (!data.answered)
         throw CommandFailed("nothing to hand over: no integration rule describes " + CamObjectLabel(object) +
                             " in this PDM");
@@ -104,7 +92,7 @@ int runDrop(const Arguments& args, const CommandContext& context)
     const std::string payload = readPayload(args.OptionalWord("PAYLOAD"));
     const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     files.Document().Activate();
-    UI::IDragDropExtension& extension = dragDropExtension();
+    UI::IDragDropExtension& extension = PluginDragDropExtension();
 
     UI::DragDropData over;
     over.text = Vireo::Support::Utf8ToWide(payload);
@@ -133,19 +121,11 @@ int runDragText(const Arguments& args, const CommandContext& context)
 {
     const PdmWorkingCopy pdm(args.RequiredOption("--pdm"), false, PdmSeedFolder(context.dataDirectory));
     const auto reference = FindPdmReference(pdm.Connection(), args.RequiredOption("--reference"));
-    zkaux::xml::Document document;
-    auto objects = document.SetRoot("Drag").AddChild("Objects");
-    for (const char* word : {"OBJ", "OBJ2", "OBJ3", "OBJ4", "OBJ5", "OBJ6", "OBJ7", "OBJ8", "OBJ9"}) {
-        const auto text = args.OptionalWord(word);
-        if (!text)
-            continue;
-        const auto object = FindPdmObject(*reference, *text);
-        auto element = objects.AddChild("Object");
-        element.SetAttribute("Object", Utf8(object->Guid().ToString()));
-        element.SetAttribute("Reference", Utf8(reference->ReferenceInfo()->Guid().ToString()));
-        element.AddChild("ParentHierarchyLink");
-    }
-    context.out << document.ToString();
+    std::vector<std::shared_ptr<Vireo::Arbor::Model::ReferenceObject>> objects;
+    for (const char* word : {"OBJ", "OBJ2", "OBJ3", "OBJ4", "OBJ5", "OBJ6", "OBJ7", "OBJ8", "OBJ9"})
+        if (const auto text = args.OptionalWord(word))
+            objects.push_back(FindPdmObject(*reference, *text));
+    context.out << PdmDragText(*reference, objects);
     return ExitSuccess;
 }
 

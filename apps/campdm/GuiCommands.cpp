@@ -2,14 +2,18 @@
 
 #include "Command.h"
 #include "CommandErrors.h"
+#include "ObjectPath.h"
 #include "SyncWindow.h"
 #include "TerminalUiDriver.h"
 #include "CamTreePane.h"
+#include "DragDropTree.h"
 #include "PdmPane.h"
+#include "TextOutput.h"
 #include "WorkbenchSession.h"
 #include "WorkbenchUiDriver.h"
 #include "WorkbenchWindow.h"
 
+#include "pdm/cam/CamObject.h"
 #include "platform/ui/Images.h"
 
 #include <QApplication>
@@ -21,15 +25,20 @@ namespace Campdm {
 namespace {
 
 // A picture shows what a user sees after a few clicks: a machining selected with its values,
-// the PDM's machining technology opened with its last object selected.
-void prepareForPicture(WorkbenchWindow& window)
+// the PDM's machining technology opened with its last object selected, and the machining's
+// group dragged onto the PDM client.
+void prepareForPicture(WorkbenchWindow& window, WorkbenchSession& session)
 {
     QTreeWidget& cam = window.CamPane().Tree();
-    QTreeWidgetItemIterator camItem(&cam);
-    for (int steps = 0; *camItem && steps < 2; ++steps)
-        ++camItem;
-    if (*camItem)
-        cam.setCurrentItem(*camItem);
+    const auto machinings = cam.findItems(QStringLiteral("Pocket roughing"), Qt::MatchExactly | Qt::MatchRecursive);
+    if (!machinings.isEmpty()) {
+        cam.setCurrentItem(machinings.front());
+        if (QTreeWidgetItem* group = machinings.front()->parent()) {
+            const auto object = FindCamObject(session.Document(), CamTreePane::Identity(*group));
+            if (CZKObject* dragged = Vireo::Cam::Pdm::DocumentObjectOf(object))
+                window.PdmClient().ShowDescription(Utf8(session.DragText(dragged)));
+        }
+    }
     QTreeWidget& pdm = window.PdmClient().Tree();
     const auto found = pdm.findItems(QStringLiteral("Machining technology"), Qt::MatchExactly);
     if (found.isEmpty())
@@ -63,7 +72,7 @@ int runGui(const Arguments& args, const CommandContext& context)
     window.show();
     if (!screenshot)
         return QApplication::exec();
-    prepareForPicture(window);
+    prepareForPicture(window, session);
     QApplication::processEvents();
     if (!window.grab().save(QString::fromStdString(*screenshot), "PNG"))
         throw CommandFailed("could not write the picture to \"" + *screenshot + "\"");
@@ -82,7 +91,9 @@ std::vector<Command> GuiCommands()
          "the workbench: the CAM tree and the PDM client side by side in one window",
          "Opens DOC (or a new document) and the PDM database DB in one window: the CAM tree with\n"
          "its values on the left, the PDM's references, objects and values on the right. A right\n"
-         "click on a CAM object offers the plug-in's commands; the tool bar synchronises; File\n"
+         "click on a CAM object offers the plug-in's commands; PDM objects dragged onto the CAM\n"
+         "tree are created there, CAM objects dragged onto the PDM client show what an export\n"
+         "would make; the tool bar synchronises; File\n"
          "saves the document (and the PDM's changes), Edit undoes and redoes. --screenshot\n"
          "FILE.png draws the window (off screen when there is no display) and writes it to FILE.png.",
          rules, runGui},

@@ -17,6 +17,8 @@
 #include <charconv>
 #include <vector>
 
+#include <set>
+
 namespace Campdm {
 namespace {
 
@@ -107,6 +109,20 @@ std::vector<PdmObject> PdmChildObjects(Model::Reference& reference, const PdmObj
 std::size_t CountPdmObjects(Model::Reference& reference)
 {
     return load(reference, nullptr).size();
+}
+
+std::size_t CountPdmSubtree(Model::Reference& reference, const std::shared_ptr<Model::ReferenceObject>& root)
+{
+    std::set<int> seen{root->Id()};
+    std::vector<std::shared_ptr<Model::ReferenceObject>> open{root};
+    while (!open.empty()) {
+        const auto object = std::move(open.back());
+        open.pop_back();
+        for (auto& child : PdmChildObjects(reference, object))
+            if (seen.insert(child->Id()).second)
+                open.push_back(std::move(child));
+    }
+    return seen.size();
 }
 
 } // namespace Campdm

@@ -29,4 +29,8 @@ PdmChildObjects(Vireo::Arbor::Model::Reference& reference,
 // All objects of the reference.
 std::size_t CountPdmObjects(Vireo::Arbor::Model::Reference& reference);
 
+// The object and those below it in the reference's hierarchy, each once.
+std::size_t CountPdmSubtree(Vireo::Arbor::Model::Reference& reference,
+                            const std::shared_ptr<Vireo::Arbor::Model::ReferenceObject>& root);
+
 } // namespace Campdm

@@ -1,7 +1,11 @@
 #include "PdmPane.h"
 
+#include "CamDescriptionPreview.h"
+#include "DragDropTree.h"
+#include "PdmDragText.h"
 #include "PdmLookup.h"
 #include "PdmObjectPrinter.h"
+#include "WorkbenchDragFormats.h"
 
 #include "platform/arbor/ClassTree.h"
 #include "platform/arbor/Reference.h"
@@ -11,8 +15,11 @@
 #include "platform/arbor/ServerConnection.h"
 
 #include <QHeaderView>
+#include <QMimeData>
 #include <QTableWidget>
 #include <QTreeWidget>
+
+#include <map>
 
 namespace Campdm {
 namespace {
@@ -38,17 +45,36 @@ QTreeWidgetItem* objectItem(const Model::ReferenceObject& object, int referenceI
 } // namespace
 
 PdmPane::PdmPane(QWidget* parent)
-    : QSplitter(Qt::Vertical, parent), tree_(new QTreeWidget(this)), values_(new QTableWidget(0, 2, this))
+    : QSplitter(Qt::Vertical, parent), tree_(new DragDropTree(CamDescriptionFormat, this)),
+      values_(new QTableWidget(0, 2, this)), preview_(new QTreeWidget(this))
 {
     tree_->setObjectName(QStringLiteral("pdmTree"));
     tree_->setHeaderLabels({QStringLiteral("PDM"), QStringLiteral("Class")});
+    tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     values_->setObjectName(QStringLiteral("pdmValues"));
     values_->setHorizontalHeaderLabels({QStringLiteral("Parameter"), QStringLiteral("Value")});
     values_->horizontalHeader()->setStretchLastSection(true);
     values_->verticalHeader()->hide();
     values_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    preview_->setObjectName(QStringLiteral("pdmPreview"));
+    preview_->setHeaderLabels({QStringLiteral("Dropped from CAM: would create"), QStringLiteral("Class (reference)")});
+    preview_->hide();
     setStretchFactor(0, 3);
     setStretchFactor(1, 2);
+    setStretchFactor(2, 2);
+    tree_->SetHooks({[this](const QList<QTreeWidgetItem*>& items) -> QMimeData* {
+                         const std::string text = DragText(items);
+                         if (text.empty())
+                             return nullptr;
+                         auto* carried = new QMimeData;
+                         carried->setData(PdmObjectsFormat, QByteArray::fromStdString(text));
+                         carried->setText(QString::fromStdString(text));
+                         return carried;
+                     },
+                     [](const QMimeData&, const QTreeWidgetItem*) { return true; },
+                     [this](const QMimeData& dragged, const QTreeWidgetItem*) {
+                         ShowDescription(dragged.data(CamDescriptionFormat).toStdString());
+                     }});
     connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { expand(*item); });
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { showValues(); });
 }
@@ -79,6 +105,40 @@ std::shared_ptr<Model::ReferenceObject> PdmPane::ObjectOf(const QTreeWidgetItem&
     const int id = item.data(0, objectRole).toInt();
     const auto reference = id != 0 ? ReferenceOf(item) : nullptr;
     return reference ? reference->Find(id) : nullptr;
+}
+
+std::string PdmPane::DragText(const QList<QTreeWidgetItem*>& items) const
+{
+    const auto reference = items.isEmpty() ? nullptr : ReferenceOf(*items.front());
+    if (!reference)
+        return {};
+    std::vector<std::shared_ptr<Model::ReferenceObject>> objects;
+    for (const QTreeWidgetItem* item : items)
+        if (item->data(0, referenceRole) == items.front()->data(0, referenceRole))
+            if (auto object = ObjectOf(*item))
+                objects.push_back(std::move(object));
+    return objects.empty() ? std::string() : PdmDragText(*reference, objects);
+}
+
+void PdmPane::ShowDescription(const std::string& description)
+{
+    preview_->clear();
+    std::map<std::string, QTreeWidgetItem*> made;
+    for (const auto& object : ReadCamDescription(description, *connection_)) {
+        QStringList classes;
+        for (const std::string& name : object.classes)
+            classes << QString::fromStdString(name);
+        auto* item = new QTreeWidgetItem({QString::fromStdString(object.name), classes.join(QStringLiteral(" or "))});
+        const auto parent = object.parents.empty() ? made.end() : made.find(object.parents.front());
+        if (parent != made.end())
+            parent->second->addChild(item);
+        else
+            preview_->addTopLevelItem(item);
+        made.emplace(object.camId, item);
+    }
+    preview_->expandAll();
+    preview_->resizeColumnToContents(0);
+    preview_->show();
 }
 
 void PdmPane::expand(QTreeWidgetItem& item)

@@ -13,6 +13,7 @@
 #include "PluginChoices.h"
 #include "PluginHost.h"
 #include "TerminalUiDriver.h"
+#include "TransferProgress.h"
 #include "TransferReport.h"
 
 #include "pdm/cam/CamObjectManager.h"
@@ -61,6 +62,15 @@ std::size_t countCamObjects(const CZkw32Doc& document)
     return seen.size();
 }
 
+// Runs a plug-in command with its progress shown on the report while it runs.
+template <class Run>
+Vireo::Cam::CommandOutcome withProgress(CommandFiles& files, std::optional<std::size_t> total, TransferReport& report,
+                                        Run run)
+{
+    const TransferProgress progress(files.Document(), files.Pdm(), total, report);
+    return run();
+}
+
 void requireQuiet(const TerminalUiDriver& ui, const std::string& what)
 {
     RequireNoDialogProblem(ui);
@@ -71,15 +81,18 @@ void requireQuiet(const TerminalUiDriver& ui, const std::string& what)
 int runImport(const Arguments& args, const CommandContext& context)
 {
     CommandFiles files(args.Word("DOC"), args.RequiredOption("--pdm"), {true, false}, context);
-    PresetPdmChoices(args, "--object", files.Pdm(), context.ui);
+    const PdmChoices chosen = PresetPdmChoices(args, "--object", files.Pdm(), context.ui);
     CZKObject* parent = nullptr;
     if (const auto parentText = args.Option("--parent"))
         parent = menuObject(FindCamObject(files.Document(), *parentText));
     const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     const std::size_t before = countCamObjects(files.Document());
-    const TransferReport report(context.err, "imported", "CAM objects");
+    TransferReport report(context.err, "imported", "CAM objects");
+    const auto total = chosen.object ? std::optional(CountPdmSubtree(*chosen.reference, chosen.object)) : std::nullopt;
 
-    const auto outcome = plugin.Run(files.Document(), parent, PluginCommand::AddFromPdm);
+    const auto outcome = withProgress(files, total, report, [&] {
+        return plugin.Run(files.Document(), parent, PluginCommand::AddFromPdm);
+    });
     RequireNoDialogProblem(context.ui);
     if (outcome.keptChanges.empty())
         throw CommandFailed("nothing was imported; the document was left as it was");
@@ -102,9 +115,11 @@ int runExport(const Arguments& args, const CommandContext& context)
     const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     const auto& reference = chosen.reference;
     const std::size_t before = reference ? CountPdmObjects(*reference) : 0;
-    const TransferReport report(context.err, "exported", "PDM objects");
+    TransferReport report(context.err, "exported", "PDM objects");
 
-    const auto outcome = plugin.Run(files.Document(), menuObject(object), PluginCommand::AddToPdm);
+    const auto outcome = withProgress(files, CollectCamTree(object).size(), report, [&] {
+        return plugin.Run(files.Document(), menuObject(object), PluginCommand::AddToPdm);
+    });
     requireQuiet(context.ui, "the export");
     const std::size_t made = reference ? CountPdmObjects(*reference) - before : 0;
     if (reference && made == 0)
@@ -124,9 +139,11 @@ int runUpdateFromPdm(const Arguments& args, const CommandContext& context)
     const CamObject object = FindCamObject(files.Document(), args.Word("OBJECT"));
     RequireLinkedObjectInPdm(object, files.Pdm());
     const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
-    const TransferReport report(context.err, "updated", "CAM objects");
+    TransferReport report(context.err, "updated", "CAM objects");
 
-    const auto outcome = plugin.Run(files.Document(), menuObject(object), PluginCommand::UpdateFromPdm);
+    const auto outcome = withProgress(files, CollectCamTree(object).size(), report, [&] {
+        return plugin.Run(files.Document(), menuObject(object), PluginCommand::UpdateFromPdm);
+    });
     if (outcome.keptChanges.empty())
         throw CommandFailed("the update from the PDM failed; the document was left as it was");
     files.Keep(true);
@@ -143,9 +160,11 @@ int runUpdateToPdm(const Arguments& args, const CommandContext& context)
     const PluginHost plugin(PluginOptionsFrom(args), files.ServerName());
     const auto reference = FindLinkedPdmObject(object, files.Pdm())->Reference();
     const std::size_t before = CountPdmObjects(*reference);
-    const TransferReport report(context.err, "updated", "PDM objects");
+    TransferReport report(context.err, "updated", "PDM objects");
 
-    plugin.Run(files.Document(), menuObject(object), PluginCommand::UpdateToPdm);
+    withProgress(files, CollectCamTree(object).size(), report, [&] {
+        return plugin.Run(files.Document(), menuObject(object), PluginCommand::UpdateToPdm);
+    });
     requireQuiet(context.ui, "the update of the PDM");
     files.Keep(false);
     report.Done(CollectCamTree(object).size());

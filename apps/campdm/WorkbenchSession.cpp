@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "DocumentFile.h"
+#include "PluginDragDrop.h"
 #include "TemporaryFile.h"
 
 #include "platform/arbor/ServerConnection.h"
@@ -10,6 +11,8 @@
 
 namespace Campdm {
 namespace {
+
+namespace UI = Vireo::Cam::UI;
 
 std::wstring stepName(const std::vector<std::wstring>& kept)
 {
@@ -41,13 +44,54 @@ Vireo::Cam::CommandOutcome WorkbenchSession::Run(unsigned globalId)
 {
     std::string before = document_->SaveToText();
     auto outcome = plugin_.RunGlobal(*document_, globalId);
-    if (!outcome.keptChanges.empty()) {
-        if (savedDepth_ && *savedDepth_ > undo_.size())
-            savedDepth_.reset();
-        undo_.push_back({stepName(outcome.keptChanges), std::move(before)});
-        redo_.clear();
-    }
+    recordStep(std::move(before), outcome.keptChanges);
     return outcome;
+}
+
+void WorkbenchSession::recordStep(std::string before, std::vector<std::wstring> kept)
+{
+    if (kept.empty())
+        return;
+    if (savedDepth_ && *savedDepth_ > undo_.size())
+        savedDepth_.reset();
+    undo_.push_back({stepName(kept), std::move(before)});
+    redo_.clear();
+}
+
+bool WorkbenchSession::MayDrop(const std::wstring& dragText, const UI::DragObject& target) const
+{
+    document_->Activate();
+    UI::DragDropData over;
+    over.text = dragText;
+    over.target = target;
+    PluginDragDropExtension().DragOver(over);
+    return over.answered && over.effect == 1;
+}
+
+bool WorkbenchSession::Drop(const std::wstring& dragText, const UI::DragObject& target)
+{
+    document_->Activate();
+    std::string before = document_->SaveToText();
+    const auto& steps = document_->GetUndoSteps();
+    const std::size_t stepsBefore = steps.size();
+    UI::DragDropData drop;
+    drop.text = dragText;
+    drop.target = target;
+    PluginDragDropExtension().Dropped(drop);
+    std::vector<std::wstring> kept(steps.begin() + static_cast<std::ptrdiff_t>(std::min(stepsBefore, steps.size())),
+                                   steps.end());
+    const bool dropped = !kept.empty();
+    recordStep(std::move(before), std::move(kept));
+    return dropped;
+}
+
+std::wstring WorkbenchSession::DragText(CZKObject* object) const
+{
+    document_->Activate();
+    UI::DragDropData data;
+    data.objects = {UI::DragObject(object)};
+    PluginDragDropExtension().DragStart(data);
+    return data.answered ? data.text : std::wstring();
 }
 
 void WorkbenchSession::restore(std::vector<Step>& from, std::vector<Step>& to)

@@ -7,6 +7,8 @@
 #include "PdmDatabaseFile.h"
 #include "PluginHost.h"
 
+#include "platform/cammodule/DragDropExtension.h"
+
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -39,6 +41,15 @@ public:
     // Runs a command by its global id on the document; a kept change becomes an undo step.
     Vireo::Cam::CommandOutcome Run(unsigned globalId);
 
+    // Drag and drop through the plug-in, as the CAM module drives it on this document. Whether
+    // the PDM objects a drag text names may be dropped on the target (the plug-in's trial run).
+    bool MayDrop(const std::wstring& dragText, const Vireo::Cam::UI::DragObject& target) const;
+    // Creates them under the target; true when they were made (one undo step).
+    bool Drop(const std::wstring& dragText, const Vireo::Cam::UI::DragObject& target);
+    // What dragging the object out hands over: the XML description of the PDM objects it would
+    // become; empty when no rule describes it.
+    std::wstring DragText(CZKObject* object) const;
+
     bool CanUndo() const noexcept { return !undo_.empty(); }
     bool CanRedo() const noexcept { return !redo_.empty(); }
     const std::wstring& UndoName() const { return undo_.back().name; }
@@ -61,6 +72,8 @@ private:
         std::string text; // the document on the other side of the step
     };
 
+    // Makes the brackets a change kept one undo step, back to the document text `before`.
+    void recordStep(std::string before, std::vector<std::wstring> kept);
     void replaceDocument(std::unique_ptr<CZkw32Doc> document, std::optional<std::filesystem::path> path);
     void restore(std::vector<Step>& from, std::vector<Step>& to);
     void commitPdm();

@@ -1,9 +1,14 @@
 #include "WorkbenchWindow.h"
 
 #include "CamTreePane.h"
+#include "CamTreeWalk.h"
+#include "DragDropTree.h"
 #include "ObjectPath.h"
 #include "PdmPane.h"
 #include "PluginHost.h"
+#include "TransferProgress.h"
+#include "TransferProgressDialog.h"
+#include "WorkbenchDragFormats.h"
 #include "WorkbenchSession.h"
 
 #include "pdm/cam/CamObject.h"
@@ -16,7 +21,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -41,9 +48,10 @@ WorkbenchWindow::WorkbenchWindow(WorkbenchSession& session, Vireo::Ui::HostUiDri
     setCentralWidget(sides);
     buildMenus();
     buildToolBar();
+    connectDragAndDrop();
     connect(&camPane_->Tree(), &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QTreeWidgetItem* item = camPane_->Tree().itemAt(at);
-        if (!item)
+        if (!item || CamTreePane::Identity(*item).empty())
             return;
         camPane_->Tree().setCurrentItem(item);
         ContextMenu(*item)->exec(camPane_->Tree().viewport()->mapToGlobal(at));
@@ -81,30 +89,143 @@ void WorkbenchWindow::buildToolBar()
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 }
 
+void WorkbenchWindow::connectDragAndDrop()
+{
+    camPane_->Tree().SetHooks(
+        {[this](const QList<QTreeWidgetItem*>& items) { return dragOutOfCam(*items.front()); },
+         [this](const QMimeData& dragged, const QTreeWidgetItem* item) { return mayDropOnCam(dragged, item); },
+         [this](const QMimeData& dragged, const QTreeWidgetItem* item) { dropOnCam(dragged, item); }});
+}
+
+namespace {
+
+// The place of the CAM tree under a drag: a folder, a document object, or nothing (a tool's
+// part, the empty space of the tree).
+Vireo::Cam::UI::DragObject dragTarget(const CZkw32Doc& document, const QTreeWidgetItem* item)
+{
+    if (!item)
+        return {};
+    if (const auto folder = CamTreePane::Folder(*item); folder != Vireo::Cam::UI::NoSpecialNode)
+        return Vireo::Cam::UI::DragObject(folder);
+    CZKObject* object = Vireo::Cam::Pdm::DocumentObjectOf(FindCamObject(document, CamTreePane::Identity(*item)));
+    return object ? Vireo::Cam::UI::DragObject(object) : Vireo::Cam::UI::DragObject();
+}
+
+bool isPlace(const Vireo::Cam::UI::DragObject& target)
+{
+    return target.AsModelObject() || target.AsSpecialNode() != Vireo::Cam::UI::NoSpecialNode;
+}
+
+std::wstring dragText(const QMimeData& dragged)
+{
+    return QString::fromUtf8(dragged.data(PdmObjectsFormat)).toStdWString();
+}
+
+} // namespace
+
+QMimeData* WorkbenchWindow::dragOutOfCam(const QTreeWidgetItem& item)
+{
+    const std::string identity = CamTreePane::Identity(item);
+    if (identity.empty())
+        return nullptr;
+    CZKObject* object = Vireo::Cam::Pdm::DocumentObjectOf(FindCamObject(session_.Document(), identity));
+    std::wstring description;
+    try {
+        const Vireo::Ui::ScopedHostUiDriver installed(commandUi_);
+        description = object ? session_.DragText(object) : std::wstring();
+    } catch (const std::exception& error) {
+        showError(error);
+    }
+    if (description.empty())
+        return nullptr;
+    auto* carried = new QMimeData;
+    const QString text = QString::fromStdWString(description);
+    carried->setData(CamDescriptionFormat, text.toUtf8());
+    carried->setText(text);
+    return carried;
+}
+
+bool WorkbenchWindow::mayDropOnCam(const QMimeData& dragged, const QTreeWidgetItem* item)
+{
+    const auto target = dragTarget(session_.Document(), item);
+    if (!isPlace(target))
+        return false;
+    try {
+        const Vireo::Ui::ScopedHostUiDriver installed(commandUi_);
+        return session_.MayDrop(dragText(dragged), target);
+    } catch (const std::exception& error) {
+        showError(error);
+        return false;
+    }
+}
+
+void WorkbenchWindow::dropOnCam(const QMimeData& dragged, const QTreeWidgetItem* item)
+{
+    const auto target = dragTarget(session_.Document(), item);
+    try {
+        const Vireo::Ui::ScopedHostUiDriver installed(commandUi_);
+        withProgress(QStringLiteral("Creating CAM objects"), std::nullopt,
+                     [&] { session_.Drop(dragText(dragged), target); });
+    } catch (const std::exception& error) {
+        showError(error);
+    }
+    Refresh();
+}
+
 std::unique_ptr<QMenu> WorkbenchWindow::ContextMenu(const QTreeWidgetItem& item)
 {
     auto menu = std::make_unique<QMenu>();
     const auto object = FindCamObject(session_.Document(), CamTreePane::Identity(item));
+    const std::size_t objects = CollectCamTree(object).size();
     for (const auto& entry : session_.ContextMenu(Vireo::Cam::Pdm::DocumentObjectOf(object))) {
         QAction* action = menu->addAction(QString::fromStdWString(entry.text));
         action->setEnabled(entry.enabled);
         const unsigned globalId = entry.globalId;
-        connect(action, &QAction::triggered, this, [this, globalId] { runCommand(globalId); });
+        connect(action, &QAction::triggered, this, [this, globalId, objects] { runCommand(globalId, objects); });
     }
     if (menu->isEmpty())
         menu->addAction(QStringLiteral("(no PDM commands for this object)"))->setEnabled(false);
     return menu;
 }
 
-void WorkbenchWindow::runCommand(unsigned globalId)
+void WorkbenchWindow::runCommand(unsigned globalId, std::optional<std::size_t> objects)
 {
+    const auto& library = session_.Plugin().Library();
+    const auto is = [&library, globalId](unsigned localId) { return library.GlobalId(localId) == globalId; };
     try {
         const Vireo::Ui::ScopedHostUiDriver installed(commandUi_);
-        session_.Run(globalId);
+        if (is(PluginCommand::AddFromPdm))
+            // What is created is chosen inside the command: the count has no total.
+            withProgress(QStringLiteral("Creating CAM objects"), std::nullopt, [&] { session_.Run(globalId); });
+        else if (objects && (is(PluginCommand::AddToPdm) || is(PluginCommand::UpdateToPdm)))
+            withProgress(QStringLiteral("Saving PDM objects"), objects, [&] { session_.Run(globalId); });
+        else if (objects && is(PluginCommand::UpdateFromPdm))
+            withProgress(QStringLiteral("Updating CAM objects"), objects, [&] { session_.Run(globalId); });
+        else
+            session_.Run(globalId);
     } catch (const std::exception& error) {
         showError(error);
     }
     Refresh();
+}
+
+bool WorkbenchWindow::withProgress(const QString& what, std::optional<std::size_t> total,
+                                   const std::function<void()>& transfer)
+{
+    TransferProgressDialog dialog(*this, what);
+    bool stopped = false;
+    {
+        const TransferProgress progress(session_.Document(), session_.Pdm(), total, dialog);
+        try {
+            transfer();
+        } catch (const TransferStopped&) {
+            // The change brackets on the way have restored the document.
+        }
+        stopped = progress.Stopped();
+    }
+    if (stopped)
+        statusBar()->showMessage(what + QStringLiteral(": cancelled; the document is as it was, PDM objects saved before stay"), 10000);
+    return !stopped;
 }
 
 void WorkbenchWindow::showError(const std::exception& error)

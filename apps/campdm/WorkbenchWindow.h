@@ -3,13 +3,18 @@
 // menu of a CAM object is the one the loaded plug-in builds, and its entries run the commands
 // through the command registry; the tool bar offers the synchronise command; the File menu
 // opens and saves documents, the Edit menu undoes and redoes the document's kept steps.
+// PDM objects dragged over the CAM tree are tried and dropped, and CAM objects dragged out
+// carry their description, through the plug-in's drag-and-drop extension.
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
+class QMimeData;
 class QTreeWidgetItem;
 
 namespace Vireo::Ui {
@@ -44,7 +49,14 @@ protected:
 private:
     void buildMenus();
     void buildToolBar();
-    void runCommand(unsigned globalId);
+    void connectDragAndDrop();
+    QMimeData* dragOutOfCam(const QTreeWidgetItem& item);
+    bool mayDropOnCam(const QMimeData& dragged, const QTreeWidgetItem* item);
+    void dropOnCam(const QMimeData& dragged, const QTreeWidgetItem* item);
+    // `objects`: the size of the CAM subtree the command works on, none from the tool bar.
+    void runCommand(unsigned globalId, std::optional<std::size_t> objects = std::nullopt);
+    // Runs a transfer with its progress dialog; false when it was cancelled.
+    bool withProgress(const QString& what, std::optional<std::size_t> total, const std::function<void()>& transfer);
     void showError(const std::exception& error);
     // Asks to save unsaved changes; false when the user cancels.
     bool maySetDocumentAside();

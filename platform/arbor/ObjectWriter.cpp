@@ -29,6 +29,8 @@ bool ReferenceObject::ApplyChanges()
         ownerId_ = owner->id_;
     }
     ObjectWriter(database()).Save(*this);
+    if (SaveObserver* observer = reference_->Connection()->GetSaveObserver())
+        observer->ObjectSaved(*this);
     return true;
 }
 

@@ -3,6 +3,7 @@
 // address, its reference catalogue, and the fault plan of tests.
 
 #include "platform/arbor/ModelFwd.h"
+#include "platform/arbor/SaveObserver.h"
 
 #include <string>
 
@@ -38,6 +39,10 @@ public:
     void SetFaultPlan(std::shared_ptr<FaultPlan> plan) { faults_ = std::move(plan); }
     FaultPlan* Faults() const { return faults_.get(); }
 
+    // Told of every object saved through this connection (null: nobody); see SaveObserver.h.
+    void SetSaveObserver(Model::SaveObserver* observer) noexcept { saveObserver_ = observer; }
+    Model::SaveObserver* GetSaveObserver() const noexcept { return saveObserver_; }
+
     // The storage and the schema read from it; ReloadSchema after the schema tables changed.
     Database& GetDatabase() { return *database_; }
     const std::shared_ptr<Schema>& GetSchema() const { return schema_; }
@@ -56,6 +61,7 @@ private:
     std::wstring serverName_;
     Model::ConnectionParameters parameters_{L""};
     std::shared_ptr<FaultPlan> faults_;
+    Model::SaveObserver* saveObserver_ = nullptr;
 };
 
 } // namespace Vireo::Arbor::Model

@@ -176,6 +176,8 @@ bool CZkw32Doc::BeginChanges(std::wstring_view name)
 {
     if (readOnly_)
         return false;
+    if (observer_)
+        observer_->BracketOpening(name);
     journal_.Open(name);
     return true;
 }

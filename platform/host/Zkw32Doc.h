@@ -11,6 +11,7 @@
 // inside the bracket that the change belongs to.
 
 #include "platform/host/ChangeJournal.h"
+#include "platform/host/ChangeObserver.h"
 #include "platform/host/Materials.h"
 #include "platform/host/ZKObject.h"
 
@@ -129,6 +130,9 @@ public:
     // that cancels it. On by default in checked builds (VIREO_CHECK_CHANGE_JOURNAL).
     void SetRestoreCheck(bool on) noexcept { journal_.SetRestoreCheck(on); }
 
+    // Told of every bracket before it opens (null: nobody); see ChangeObserver.h.
+    void SetChangeObserver(DocumentChangeObserver* observer) noexcept { observer_ = observer; }
+
     // A read-only document refuses change brackets.
     void SetReadOnly(bool readOnly) noexcept { readOnly_ = readOnly; }
     bool IsReadOnly() const noexcept { return readOnly_; }
@@ -165,6 +169,7 @@ private:
     std::uint64_t removals_ = 0;
     int regenerations_ = 0;
     bool readOnly_ = false;
+    DocumentChangeObserver* observer_ = nullptr;
     ChangeJournal journal_;
     ZKContainer3D container_;
 };

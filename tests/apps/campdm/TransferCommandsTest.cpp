@@ -3,10 +3,13 @@
 
 #include "CampdmRun.h"
 
+#include "TransferReport.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 namespace {
 
@@ -97,6 +100,27 @@ TEST_F(CampdmTransfer, ExportLinksTheCopiesSoThatNothingIsMadeTwice)
     const CampdmResult update = Run({"update-to-pdm", "shop.vcam", project, "--pdm", "pdm.db"});
     ASSERT_EQ(update.exitCode, 0) << update.err;
     EXPECT_THAT(update.out, HasSubstr("(0 new)"));
+}
+
+TEST_F(CampdmTransfer, ProgressIsToldOnATerminalAndNeverOnAPipe)
+{
+    const CampdmResult piped = Run(exportWords());
+    ASSERT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_EQ(piped.err, "") << "standard error is a pipe here";
+
+    std::ostringstream terminal;
+    Campdm::TransferReport report(terminal, "exported", "PDM objects", true);
+    report.Show(3, 18);
+    EXPECT_THAT(terminal.str(), HasSubstr("exported 3/18 PDM objects, "));
+    report.Show(4, std::nullopt);
+    report.Done(18);
+    EXPECT_THAT(terminal.str(), HasSubstr("\r\033[Kexported 18 PDM objects in ")) << "the summary replaces the line";
+
+    std::ostringstream pipe;
+    Campdm::TransferReport quiet(pipe, "exported", "PDM objects", false);
+    quiet.Show(3, 18);
+    quiet.Done(18);
+    EXPECT_EQ(pipe.str(), "");
 }
 
 TEST_F(CampdmTransfer, ExportWithoutLinksLeavesTheDocumentAsItWas)

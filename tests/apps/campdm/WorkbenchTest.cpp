@@ -1,10 +1,12 @@
 // The workbench window under Qt's offscreen platform, driven as a person would: what it shows
-// on the demo data, the plug-in's context menu, a command picked from it, undo and redo, and
-// saving with the title telling whether there is something to save.
+// on the demo data, the plug-in's context menu, a command picked from it, undo and redo,
+// saving with the title telling whether there is something to save, drags both ways between
+// the CAM tree and the PDM client, and cancelling a long transfer.
 
 #include "CampdmRun.h"
 
 #include "CamTreePane.h"
+#include "DragDropTree.h"
 #include "Command.h"
 #include "ObjectPath.h"
 #include "PdmLookup.h"
@@ -14,17 +16,25 @@
 #include "WorkbenchWindow.h"
 
 #include "pdm/cam/CamObjectManager.h"
+#include "platform/arbor/DatabaseCheck.h"
 #include "platform/arbor/Reference.h"
 #include "platform/arbor/ReferenceInfo.h"
 #include "platform/arbor/ReferenceObject.h"
+#include "platform/arbor/ServerConnection.h"
+#include "platform/host/Zkw32Doc.h"
 #include "platform/ui/Images.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QImage>
 #include <QMenu>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdlib>
@@ -50,6 +60,30 @@ int countItems(QTreeWidget& tree)
     for (QTreeWidgetItemIterator it(&tree); *it; ++it)
         ++count;
     return count;
+}
+
+// What dragging the item out of its tree carries, as a mouse drag would take it.
+std::unique_ptr<QMimeData> dragOutOf(QTreeWidget& tree, QTreeWidgetItem& item)
+{
+    tree.setCurrentItem(&item);
+    return std::unique_ptr<QMimeData>(tree.model()->mimeData(tree.selectionModel()->selectedIndexes()));
+}
+
+// Moves a drag over the item and lets go there; true when the tree took it, false when it
+// showed the forbidden cursor.
+bool dropOnto(QTreeWidget& tree, QTreeWidgetItem& item, const QMimeData& data)
+{
+    tree.scrollToItem(&item);
+    const QPoint at = tree.visualItemRect(&item).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &enter);
+    QDragMoveEvent over(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &over);
+    if (!over.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &drop);
+    return drop.isAccepted();
 }
 
 QStringList texts(const QMenu& menu)
@@ -103,6 +137,36 @@ protected:
     }
 
     QTreeWidget& camTree() const { return window->CamPane().Tree(); }
+    QTreeWidget& pdmTree() const { return window->PdmClient().Tree(); }
+
+    // The PDM client's item of an object, opened down to it from the named reference.
+    QTreeWidgetItem& pdmItem(const char* reference, const std::vector<const char*>& path) const
+    {
+        QTreeWidgetItem* item = findItem(pdmTree(), QString::fromUtf8(reference));
+        for (const char* name : path) {
+            EXPECT_NE(item, nullptr) << name;
+            item->setExpanded(true);
+            QTreeWidgetItem* child = nullptr;
+            for (int i = 0; i < item->childCount() && !child; ++i)
+                if (item->child(i)->text(0) == QString::fromUtf8(name))
+                    child = item->child(i);
+            item = child;
+        }
+        EXPECT_NE(item, nullptr);
+        return *item;
+    }
+
+    // Cancels the progress dialog of the transfer running once `reached` says so.
+    void cancelWhen(std::function<bool()> reached)
+    {
+        auto* timer = new QTimer(window.get());
+        QObject::connect(timer, &QTimer::timeout, window.get(), [this, reached] {
+            if (auto* dialog = window->findChild<QProgressDialog*>(QStringLiteral("transferProgress")))
+                if (reached())
+                    dialog->cancel();
+        });
+        timer->start(0);
+    }
 
     QTreeWidgetItem& camItem(const char* name) const
     {
@@ -123,8 +187,10 @@ protected:
 TEST_F(Workbench, OpensOnTheDemoDataWithTreeLinksValuesAndAPictureThatIsNotBlank)
 {
     window->show();
-    ASSERT_EQ(camTree().topLevelItemCount(), 2) << "the project and its shared geometry set";
-    EXPECT_EQ(camTree().topLevelItem(0)->text(0), QStringLiteral("Housing 4711"));
+    ASSERT_EQ(camTree().topLevelItemCount(), 4) << "the host's folders";
+    EXPECT_EQ(camTree().topLevelItem(0)->text(0), QStringLiteral("Machining projects"));
+    EXPECT_EQ(camTree().topLevelItem(0)->child(0)->text(0), QStringLiteral("Housing 4711"));
+    EXPECT_EQ(camTree().topLevelItem(1)->childCount(), 1) << "the shared geometry set";
     EXPECT_TRUE(camItem("Pocket roughing").toolTip(0).startsWith(QStringLiteral("arbor://")));
     EXPECT_FALSE(camItem("Pocket roughing").icon(0).isNull());
     EXPECT_NE(findItem(camTree(), QStringLiteral("Clamping cone")), nullptr) << "tool parts are shown";
@@ -207,6 +273,80 @@ TEST_F(Workbench, SavingWritesTheDocumentAndClearsTheUnsavedMark)
     window.reset();
     session.reset();
     EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"pdm.db", "shop.vcam"})) << "no working copy stays";
+}
+
+TEST_F(Workbench, PdmObjectsDraggedOntoTheCamTreeLandInTheFolderOrUnderTheObjectTheyAreDroppedOn)
+{
+    window->show();
+    const int before = countItems(camTree());
+    const auto project = dragOutOf(pdmTree(), pdmItem("Machining technology", {"Housing 4711"}));
+    ASSERT_TRUE(project && project->hasFormat(QStringLiteral("application/x-vireo-pdm-objects")));
+
+    QTreeWidgetItem* tools = findItem(camTree(), QStringLiteral("Tools"));
+    EXPECT_FALSE(dropOnto(camTree(), *tools, *project)) << "a project is no tool: the cursor forbids the drop";
+    EXPECT_EQ(countItems(camTree()), before);
+
+    ASSERT_TRUE(dropOnto(camTree(), *findItem(camTree(), QStringLiteral("Machining projects")), *project)) << err.str();
+    EXPECT_EQ(findItem(camTree(), QStringLiteral("Machining projects"))->childCount(), 2);
+    EXPECT_EQ(window->UndoAction().text(), QStringLiteral("Undo Created cam objects from pdm"));
+
+    const auto tool = dragOutOf(pdmTree(), pdmItem("Machining technology", {"Housing 4711", "Roughing",
+                                                              "Pocket roughing", "End mill D12"}));
+    const int inTools = findItem(camTree(), QStringLiteral("Tools"))->childCount();
+    ASSERT_TRUE(dropOnto(camTree(), *findItem(camTree(), QStringLiteral("Tools")), *tool)) << err.str();
+    EXPECT_EQ(findItem(camTree(), QStringLiteral("Tools"))->childCount(), inTools + 1);
+
+    const auto machining =
+        dragOutOf(pdmTree(), pdmItem("Machining technology", {"Housing 4711", "Roughing"}));
+    QTreeWidgetItem& housing = *camTree().topLevelItem(0)->child(0);
+    const int underHousing = housing.childCount();
+    ASSERT_TRUE(dropOnto(camTree(), housing, *machining)) << err.str();
+    EXPECT_EQ(camTree().topLevelItem(0)->child(0)->childCount(), underHousing + 1) << "under the project dropped on";
+}
+
+TEST_F(Workbench, ACamProjectDraggedOutCarriesItsDescriptionWhichThePdmClientShows)
+{
+    window->show();
+    const auto description = dragOutOf(camTree(), camItem("Housing 4711"));
+    ASSERT_TRUE(description && description->hasFormat(QStringLiteral("application/x-vireo-cam-description")));
+    EXPECT_TRUE(description->text().startsWith(QStringLiteral("<Root>")));
+
+    EXPECT_FALSE(dropOnto(camTree(), camItem("Roughing"), *description)) << "the CAM tree takes PDM objects only";
+    ASSERT_TRUE(dropOnto(pdmTree(), *pdmTree().topLevelItem(0), *description));
+    const QTreeWidget& preview = window->PdmClient().Preview();
+    EXPECT_TRUE(preview.isVisible());
+    ASSERT_EQ(preview.topLevelItemCount(), 1) << "the project, with what is made below it";
+    EXPECT_EQ(preview.topLevelItem(0)->text(0), QStringLiteral("Housing 4711"));
+    EXPECT_EQ(preview.topLevelItem(0)->text(1), QStringLiteral("Machining project (Machining technology)"));
+    const auto topFace = preview.findItems(QStringLiteral("Top face"), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(topFace.size(), 1) << "one item per CAM object, whatever classes the rules offer for it";
+    EXPECT_TRUE(topFace.front()->text(1).contains(QStringLiteral(" or ")));
+    ASSERT_NE(topFace.front()->parent(), nullptr);
+    EXPECT_EQ(topFace.front()->parent()->text(0), QStringLiteral("Roughing")) << "below the object made for its parent";
+}
+
+TEST_F(Workbench, CancellingTheProgressDialogRollsAnImportBackAndKeepsWholeExportedObjects)
+{
+    presetHousing();
+    const std::string document = session->Document().SaveToText();
+    const std::size_t objects = session->Document().GetObjects().size();
+    cancelWhen([&] { return session->Document().GetObjects().size() > objects + 3; });
+    window->ContextMenu(camItem("Housing 4711"))->actions()[0]->trigger();
+    EXPECT_EQ(session->Document().SaveToText(), document) << "cancelled mid-import, the document is as it was";
+    EXPECT_FALSE(window->UndoAction().isEnabled());
+
+    const auto technology = Campdm::FindPdmReference(session->Pdm(), "Machining technology");
+    const std::size_t pdmObjects = Campdm::CountPdmObjects(*technology);
+    terminal.PresetReference({"--reference", technology->ReferenceInfo()->Guid().ToString()});
+    terminal.PresetObject({"--parent", Campdm::FindPdmObject(*technology, "Machining projects")->Guid().ToString()});
+    cancelWhen([&] { return Campdm::CountPdmObjects(*technology) > pdmObjects + 2; });
+    window->ContextMenu(camItem("Housing 4711"))->actions()[1]->trigger();
+    const std::size_t saved = Campdm::CountPdmObjects(*technology) - pdmObjects;
+    EXPECT_GT(saved, 2U);
+    EXPECT_LT(saved, 18U) << "the export stopped";
+    EXPECT_EQ(Vireo::Arbor::Model::CheckDatabase(session->Pdm().GetDatabase()), std::vector<std::string>{})
+        << "what was saved is whole";
+    EXPECT_EQ(session->Document().SaveToText(), document) << "no CAM object links to an unfinished export";
 }
 
 } // namespace

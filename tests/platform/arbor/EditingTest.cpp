@@ -48,6 +48,31 @@ TEST_F(ModelTest, ObjectValuesConvertAndMissingOnesAreTheSharedNull)
     EXPECT_THROW(ObjectValue(L"maybe").ToBoolean(), ModelException);
 }
 
+// An observer of saves hears of each object once it is written whole; one that throws breaks
+// off what follows, and the object stays saved.
+TEST_F(ModelTest, TheSaveObserverHearsOfWholeSavedObjectsAndMayStopWhatFollows)
+{
+    struct Stopper : SaveObserver {
+        std::vector<int> saved;
+        void ObjectSaved(const ReferenceObject& object) override
+        {
+            saved.push_back(object.Id());
+            throw 1;
+        }
+    } stopper;
+    connection->SetSaveObserver(&stopper);
+    auto object = tools->CreateReferenceObject(toolClass(Drill));
+    ASSERT_TRUE(object->ParameterValues().TrySetValue(Name, L"Drill 14"));
+    EXPECT_THROW(object->ApplyChanges(), int);
+    connection->SetSaveObserver(nullptr);
+    ASSERT_EQ(stopper.saved.size(), 1U);
+    EXPECT_NE(stopper.saved.front(), 0);
+    const auto again = tools->Find(object->Guid());
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->GetObjectValue(Name.ToString(), false)->ToString(), L"Drill 14");
+    EXPECT_EQ(CheckDatabase(connection->GetDatabase()), std::vector<std::string>{});
+}
+
 TEST_F(ModelTest, NewObjectsReachTheDatabaseOnlyThroughApplyChanges)
 {
     auto object = tools->CreateReferenceObject(toolClass(Drill));

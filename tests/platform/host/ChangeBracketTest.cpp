@@ -208,6 +208,35 @@ TEST_F(Document, TheGuardCancelsUnlessKeptAndRegeneratesOnKeep)
     EXPECT_EQ(doc.GetUndoSteps().back(), L"Import");
 }
 
+// A host watching a long change hears of each bracket before it opens; throwing there breaks
+// the change off, and the guards around restore the document.
+TEST_F(Document, AnObserverThatThrowsBeforeABracketOpensUnwindsTheChange)
+{
+    struct Stopper : DocumentChangeObserver {
+        std::vector<std::wstring> opening;
+        void BracketOpening(std::wstring_view name) override
+        {
+            opening.emplace_back(name);
+            if (opening.size() == 2)
+                throw 2;
+        }
+    } stopper;
+    const std::string before = doc.SaveToText();
+    doc.SetChangeObserver(&stopper);
+    const auto change = [&] {
+        ChangeBracket outer(&doc, L"Outer");
+        solid->SetName(L"Renamed");
+        doc.CreateObject<CZKSolid>();
+        ChangeBracket inner(&doc, L"Inner");
+        solid->SetName(L"Never");
+    };
+    EXPECT_THROW(change(), int);
+    doc.SetChangeObserver(nullptr);
+    EXPECT_EQ(stopper.opening, (std::vector<std::wstring>{L"Outer", L"Inner"}));
+    EXPECT_FALSE(doc.IsChanging());
+    EXPECT_EQ(doc.SaveToText(), before);
+}
+
 TEST(ChangeBracketGuard, DoesNotOpenOnAReadOnlyOrMissingDocument)
 {
     CZkw32Doc doc;
