@@ -30,7 +30,8 @@ std::optional<std::int32_t> parseId(const char* text)
 
 void printDecoded(std::ostream& out, const std::wstring& link, const Vireo::Cam::Pdm::ObjectId& id)
 {
-    out << WideToUtf8(link) << "\n    reference " << id.first << ", object " << id.second << "\n";
+    const auto [referenceId, objectId] = id;
+    out << WideToUtf8(link) << "\n    reference " << referenceId << ", object " << objectId << "\n";
 }
 
 } // namespace

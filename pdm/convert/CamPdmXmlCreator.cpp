@@ -2,6 +2,7 @@
 
 #include "pdm/convert/internal/CamPdmXml.h"
 #include "pdm/rules/CamAppTypes.h"
+#include "pdm/rules/ConnectedCatalog.h"
 #include "pdm/rules/ParamNode.h"
 #include "pdm/rules/SubObjectClass.h"
 
@@ -130,8 +131,7 @@ CamPdmXmlCreator::Described CamPdmXmlCreator::describe(const Candidate& candidat
     root.object = newObject(candidate.dataset.datasetGuid, candidate.row.plmType);
     markWithTag(*root.object, candidate.row.plmTag, candidate.row.plmTagValue);
 
-    const auto connection = Model::ServerGateway::Connection();
-    const auto catalog = connection ? connection->ReferenceCatalog() : nullptr;
+    const auto catalog = ConnectedCatalog();
     struct QueueItem {
         ParamNode* node;
         std::optional<ObjectLink> link;

@@ -2,6 +2,7 @@
 
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/ValueConversion.h"
+#include "pdm/rules/ConnectedCatalog.h"
 
 #include "platform/arbor/Model.h"
 
@@ -73,12 +74,12 @@ std::shared_ptr<Model::ClassObject> getClassObject(const std::wstring& reference
                                                    const std::wstring& listGuid)
 {
     try {
-        const auto connection = Model::ServerGateway::Connection();
+        const auto catalog = ConnectedCatalog();
         const auto referenceKey = System::Guid::TryParse(referenceGuid);
         const auto classKey = System::Guid::TryParse(classGuid);
-        if (!connection || !referenceKey || !classKey)
+        if (!catalog || !referenceKey || !classKey)
             return nullptr;
-        const auto reference = connection->ReferenceCatalog()->Find(*referenceKey);
+        const auto reference = catalog->Find(*referenceKey);
         if (!reference)
             return nullptr;
         std::shared_ptr<Model::ClassTree> classes;

@@ -4,6 +4,7 @@
 #include "pdm/convert/ValueConversion.h"
 #include "pdm/links/Guid.h"
 #include "pdm/rules/CamAppTypes.h"
+#include "pdm/rules/ConnectedCatalog.h"
 
 #include "platform/arbor/Model.h"
 
@@ -194,8 +195,8 @@ bool PdmCamFilterCreator::ProcessRules(const IntegrationRules& rules)
         return false;
     const auto grouped = rowsByClass(rules.GetParams().at(dataset->first));
 
-    const auto connection = Model::ServerGateway::Connection();
-    const auto reference = connection ? connection->ReferenceCatalog()->Find(referenceGuid) : nullptr;
+    const auto catalog = ConnectedCatalog();
+    const auto reference = catalog ? catalog->Find(referenceGuid) : nullptr;
     if (!reference || !reference->CreateReference())
         return false;
 

@@ -5,13 +5,12 @@
 
 #include "pdm/convert/CamPdmCreator.h"
 #include "pdm/convert/LinkExportedObjects.h"
+#include "pdm/rules/ConnectedCatalog.h"
 #include "pdm/rules/IntegrationManager.h"
 
 #include "platform/arbor/Reference.h"
 #include "platform/arbor/ReferenceCatalog.h"
 #include "platform/arbor/ReferenceInfo.h"
-#include "platform/arbor/ServerConnection.h"
-#include "platform/arbor/ServerGateway.h"
 
 namespace Vireo::Cam::Pdm {
 namespace {
@@ -20,10 +19,8 @@ namespace {
 // reference or object.
 PdmObject findParent(const ChosenPdmObject& chosen)
 {
-    const auto connection = Arbor::Model::ServerGateway::Connection();
-    if (!connection)
-        return nullptr;
-    const auto info = connection->ReferenceCatalog()->Find(chosen.reference);
+    const auto catalog = ConnectedCatalog();
+    const auto info = catalog ? catalog->Find(chosen.reference) : nullptr;
     if (!info)
         return nullptr;
     const auto reference = info->CreateReference();

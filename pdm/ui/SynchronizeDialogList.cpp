@@ -33,7 +33,8 @@ std::wstring nameOf(const CamObject& object)
 std::optional<PdmCamComparator> compare(const CamObject& object, const std::optional<ObjectId>& link)
 {
     if (link) {
-        PdmCamComparator linked(link->second, link->first, object);
+        const auto [referenceId, objectId] = *link;
+        PdmCamComparator linked(objectId, referenceId, object);
         if (IntegrationManager().MakeData(linked))
             return linked;
     }

@@ -27,8 +27,10 @@ void insertChildTypes(std::set<std::wstring_view>& result, std::wstring_view key
     if (children == ChildCamTypes.end())
         return;
     for (std::wstring_view child : children->second) {
-        if (const auto generic = GenericCamTypes.find(child); generic != GenericCamTypes.end())
-            result.insert(generic->second.first.begin(), generic->second.first.end());
+        if (const auto generic = GenericCamTypes.find(child); generic != GenericCamTypes.end()) {
+            const auto& [members, selector] = generic->second;
+            result.insert(members.begin(), members.end());
+        }
         result.insert(child);
     }
 }
@@ -171,7 +173,7 @@ std::set<std::wstring_view> CamObjectManager::GetChildAppTypes(std::wstring_view
     insertChildTypes(result, type);
     insertChildTypes(result, CamConsts::AnyObjectInfo::Type);
     for (const auto& [generic, family] : GenericCamTypes)
-        if (family.first.contains(type))
+        if (const auto& [members, selector] = family; members.contains(type))
             insertChildTypes(result, generic);
     return result;
 }

@@ -20,13 +20,14 @@ bool isToolOfType(const Cam::Tool& tool, const UniqueIdentifier& classId, const 
     const Cam::IToolLogic* logic = tool.GetLogic();
     if (!logic || logic->GetKind() != classId)
         return false;
-    if (discriminator.first.IsEmpty())
+    const auto& [parameter, wanted] = discriminator;
+    if (parameter.IsEmpty())
         return true;
-    const Cam::BaseValue* value = tool.GetParameters().GetValue(discriminator.first);
+    const Cam::BaseValue* value = tool.GetParameters().GetValue(parameter);
     if (!value)
         return true;
     const Cam::IntValue* number = value->AsInt();
-    return number && number->GetValue() == discriminator.second;
+    return number && number->GetValue() == wanted;
 }
 
 bool isMachiningOfType(const Cam::Machining& machining, const UniqueIdentifier& classId)

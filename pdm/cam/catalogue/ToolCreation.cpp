@@ -29,8 +29,8 @@ CamObject CreateTool(CZkw32Doc* doc, const CamObject& parent, const UniqueIdenti
     if (!tool)
         return CamObject();
     tool->SetLogic(std::move(logic));
-    if (!discriminator.first.IsEmpty())
-        tool->GetParameters().TrySetValue(discriminator.first, Cam::IntValue(discriminator.second));
+    if (const auto& [parameter, number] = discriminator; !parameter.IsEmpty())
+        tool->GetParameters().TrySetValue(parameter, Cam::IntValue(number));
     if (auto* machining = DocumentObjectAs<Cam::Machining>(parent))
         machining->GetTool() = tool;
     return CamObject(static_cast<CZKObject*>(tool));

@@ -2,13 +2,11 @@
 
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/ParamNode.h"
-#include "pdm/rules/RuleTag.h"
-#include "pdm/rules/internal/ConnectedCatalog.h"
+#include "pdm/rules/ConnectedCatalog.h"
 #include "platform/arbor/Model.h"
 
 #include <deque>
 #include <exception>
-#include <stdexcept>
 
 namespace Vireo::Cam::Pdm {
 
@@ -19,7 +17,7 @@ namespace {
 template <class Key>
 AppBuilder::ObjectPtr findObject(const Key& objectKey, const Key& referenceKey)
 {
-    const auto catalog = internal::connectedCatalog();
+    const auto catalog = ConnectedCatalog();
     const auto info = catalog ? catalog->Find(referenceKey) : nullptr;
     if (!info)
         return nullptr;
@@ -123,24 +121,6 @@ AppBuilder::AppBuilder(const System::Guid& objectGuid, const System::Guid& refer
 AppBuilder::AppBuilder(int objectId, int referenceId) : datasetObject(findObjectOrTell(objectId, referenceId)) {}
 
 AppBuilder::~AppBuilder() = default;
-
-PlmFilter AppBuilder::GetPlmFilter() const
-{
-    if (!datasetObject || !datasetObject->Reference())
-        return {};
-    const auto group = datasetObject->Reference()->ParameterGroup();
-    if (!group || !group->IsReference())
-        return {};
-    PlmTypeSet classes;
-    if (datasetObject->Class())
-        classes.insert(datasetObject->Class()->Guid().ToString());
-    return {{group->Guid().ToString(), std::move(classes)}};
-}
-
-bool AppBuilder::IsValidType(const AppDataset& /*dataset*/, const Types& row) const
-{
-    return !datasetObject || HoldsRuleTag(*datasetObject, row.plmTag, row.plmTagValue);
-}
 
 bool AppBuilder::ProcessRules(const IntegrationRules& rules)
 {

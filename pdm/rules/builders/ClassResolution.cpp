@@ -1,5 +1,5 @@
 #include "pdm/rules/internal/ClassResolution.h"
-#include "pdm/rules/internal/ConnectedCatalog.h"
+#include "pdm/rules/ConnectedCatalog.h"
 
 #include "platform/arbor/Model.h"
 
@@ -91,7 +91,7 @@ std::shared_ptr<Model::ParameterGroup> linkedReferenceGroup(const Model::Paramet
 
 ClassListing getRootClasses(const std::wstring& referenceGuid, bool withoutAbstract)
 {
-    auto catalog = connectedCatalog();
+    auto catalog = ConnectedCatalog();
     if (!catalog)
         return {};
     ClassListing listing;
@@ -109,7 +109,7 @@ ClassListing getChildClasses(const PdmObject& parent, bool withoutAbstract)
 {
     if (!parent || !parent->Reference())
         return {};
-    auto catalog = connectedCatalog();
+    auto catalog = ConnectedCatalog();
     auto info = catalog ? catalog->Find(parent->Reference()->Id()) : nullptr;
     if (!info)
         return {};

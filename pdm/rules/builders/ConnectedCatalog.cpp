@@ -1,15 +1,13 @@
-#include "pdm/rules/internal/ConnectedCatalog.h"
+#include "pdm/rules/ConnectedCatalog.h"
 
 #include "platform/arbor/Model.h"
 
-namespace Vireo::Cam::Pdm::internal {
+namespace Vireo::Cam::Pdm {
 
-std::shared_ptr<Arbor::Model::ReferenceCatalog> connectedCatalog()
+std::shared_ptr<Arbor::Model::ReferenceCatalog> ConnectedCatalog()
 {
-    if (!Arbor::Model::ServerGateway::IsConnected())
-        return nullptr;
     const auto connection = Arbor::Model::ServerGateway::Connection();
     return connection ? connection->ReferenceCatalog() : nullptr;
 }
 
-} // namespace Vireo::Cam::Pdm::internal
+} // namespace Vireo::Cam::Pdm

@@ -2,7 +2,7 @@
 
 #include "pdm/rules/BuilderMessage.h"
 #include "pdm/rules/internal/ClassResolution.h"
-#include "pdm/rules/internal/ConnectedCatalog.h"
+#include "pdm/rules/ConnectedCatalog.h"
 #include "pdm/rules/RuleParameterGuid.h"
 #include "pdm/rules/RuleTag.h"
 
@@ -17,7 +17,6 @@
 namespace Vireo::Cam::Pdm {
 
 using internal::ClassAndRule;
-using internal::connectedCatalog;
 using internal::findClassAndRuleForParent;
 using internal::findClassAndRuleForUpdate;
 using internal::getClassObject;
@@ -121,20 +120,20 @@ ParamNode withObject(const ParamNode& node, PdmObject object)
 
 PdmBuilder::PdmBuilder(const System::Guid& referenceGuid)
 {
-    if (auto catalog = connectedCatalog())
+    if (auto catalog = ConnectedCatalog())
         referenceInfo = catalog->Find(referenceGuid);
 }
 
 PdmBuilder::PdmBuilder(int referenceId)
 {
-    if (auto catalog = connectedCatalog())
+    if (auto catalog = ConnectedCatalog())
         referenceInfo = catalog->Find(referenceId);
 }
 
 PdmBuilder::PdmBuilder(int objectId, int referenceId) : requestedUpdate(std::pair{objectId, referenceId})
 {
     try {
-        auto catalog = connectedCatalog();
+        auto catalog = ConnectedCatalog();
         auto info = catalog ? catalog->Find(referenceId) : nullptr;
         auto reference = info ? info->CreateReference() : nullptr;
         if (reference)
@@ -187,7 +186,7 @@ bool PdmBuilder::ProcessRules(const IntegrationRules& rules)
 
 PdmObject PdmBuilder::openRoot(const ClassAndRule& choice)
 {
-    auto catalog = connectedCatalog();
+    auto catalog = ConnectedCatalog();
     auto info = catalog ? catalog->Find(std::wstring_view(choice.referenceGuid)) : nullptr;
     if (!info || !info->Classes())
         return nullptr;

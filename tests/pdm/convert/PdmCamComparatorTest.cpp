@@ -26,7 +26,10 @@ protected:
     static PdmCamComparator linked(const CamObject& object)
     {
         const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(object));
-        return link ? PdmCamComparator(link->second, link->first, object) : PdmCamComparator(object);
+        if (!link)
+            return PdmCamComparator(object);
+        const auto [referenceId, objectId] = *link;
+        return PdmCamComparator(objectId, referenceId, object);
     }
     static const PdmCamComparator::Parameter* find(const PdmCamComparator& comparator, const wchar_t* appParam)
     {

@@ -176,8 +176,9 @@ TEST_F(PdmCamCreatorTest, UpdatingRestoresValuesAndAddsNewChildrenWithoutDeletin
 
     const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(project));
     ASSERT_TRUE(link);
+    const auto [referenceId, objectId] = *link;
     const auto update = [&] {
-        PdmCamCreator updater(link->second, link->first, project);
+        PdmCamCreator updater(objectId, referenceId, project);
         updater.SetRecursive(true);
         return IntegrationManager().MakeData(updater);
     };

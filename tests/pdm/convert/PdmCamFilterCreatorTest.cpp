@@ -4,6 +4,7 @@
 #include "platform/arbor/Model.h"
 #include "platform/cam/Model.h"
 #include "platform/cam/ParameterIds.h"
+#include "tests/pdm/testing/FaultSweep.h"
 #include "tests/pdm/testing/PdmFixture.h"
 #include "tests/pdm/testing/RuleSeed.h"
 
@@ -212,6 +213,25 @@ TEST_F(PdmCamFilterCreatorTest, NoFilterWithoutADatasetOfTheReferenceOrWithoutCo
     const CamObject mill = EndMill(12, L"");
     pdm.Disconnect();
     EXPECT_FALSE(Filter(mill, {L"D"}));
+}
+
+TEST_F(PdmCamFilterCreatorTest, APdmCallFailingWhileTheFilterIsBuiltGivesTheWholeFilterOrNone)
+{
+    Seed({endMillRow()});
+    const CamObject mill = EndMill(12, L"Nordland");
+    const auto whole = Filter(mill, {L"D", L"Name"});
+    ASSERT_TRUE(whole) << "loads the rules before the sweep";
+    const std::string document = doc.SaveToText();
+    // The descriptions of references, groups and parameters are read with the connection, so
+    // a run with its rules loaded may make no call that can fail; one added later is swept.
+    Vireo::Testing::SweepPdmFaults(pdm, [&] { return Filter(mill, {L"D", L"Name"}); },
+                                   [&](const std::optional<std::optional<std::wstring>>& text) {
+                                       if (text && *text) {
+                                           EXPECT_EQ(**text, *whole) << "a filter with a term left out";
+                                       }
+                                       EXPECT_EQ(doc.SaveToText(), document);
+                                       EXPECT_EQ(pdm.Faults().Count(ArborModel::FaultPoint::Save), 0u);
+                                   });
 }
 
 } // namespace

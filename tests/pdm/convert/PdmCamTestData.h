@@ -6,6 +6,7 @@
 // generic types "Tool", "Stock" and "Machining"; the group holding the kinds sorts after
 // the geometry group, so it is handled first. Key texts are chosen to be easy to read.
 
+#include "tests/pdm/testing/PdmSeed.h"
 #include "tests/pdm/testing/RuleSeed.h"
 
 #include <string>
@@ -49,102 +50,61 @@ inline constexpr wchar_t Name[] = L"40000000-0000-4000-8000-000000000001";
 inline constexpr wchar_t Country[] = L"4c000000-0000-4000-8000-000000000000";
 inline constexpr wchar_t Sites[] = L"4d000000-0000-4000-8000-000000000000";
 inline constexpr wchar_t Site[] = L"4d000000-0000-4000-8000-000000000001";
+inline constexpr wchar_t SiteClass[] = L"4d000000-0000-4000-8000-0000000000c1";
+inline constexpr wchar_t MakerClass[] = L"40000000-0000-4000-8000-0000000000c1";
+inline constexpr wchar_t Acme[] = L"40000000-0000-4000-8000-0000000000a1";
+inline constexpr wchar_t Nordland[] = L"40000000-0000-4000-8000-0000000000a2";
 } // namespace Makers
 
-inline constexpr char ShopSeed[] = R"(<Pdm>
-  <Reference guid="40000000-0000-4000-8000-000000000000" name="Makers">
-    <Parameter guid="40000000-0000-4000-8000-000000000001" name="Name"/>
-    <Link guid="4c000000-0000-4000-8000-000000000000" name="Country" to="40000000-0000-4000-8000-000000000000"/>
-    <Table guid="4d000000-0000-4000-8000-000000000000" name="Sites">
-      <Parameter guid="4d000000-0000-4000-8000-000000000001" name="Site"/>
-      <Class guid="4d000000-0000-4000-8000-0000000000c1" name="SiteRow"/>
-    </Table>
-    <Class guid="40000000-0000-4000-8000-0000000000c1" name="Maker"/>
-    <Object guid="40000000-0000-4000-8000-0000000000a2" class="40000000-0000-4000-8000-0000000000c1">
-      <Value param="40000000-0000-4000-8000-000000000001">Nordland</Value>
-    </Object>
-    <Object guid="40000000-0000-4000-8000-0000000000a1" class="40000000-0000-4000-8000-0000000000c1">
-      <Value param="40000000-0000-4000-8000-000000000001">Acme</Value>
-      <Link group="4c000000-0000-4000-8000-000000000000" object="40000000-0000-4000-8000-0000000000a2"/>
-      <Row table="4d000000-0000-4000-8000-000000000000" class="4d000000-0000-4000-8000-0000000000c1">
-        <Value param="4d000000-0000-4000-8000-000000000001">Plant 1</Value>
-      </Row>
-    </Object>
-  </Reference>
-  <Reference guid="30000000-0000-4000-8000-000000000000" name="Shop" hierarchy="complex">
-    <Parameter guid="30000000-0000-4000-8000-000000000001" name="Name"/>
-    <Parameter guid="30000000-0000-4000-8000-000000000002" name="Description"/>
-    <Parameter guid="30000000-0000-4000-8000-000000000003" name="Kind"/>
-    <Parameter guid="30000000-0000-4000-8000-000000000004" name="Feed" type="double"/>
-    <Group guid="2a000000-0000-4000-8000-000000000000" name="Geometry">
-      <Parameter guid="2a000000-0000-4000-8000-000000000001" name="D" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
-      <Parameter guid="2a000000-0000-4000-8000-000000000002" name="Angle" type="double" unit="928092cb-1742-49dd-adf8-353d3e55784c"/>
-      <Parameter guid="2a000000-0000-4000-8000-000000000003" name="Z" type="int"/>
-      <Parameter guid="2a000000-0000-4000-8000-000000000004" name="Plain" type="double"/>
-    </Group>
-    <Link guid="3c000000-0000-4000-8000-000000000000" name="Owner" to="40000000-0000-4000-8000-000000000000"/>
-    <Class guid="30000000-0000-4000-8000-0000000000c1" name="Project"/>
-    <Class guid="30000000-0000-4000-8000-0000000000c2" name="Group"/>
-    <Class guid="30000000-0000-4000-8000-0000000000c3" name="Machining"/>
-    <Class guid="30000000-0000-4000-8000-0000000000c4" name="Tool"/>
-    <Class guid="30000000-0000-4000-8000-0000000000c5" name="Stock"/>
-    <Class guid="30000000-0000-4000-8000-0000000000c6" name="Part"/>
-    <Class guid="30000000-0000-4000-8000-0000000000c7" name="Fixture"/>
-    <Object guid="30000000-0000-4000-8000-0000000000a1" class="30000000-0000-4000-8000-0000000000c1" order="1">
-      <Value param="30000000-0000-4000-8000-000000000001">Housing</Value>
-      <Value param="30000000-0000-4000-8000-000000000002">Five-axis housing</Value>
-      <Link group="3c000000-0000-4000-8000-000000000000" object="40000000-0000-4000-8000-0000000000a1"/>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000a2" class="30000000-0000-4000-8000-0000000000c2" order="2"
-            parents="30000000-0000-4000-8000-0000000000a1">
-      <Value param="30000000-0000-4000-8000-000000000001">Roughing</Value>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000a3" class="30000000-0000-4000-8000-0000000000c3" order="3"
-            parents="30000000-0000-4000-8000-0000000000a2">
-      <Value param="30000000-0000-4000-8000-000000000001">Layers</Value>
-      <Value param="30000000-0000-4000-8000-000000000003">MillLayers</Value>
-      <Value param="30000000-0000-4000-8000-000000000004">800</Value>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000a4" class="30000000-0000-4000-8000-0000000000c3" order="4"
-            parents="30000000-0000-4000-8000-0000000000a1">
-      <Value param="30000000-0000-4000-8000-000000000001">Drill holes</Value>
-      <Value param="30000000-0000-4000-8000-000000000003">HoleDrill</Value>
-      <Value param="30000000-0000-4000-8000-000000000004">120</Value>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000a5" class="30000000-0000-4000-8000-0000000000c4" order="5"
-            parents="30000000-0000-4000-8000-0000000000a3 30000000-0000-4000-8000-0000000000a4">
-      <Value param="30000000-0000-4000-8000-000000000001">End mill 12</Value>
-      <Value param="30000000-0000-4000-8000-000000000003">ToolMillEnd</Value>
-      <Value param="2a000000-0000-4000-8000-000000000001">0.012</Value>
-      <Value param="2a000000-0000-4000-8000-000000000003">4</Value>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000a6" class="30000000-0000-4000-8000-0000000000c5" order="6"
-            parents="30000000-0000-4000-8000-0000000000a1 30000000-0000-4000-8000-0000000000a2">
-      <Value param="30000000-0000-4000-8000-000000000001">Blank</Value>
-      <Value param="30000000-0000-4000-8000-000000000002">Block blank</Value>
-      <Value param="30000000-0000-4000-8000-000000000003">StockBlock</Value>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000a7" class="30000000-0000-4000-8000-0000000000c6" order="7"
-            parents="30000000-0000-4000-8000-0000000000a2">
-      <Value param="30000000-0000-4000-8000-000000000001">Housing part</Value>
-      <Value param="30000000-0000-4000-8000-000000000002">Finished part</Value>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000a8" class="30000000-0000-4000-8000-0000000000c7" order="8"
-            parents="30000000-0000-4000-8000-0000000000a1">
-      <Value param="30000000-0000-4000-8000-000000000001">Vice</Value>
-      <Value param="30000000-0000-4000-8000-000000000002">Machine vice</Value>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000a9" class="30000000-0000-4000-8000-0000000000c5" order="9">
-      <Value param="30000000-0000-4000-8000-000000000001">Kindless</Value>
-    </Object>
-    <Object guid="30000000-0000-4000-8000-0000000000aa" class="30000000-0000-4000-8000-0000000000c4" order="10">
-      <Value param="30000000-0000-4000-8000-000000000001">Drill 8</Value>
-      <Value param="30000000-0000-4000-8000-000000000003">ToolDrill</Value>
-      <Value param="2a000000-0000-4000-8000-000000000001">0.008</Value>
-    </Object>
-  </Reference>
-</Pdm>
-)";
+// Units of the shipped units reference.
+inline constexpr wchar_t Metre[] = L"acf9467a-86ac-4aac-bfcf-f9bbf311a761";
+inline constexpr wchar_t Radian[] = L"928092cb-1742-49dd-adf8-353d3e55784c";
+
+inline std::string ShopSeed()
+{
+    namespace S = Vireo::Testing::Seed;
+    using namespace Shop;
+    const std::string makers = S::Reference(
+        Makers::Reference, "Makers",
+        {S::Parameter({Makers::Name, "Name"}), S::LinkGroup(Makers::Country, "Country", Makers::Reference),
+         S::Table(Makers::Sites, "Sites", {{Makers::Site, "Site"}}, Makers::SiteClass, "SiteRow"),
+         S::Class(Makers::MakerClass, "Maker"),
+         S::Object({Makers::Nordland, Makers::MakerClass, {{Makers::Name, "Nordland"}}}),
+         S::Object({.guid = Makers::Acme,
+                    .objectClass = Makers::MakerClass,
+                    .values = {{Makers::Name, "Acme"}},
+                    .body = {S::Link(Makers::Country, Makers::Nordland),
+                             S::Row(Makers::Sites, Makers::SiteClass, {{Makers::Site, "Plant 1"}})}})});
+    const std::string shop = S::Reference(
+        Shop::Reference, "Shop",
+        {S::Parameter({Name, "Name"}), S::Parameter({Description, "Description"}), S::Parameter({Kind, "Kind"}),
+         S::Parameter({Feed, "Feed", "double"}),
+         S::Group(Geometry, "Geometry",
+                  {{D, "D", "double", Metre}, {Angle, "Angle", "double", Radian}, {Z, "Z", "int"},
+                   {Plain, "Plain", "double"}}),
+         S::LinkGroup(Owner, "Owner", Makers::Reference), S::Class(ProjectClass, "Project"),
+         S::Class(GroupClass, "Group"), S::Class(MachiningClass, "Machining"), S::Class(ToolClass, "Tool"),
+         S::Class(StockClass, "Stock"), S::Class(PartClass, "Part"), S::Class(FixtureClass, "Fixture"),
+         S::Object({.guid = Project,
+                    .objectClass = ProjectClass,
+                    .values = {{Name, "Housing"}, {Description, "Five-axis housing"}},
+                    .order = 1,
+                    .body = {S::Link(Owner, Makers::Acme)}}),
+         S::Object({Group, GroupClass, {{Name, "Roughing"}}, 2, {Project}}),
+         S::Object({Layers, MachiningClass, {{Name, "Layers"}, {Kind, "MillLayers"}, {Feed, "800"}}, 3, {Group}}),
+         S::Object(
+             {Drilling, MachiningClass, {{Name, "Drill holes"}, {Kind, "HoleDrill"}, {Feed, "120"}}, 4, {Project}}),
+         S::Object({EndMill, ToolClass, {{Name, "End mill 12"}, {Kind, "ToolMillEnd"}, {D, "0.012"}, {Z, "4"}}, 5,
+                    {Layers, Drilling}}),
+         S::Object({Blank, StockClass, {{Name, "Blank"}, {Description, "Block blank"}, {Kind, "StockBlock"}}, 6,
+                    {Project, Group}}),
+         S::Object({Part, PartClass, {{Name, "Housing part"}, {Description, "Finished part"}}, 7, {Group}}),
+         S::Object({Vice, FixtureClass, {{Name, "Vice"}, {Description, "Machine vice"}}, 8, {Project}}),
+         S::Object({KindlessStock, StockClass, {{Name, "Kindless"}}, 9}),
+         S::Object({Drill, ToolClass, {{Name, "Drill 8"}, {Kind, "ToolDrill"}, {D, "0.008"}}, 10})},
+        "complex");
+    return S::Pdm({makers, shop});
+}
 
 // "{reference}.{parameter}" or "{reference}.{group}...{parameter}" as a rule cell holds it.
 inline std::wstring ShopPath(std::initializer_list<const wchar_t*> items)

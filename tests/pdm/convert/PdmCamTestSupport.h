@@ -23,7 +23,7 @@ class ShopTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        pdm.SeedText(ShopSeed);
+        pdm.SeedText(ShopSeed());
         Vireo::Testing::SeedRuleObjects(pdm, {ShopRules()});
         shop = pdm.Connection().ReferenceCatalog()->Find(System::Guid::Parse(Shop::Reference))->CreateReference();
     }

@@ -214,7 +214,8 @@ TEST_F(SampleImport, ComparingAndUpdatingRightAfterTheImportChangeNothing)
     for (const CamObject& object : Flatten(project)) {
         const auto ids = GetObjectIdFromUri(CamObjectManager::GetUri(object));
         ASSERT_TRUE(ids);
-        PdmCamComparator comparator(ids->second, ids->first, object);
+        const auto [linkedReference, linkedObject] = *ids;
+        PdmCamComparator comparator(linkedObject, linkedReference, object);
         EXPECT_TRUE(IntegrationManager().MakeData(comparator)) << Support::WideToUtf8(Type(object));
         EXPECT_FALSE(comparator.IsDifferent()) << Support::WideToUtf8(Type(object));
         EXPECT_FALSE(comparator.GetParameters().empty()) << Support::WideToUtf8(Type(object));
@@ -227,7 +228,9 @@ TEST_F(SampleImport, ComparingAndUpdatingRightAfterTheImportChangeNothing)
 
     const std::string before = doc.SaveToText();
     const auto ids = GetObjectIdFromUri(CamObjectManager::GetUri(project));
-    PdmCamCreator update(ids->second, ids->first, project);
+    ASSERT_TRUE(ids);
+    const auto [linkedReference, linkedObject] = *ids;
+    PdmCamCreator update(linkedObject, linkedReference, project);
     update.SetRecursive(true);
     EXPECT_TRUE(IntegrationManager().MakeData(update));
     EXPECT_EQ(doc.SaveToText(), before);

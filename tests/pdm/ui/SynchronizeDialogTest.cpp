@@ -4,6 +4,7 @@
 #include "DialogDriver.h"
 
 #include "ShippedRules.h"
+#include "tests/pdm/testing/FaultSweep.h"
 #include "tests/pdm/testing/RuleSeed.h"
 
 #include "pdm/cam/CamConsts.h"
@@ -309,6 +310,39 @@ TEST_F(LinkSearch, RuleMenuItemKeepsItsPositionWhenAnEarlierReferenceIsMissing)
     ASSERT_TRUE(view.Button(DialogDriver::Add).PickContextMenuItem(items.front().id));
     ASSERT_EQ(pdm->Ui().ObjectRequests().size(), 1U);
     EXPECT_EQ(pdm->Ui().ObjectRequests().back().reference.name, items.front().text);
+}
+
+TEST_F(LinkSearch, EveryPdmCallOfTheListAndTheLinkOperationsFailingLeavesTheDocumentAlone)
+{
+    Import();
+    const std::string document = doc.SaveToText();
+    const auto steps = doc.GetUndoSteps();
+    struct Outcome {
+        CheckState status;
+        std::wstring link;
+    };
+    // Builds the list, unlinks the tool, finds it again by its diameter and refreshes all.
+    const auto operate = [&] {
+        SynchronizeDialog dialog(&doc);
+        DialogDriver view(dialog);
+        const int tool = UnlinkedTool(view);
+        view.List().ToggleCheck(view.ParameterRow(tool, L"Diameter"), SynchronizeDialog::FilterColumn);
+        pdm->Ui().AnswerObject(SampleObjectGuid(L"endmill"));
+        PickTechnology(view, DialogDriver::Find);
+        if (view.Status(tool) != CheckState::Unchecked)
+            view.PickUpdate(tool, 3);
+        return Outcome{view.Status(tool), view.Text(tool, SynchronizeDialog::LinkColumn)};
+    };
+    const std::size_t runs = SweepPdmFaults(*pdm, operate, [&](const std::optional<Outcome>& tool) {
+        if (tool) {
+            EXPECT_EQ(tool->link.empty(), tool->status == CheckState::Unchecked) << "a link shown without its status";
+        }
+        EXPECT_EQ(doc.SaveToText(), document) << "only apply changes the document";
+        EXPECT_EQ(doc.GetUndoSteps(), steps);
+        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        EXPECT_EQ(pdm->Faults().Count(Arbor::Model::FaultPoint::Save), 0u);
+    });
+    EXPECT_GT(runs, 20u);
 }
 
 } // namespace
