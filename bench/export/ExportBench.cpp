@@ -42,6 +42,7 @@ const std::wstring diameterGuid = L"7ec00000-0000-4000-8000-000000000003";
 const char technologySeed[] = R"(<Pdm><Reference guid="7ec00000-0000-4000-8000-000000000000" name="Technology" hierarchy="complex">
   <Parameter guid="7ec00000-0000-4000-8000-000000000001" name="Name"/>
   <Parameter guid="7ec00000-0000-4000-8000-000000000003" name="Diameter" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
+  <Class guid="7ec00000-0000-4000-8000-0000000000c0" name="Folder" children="7ec00000-0000-4000-8000-0000000000c1"/>
   <Class guid="7ec00000-0000-4000-8000-0000000000c1" name="Project" children="7ec00000-0000-4000-8000-0000000000c2"/>
   <Class guid="7ec00000-0000-4000-8000-0000000000c2" name="Machining" children="7ec00000-0000-4000-8000-0000000000c3"/>
   <Class guid="7ec00000-0000-4000-8000-0000000000c3" name="Tool"/>
@@ -265,9 +266,11 @@ void FourExporters(benchmark::State& state)
         openSeededDatabase(database);
         auto parent = technologyReference()->CreateReference();
         auto folderObject = parent->CreateReferenceObject(
-            parent->Classes()->Find(System::Guid::Parse(L"7ec00000-0000-4000-8000-0000000000c1")));
+            parent->Classes()->Find(System::Guid::Parse(L"7ec00000-0000-4000-8000-0000000000c0")));
         folderObject->ParameterValues().TrySetValue(System::Guid::Parse(nameGuid), std::wstring(L"Projects"));
         folderObject->ApplyChanges();
+        folderObject.reset(); // the last handle on the connection: closing it puts the journal in the file
+        parent.reset();
         ArborModel::ServerGateway::Close();
         std::vector<std::string> commands;
         for (int user = 0; user < users; ++user) {
@@ -284,8 +287,10 @@ void FourExporters(benchmark::State& state)
             all += server ? "(" + command + ") & " : command + " && ";
         all += server ? "wait" : "true";
         state.ResumeTiming();
-        if (std::system(all.c_str()) != 0)
+        if (std::system(all.c_str()) != 0) {
             state.SkipWithError("an export failed");
+            break;
+        }
         state.PauseTiming();
         ArborModel::ServerGateway::Open(database);
         if (countObjects() != static_cast<std::size_t>(users * (2 * machinings + 1) + 1))
