@@ -2,6 +2,7 @@
 
 #include "CommandErrors.h"
 #include "DemoPdm.h"
+#include "FileTurn.h"
 #include "TemporaryFile.h"
 
 #include "platform/arbor/Database.h"
@@ -24,6 +25,8 @@ namespace Model = Vireo::Arbor::Model;
 constexpr char sqliteMagic[] = "SQLite format 3";
 constexpr std::size_t headerSize = 100;
 constexpr std::size_t userVersionOffset = 60; // where SQLite keeps PRAGMA user_version
+// How long a command that changes a database file waits for another one changing it.
+constexpr std::chrono::minutes turnPatience{5};
 
 std::string quoted(const fs::path& path)
 {
@@ -113,6 +116,8 @@ PdmWorkingCopy::PdmWorkingCopy(const std::string& database, bool mayChange, cons
             return;
         }
         CheckPdmDatabaseFile(database_);
+        if (mayChange)
+            turn_ = std::make_unique<FileTurn>(database_, turnPatience);
         const fs::path beside = mayChange ? database_ : fs::temp_directory_path() / database_.filename();
         copy_ = std::make_unique<TemporaryFile>(beside);
         fs::copy_file(database_, copy_->Path(), fs::copy_options::overwrite_existing);

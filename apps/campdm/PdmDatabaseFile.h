@@ -15,6 +15,7 @@
 
 namespace Campdm {
 
+class FileTurn;
 class TemporaryFile;
 
 // InputError naming the file unless it is an SQLite file of the PDM schema this program reads.
@@ -39,6 +40,9 @@ private:
     void disconnect();
 
     std::filesystem::path database_;
+    // Held from before the copy is taken until it has replaced the file: commands that change
+    // one file take turns, so none of them loses another's work. Released last.
+    std::unique_ptr<FileTurn> turn_;
     std::unique_ptr<TemporaryFile> copy_;
     std::shared_ptr<Vireo::Arbor::Model::ServerConnection> connection_;
     // The whole command is one transaction on the copy; each save inside it is a savepoint.

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -100,6 +101,36 @@ TEST_F(CampdmTransfer, ExportLinksTheCopiesSoThatNothingIsMadeTwice)
     const CampdmResult update = Run({"update-to-pdm", "shop.vcam", project, "--pdm", "pdm.db"});
     ASSERT_EQ(update.exitCode, 0) << update.err;
     EXPECT_THAT(update.out, HasSubstr("(0 new)"));
+}
+
+// Each command works on a copy of the file; without taking turns the last rename would keep
+// one export and silently drop the others.
+TEST_F(CampdmTransfer, ExportsIntoOneFileAtOnceTakeTurnsAndKeepEveryProject)
+{
+    constexpr int users = 4;
+    for (int i = 0; i < users; ++i)
+        fs::copy_file(folder / "shop.vcam", folder / ("shop" + std::to_string(i) + ".vcam"));
+    std::vector<CampdmResult> exported(users);
+    std::vector<std::thread> running;
+    for (int i = 0; i < users; ++i)
+        running.emplace_back([&, i] {
+            auto words = exportWords();
+            words[1] = "shop" + std::to_string(i) + ".vcam";
+            exported[i] = Run(words);
+        });
+    for (auto& thread : running)
+        thread.join();
+    for (const auto& result : exported) {
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_THAT(result.out, HasSubstr(": 18 new PDM objects, the CAM objects linked"));
+    }
+    const CampdmResult check = Run({"pdm", "check", "pdm.db"});
+    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+    for (int i = 0; i < users; ++i) {
+        const CampdmResult update = Run({"update-to-pdm", "shop" + std::to_string(i) + ".vcam", project, "--pdm", "pdm.db"});
+        EXPECT_EQ(update.exitCode, 0) << update.err;
+        EXPECT_THAT(update.out, HasSubstr("(0 new)")) << "the export of user " << i << " was lost";
+    }
 }
 
 TEST_F(CampdmTransfer, ProgressIsToldOnATerminalAndNeverOnAPipe)
