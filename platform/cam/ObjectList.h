@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace Vireo::Cam {
@@ -30,28 +31,26 @@ public:
         if (!doc)
             return nullptr;
         T* object = doc->template CreateObject<T>();
-        willAppend();
-        ids_.push_back(object->GetID());
+        append(object->GetID());
         return object;
     }
     // Appends an object of the holder's document; false when it is already listed or foreign.
     bool Add(T* object)
     {
-        if (!object || object->GetDocumentPtr() != holder_.GetDocumentPtr() ||
-            std::find(ids_.begin(), ids_.end(), object->GetID()) != ids_.end())
+        if (!object || object->GetDocumentPtr() != holder_.GetDocumentPtr() || positionOf(object->GetID()))
             return false;
-        willAppend();
-        ids_.push_back(object->GetID());
+        append(object->GetID());
         return true;
     }
     // Takes the object out of the list (it stays in the document).
     bool Remove(const T* object)
     {
-        const auto found = object ? std::find(ids_.begin(), ids_.end(), object->GetID()) : ids_.end();
-        if (found == ids_.end())
+        const auto position = object ? positionOf(object->GetID()) : std::nullopt;
+        if (!position)
             return false;
         willChange();
-        ids_.erase(found);
+        ids_.erase(ids_.begin() + static_cast<std::ptrdiff_t>(*position));
+        forgetPositions();
         return true;
     }
 
@@ -77,12 +76,14 @@ public:
         CZkw32Doc* doc = holder_.GetDocumentPtr();
         if (!doc || !object)
             return -1;
-        // Found by id first, so that objects not listed cost one scan of the ids only.
-        const auto found = std::find(ids_.begin(), ids_.end(), object->GetID());
-        if (found == ids_.end() || doc->FindObject(*found) != object)
+        // Found by id first: the position among the ids is the position in the list unless
+        // some listed object has left the document.
+        const auto position = positionOf(object->GetID());
+        if (!position || doc->FindObject(object->GetID()) != object)
             return -1;
+        const auto found = ids_.begin() + static_cast<std::ptrdiff_t>(*position);
         if (isClean())
-            return static_cast<int>(found - ids_.begin());
+            return static_cast<int>(*position);
         const auto listedBefore = std::count_if(ids_.begin(), found, [doc](ZKObjectID id) {
             return doc->template FindObjectAs<T>(id) != nullptr;
         });
@@ -106,6 +107,7 @@ public:
         ids_.clear();
         for (T* each : all)
             ids_.push_back(each->GetID());
+        forgetPositions();
         return true;
     }
 
@@ -116,6 +118,7 @@ public:
         willChange();
         ids_ = std::move(ids);
         cleanAt_.reset();
+        forgetPositions();
     }
 
 private:
@@ -138,10 +141,10 @@ private:
     }
     bool moveListed(const T* object, int index)
     {
-        const auto found = object ? std::find(ids_.begin(), ids_.end(), object->GetID()) : ids_.end();
-        if (found == ids_.end())
+        const auto position = object ? positionOf(object->GetID()) : std::nullopt;
+        if (!position)
             return false;
-        const auto from = found - ids_.begin();
+        const auto from = static_cast<std::ptrdiff_t>(*position);
         const auto to = std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(ids_.size()) - 1);
         if (from == to)
             return true;
@@ -150,7 +153,34 @@ private:
             std::rotate(ids_.begin() + from, ids_.begin() + from + 1, ids_.begin() + to + 1);
         else
             std::rotate(ids_.begin() + to, ids_.begin() + from, ids_.begin() + from + 1);
+        forgetPositions();
         return true;
+    }
+    void append(ZKObjectID id)
+    {
+        willAppend();
+        ids_.push_back(id);
+        if (positionsKnown_)
+            positions_.emplace(id, ids_.size() - 1);
+    }
+    // Where an id stands among the ids. Asked once per object by readers of a group's order,
+    // so a scan each time would make reading a group quadratic in its size.
+    std::optional<std::size_t> positionOf(ZKObjectID id) const
+    {
+        if (!positionsKnown_) {
+            positions_.clear();
+            positions_.reserve(ids_.size());
+            for (std::size_t i = 0; i < ids_.size(); ++i)
+                positions_.emplace(ids_[i], i);
+            positionsKnown_ = true;
+        }
+        const auto found = positions_.find(id);
+        return found == positions_.end() ? std::nullopt : std::optional<std::size_t>(found->second);
+    }
+    void forgetPositions() const
+    {
+        positionsKnown_ = false;
+        positions_.clear();
     }
     // The document's bracket if this list has not kept itself whole in it yet, else null.
     CZkw32Doc* bracketToJournal() const
@@ -165,6 +195,7 @@ private:
                 if (ids_.size() > length)
                     ids_.resize(length);
                 cleanAt_.reset();
+                forgetPositions();
             });
     }
     void willChange()
@@ -173,6 +204,7 @@ private:
             doc->NoteUndo([this, ids = ids_] {
                 ids_ = ids;
                 cleanAt_.reset();
+                forgetPositions();
             });
             keptIn_ = doc->GetChangeSerial();
         }
@@ -184,6 +216,10 @@ private:
     std::uint64_t keptIn_ = 0;
     // The document's removal count when the ids were last found clean.
     mutable std::optional<std::uint64_t> cleanAt_;
+    // Positions of the ids, built when first asked and dropped at every other change than an
+    // append. An id listed twice (a document file may say so) keeps its first position.
+    mutable std::unordered_map<ZKObjectID, std::size_t> positions_;
+    mutable bool positionsKnown_ = false;
 };
 
 } // namespace Vireo::Cam
