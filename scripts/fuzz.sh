@@ -4,6 +4,9 @@
 #   scripts/fuzz.sh            bounded run, as CI does: FUZZ_SECONDS (default 40) per target,
 #                              or FUZZ_RUNS new inputs (default 1000000), whichever ends first
 #   scripts/fuzz.sh --long     at least 10 million inputs per target, or one hour each
+#   scripts/fuzz.sh [--long] NAME...
+#                              only the named targets (uri, seed, ...), so long runs can share
+#                              the cores of one machine
 # A failing input is kept in build/fuzz/crashes/; add it to fuzz/corpus/<target>/ as a
 # regression case once the fault is fixed.
 set -euo pipefail
@@ -13,7 +16,9 @@ seconds=${FUZZ_SECONDS:-40}
 if [ "${1:-}" = "--long" ]; then
   runs=10000000
   seconds=3600
+  shift
 fi
+only=("$@")
 
 bash scripts/setup.sh
 bash scripts/build.sh fuzz fuzzers
@@ -25,6 +30,9 @@ summary=()
 for target in build/fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
+  if [ ${#only[@]} -gt 0 ] && [[ ! " ${only[*]} " == *" ${name#fuzz_} "* ]]; then
+    continue
+  fi
   seeds=fuzz/corpus/${name#fuzz_}
   work=build/fuzz/corpus/$name
   mkdir -p "$work"
