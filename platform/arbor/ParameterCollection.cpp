@@ -2,6 +2,7 @@
 
 #include "platform/arbor/FaultPlan.h"
 #include "platform/arbor/ReferenceObject.h"
+#include "platform/arbor/Schema.h"
 
 namespace Vireo::Arbor::Model {
 
@@ -10,8 +11,10 @@ std::shared_ptr<Parameter> ParameterCollection::GetParameter(const System::Guid&
     auto parameter = owner_.findParameter(guid);
     if (!parameter)
         return nullptr;
-    auto value = owner_.GetObjectValue(guid.ToString(), false);
-    return std::make_shared<Parameter>(std::move(parameter), *value);
+    if (guid == Schema::ClassParameterGuid)
+        return std::make_shared<Parameter>(std::move(parameter), *owner_.GetObjectValue(guid.ToString(), false));
+    const ObjectValue& value = owner_.currentValue(*parameter);
+    return std::make_shared<Parameter>(std::move(parameter), value);
 }
 
 bool ParameterCollection::TrySetValue(const System::Guid& guid, const ObjectValue& value)
