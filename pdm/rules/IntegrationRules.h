@@ -3,11 +3,14 @@
 // classes (type rows) and which CAM parameters to which PDM parameters (parameter rows).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace Vireo::Cam::Pdm {
+
+struct ParamNode;
 
 // Kind of an application type in a rule row; 1 is a CAM object type.
 enum class AppDataType : std::int32_t {
@@ -91,8 +94,16 @@ public:
 
     TypesMap& GetTypes() { return types; }
     const TypesMap& GetTypes() const { return types; }
-    ParamsMap& GetParams() { return params; }
+    ParamsMap& GetParams()
+    {
+        paramTrees.clear();
+        return params;
+    }
     const ParamsMap& GetParams() const { return params; }
+    // The tree of the dataset's parameter rows (BuildParamTree), built at the first call and
+    // kept until the rows are changed: every object a run compares or updates walks the same
+    // tree. Throws std::out_of_range when the dataset has no parameter rows.
+    const ParamNode& GetParamTree(const AppDataset& dataset) const;
 
     const std::wstring& GetUploadFolder() const { return uploadFolder; }
     void SetUploadFolder(std::wstring folder) { uploadFolder = std::move(folder); }
@@ -101,6 +112,8 @@ private:
     TypesMap types;
     ParamsMap params;
     std::wstring uploadFolder;
+    // Copies share the trees; they never change once built.
+    mutable std::unordered_map<AppDataset, std::shared_ptr<const ParamNode>, AppDatasetHash> paramTrees;
 };
 
 } // namespace Vireo::Cam::Pdm

@@ -52,24 +52,28 @@ IntegrationRules::TypesMap::const_iterator findProcessedDataset(const Integratio
     return rules.GetTypes().end();
 }
 
-using NodeQueue = std::deque<ParamNode>;
+// A node of the rule tree with the PDM object the traversal reached it on. The tree stays
+// as built; only the objects differ from one queued entry to the next.
+struct ReachedNode {
+    const ParamNode* node;
+    AppBuilder::ObjectPtr object;
+};
+
+using NodeQueue = std::deque<ReachedNode>;
 
 // Queues the child once per object reached through a link or a table group; false when
 // the PDM failed to read them (the user has been told).
 bool queueLinkedObjects(Model::ReferenceObject& owner, const std::shared_ptr<Model::ParameterGroup>& group,
-                        ParamNode& child, NodeQueue& queue)
+                        const ParamNode& child, NodeQueue& queue)
 {
     const bool isLink = group->IsLinkGroup();
     const bool many = isLink ? group->IsLinkToMany() : group->IsTableOneToMany();
     try {
         if (many) {
-            for (auto& linked : owner.GetObjects(group)) {
-                child.object = linked;
-                queue.push_back(child);
-            }
+            for (auto& linked : owner.GetObjects(group))
+                queue.push_back({&child, linked});
         } else if (auto linked = owner.GetObject(group)) {
-            child.object = std::move(linked);
-            queue.push_back(child);
+            queue.push_back({&child, std::move(linked)});
         }
     } catch (const std::exception& error) {
         ShowBuilderMessage(isLink ? BuilderMessageKey::GettingReferenceLinkObject
@@ -82,29 +86,26 @@ bool queueLinkedObjects(Model::ReferenceObject& owner, const std::shared_ptr<Mod
 
 // Queues the children of one node: plain groups of the same object in front (handled
 // next), hierarchy, links and tables at the back. False ends the traversal.
-bool queueChildren(const ParamNode& node, NodeQueue& queue)
+bool queueChildren(const ReachedNode& reached, NodeQueue& queue)
 {
-    const auto& reference = node.object->Reference();
+    const auto& reference = reached.object->Reference();
     const auto ownGroup = reference->ParameterGroup();
     const auto groups = ownGroup ? ownGroup->GetAllGroups() : Model::ParameterGroupCollection{};
     const auto hierarchy = ownGroup ? ownGroup->HierarchyGroup() : nullptr;
-    for (const auto& [key, subtree] : node.children) {
-        ParamNode child = subtree;
+    for (const auto& [key, child] : reached.node->children) {
         if (hierarchy && hierarchy->Guid().ToString() == key) {
-            child.object = node.object;
-            queue.push_back(std::move(child));
+            queue.push_back({&child, reached.object});
             continue;
         }
         const auto group = groups.Find(key);
         if (!group)
             continue;
         if (group->IsLinkGroup() || group->IsTableOneToMany() || group->IsTableOneToOne()) {
-            if (!queueLinkedObjects(*node.object, group, child, queue))
+            if (!queueLinkedObjects(*reached.object, group, child, queue))
                 return false;
             continue;
         }
-        child.object = node.object;
-        queue.push_front(std::move(child));
+        queue.push_front({&child, reached.object});
     }
     return true;
 }
@@ -127,21 +128,21 @@ bool AppBuilder::ProcessRules(const IntegrationRules& rules)
     const auto dataset = findProcessedDataset(rules);
     if (dataset == rules.GetTypes().end())
         return false;
-    ParamNode root = BuildParamTree(rules.GetParams().at(dataset->first));
+    const ParamNode& root = rules.GetParamTree(dataset->first);
     if (!datasetObject)
         return false;
-    root.object = datasetObject;
-    NodeQueue queue{root};
+    NodeQueue queue{{&root, datasetObject}};
     bool result = false;
     while (!queue.empty()) {
-        const ParamNode node = std::move(queue.front());
+        const ReachedNode reached = std::move(queue.front());
         queue.pop_front();
-        if (!node.object->Reference())
+        if (!reached.object->Reference())
             return false;
-        if (!queueChildren(node, queue))
+        if (!queueChildren(reached, queue))
             return false;
         try {
-            if (FillData(node.object, dataset->first, dataset->second, node.params, rules.GetUploadFolder()))
+            if (FillData(reached.object, dataset->first, dataset->second, reached.node->params,
+                         rules.GetUploadFolder()))
                 result = true;
         } catch (const std::exception& error) {
             ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, error);

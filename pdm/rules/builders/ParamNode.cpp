@@ -16,4 +16,12 @@ ParamNode BuildParamTree(const std::vector<Parameters>& rows)
     return root;
 }
 
+const ParamNode& IntegrationRules::GetParamTree(const AppDataset& dataset) const
+{
+    auto& tree = paramTrees[dataset];
+    if (!tree)
+        tree = std::make_shared<const ParamNode>(BuildParamTree(params.at(dataset)));
+    return *tree;
+}
+
 } // namespace Vireo::Cam::Pdm

@@ -6,6 +6,8 @@
 #include "platform/arbor/ServerConnection.h"
 #include "platform/arbor/ServerGateway.h"
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -31,6 +33,13 @@ std::optional<IntegrationRules> loadRules(const Model::ServerConnection& connect
     return std::move(rules.Rules());
 }
 
+bool allTypesValid(const IntegrationBuilder& builder, const IntegrationRules& rules)
+{
+    return std::ranges::all_of(rules.GetTypes(), [&](const auto& entry) {
+        return std::ranges::all_of(entry.second, [&](const Types& row) { return builder.IsValidType(entry.first, row); });
+    });
+}
+
 // Type rows depend on the builder's current object, so they are filtered per call and
 // never in the cache.
 void dropInvalidTypes(const IntegrationBuilder& builder, IntegrationRules& rules)
@@ -40,6 +49,17 @@ void dropInvalidTypes(const IntegrationBuilder& builder, IntegrationRules& rules
         std::erase_if(entry->second, [&](const Types& row) { return !builder.IsValidType(entry->first, row); });
         entry = entry->second.empty() ? types.erase(entry) : std::next(entry);
     }
+}
+
+// The cached set as it is when the builder takes every type row of it, which is the usual
+// case; otherwise a copy without the rows it does not take.
+bool processRules(IntegrationBuilder& builder, const IntegrationRules& cached)
+{
+    if (allTypesValid(builder, cached))
+        return builder.ProcessRules(cached);
+    IntegrationRules rules = cached;
+    dropInvalidTypes(builder, rules);
+    return builder.ProcessRules(rules);
 }
 
 } // namespace
@@ -64,12 +84,11 @@ bool IntegrationManager::MakeData(IntegrationBuilder& builder)
         auto loaded = loadRules(*connection, key);
         if (!loaded)
             return false;
-        cached = cache.insert(std::move(key), std::move(*loaded));
+        cached = cache.insert(std::move(key), std::make_shared<const IntegrationRules>(std::move(*loaded)));
     }
-    // A private copy: a nested MakeData of the builder may evict the cached set.
-    IntegrationRules rules = cached->second;
-    dropInvalidTypes(builder, rules);
-    return builder.ProcessRules(rules);
+    // Held here: a nested MakeData of the builder may evict the cached set.
+    const std::shared_ptr<const IntegrationRules> rules = cached->second;
+    return processRules(builder, *rules);
 }
 
 } // namespace Vireo::Cam::Pdm

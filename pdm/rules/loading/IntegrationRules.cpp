@@ -41,7 +41,7 @@ void IntegrationRules::AddType(const AppDataset& dataset, Types row)
 
 void IntegrationRules::AddParam(const AppDataset& dataset, Parameters row)
 {
-    params.try_emplace(dataset).first->second.push_back(std::move(row));
+    GetParams().try_emplace(dataset).first->second.push_back(std::move(row));
 }
 
 } // namespace Vireo::Cam::Pdm
