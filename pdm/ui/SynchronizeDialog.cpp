@@ -149,6 +149,7 @@ void SynchronizeDialog::addList(zkpf::Panel& content)
     _list->SetColumnEditable(FilterColumn, true);
     _list->SetTreeColumn(NameColumn);
     _list->OnSelectionChanged([this] { selectionChanged(); });
+    _parameterImage = UI::LoadResCamIcon(L"PdmParameterItem.svg", iconSizes);
 }
 
 void SynchronizeDialog::addFolderRows()

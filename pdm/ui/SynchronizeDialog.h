@@ -106,6 +106,8 @@ private:
     zkpf::Button* _addLinkButton = nullptr;
     zkpf::Button* _applyButton = nullptr;
     zkpf::SimpleList* _list = nullptr;
+    // Every parameter row shows the same icon; its file is looked up once.
+    zkpf::Image _parameterImage;
 };
 
 } // namespace Vireo::Cam::Pdm

@@ -8,7 +8,6 @@
 #include "pdm/convert/ValueConversion.h"
 #include "pdm/links/ObjectId.h"
 #include "pdm/rules/IntegrationManager.h"
-#include "pdm/ui/LoadResCamIcon.h"
 
 #include "platform/cam/Model.h"
 
@@ -132,7 +131,7 @@ SynchronizeDialog::RowId SynchronizeDialog::appendParameterRow(RowId objectRow, 
     const int row = _list->AppendRow(_list->GetRowById(objectRow));
     _list->SetText(row, NameColumn, name);
     _list->SetText(row, ValueColumn, shown ? FromCamBaseValue(*shown) : std::wstring());
-    _list->SetImage(row, UI::LoadResCamIcon(L"PdmParameterItem.svg", iconSizes));
+    _list->SetImage(row, _parameterImage);
     _list->SetCheckState(row, StatusColumn, equal ? zkpf::CheckState::Checked : zkpf::CheckState::Unchecked);
     _list->SetCheckState(row, FilterColumn, zkpf::CheckState::Unchecked);
     _list->SetCheckEditable(row, StatusColumn, false);
