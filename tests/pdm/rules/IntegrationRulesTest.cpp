@@ -1,8 +1,11 @@
 // The in-memory rule set: dataset identity and find-or-create of rows.
 
 #include "pdm/rules/IntegrationRules.h"
+#include "pdm/rules/ParamNode.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace Vireo::Cam::Pdm {
 namespace {
@@ -93,6 +96,32 @@ TEST(IntegrationRulesRows, CopiesAreIndependent)
     EXPECT_EQ(source.GetTypes().begin()->second.size(), 1u);
     EXPECT_EQ(source.GetUploadFolder(), L"/uploads");
     EXPECT_EQ(copy.GetTypes().size(), 2u);
+}
+
+Parameters groupedRow(const std::wstring& appParam, const std::wstring& group)
+{
+    Parameters row;
+    row.appParam = appParam;
+    row.plmParamGroups = {group};
+    return row;
+}
+
+TEST(IntegrationRulesRows, ParamTreeFollowsChangedRows)
+{
+    const AppDataset dataset{L"VIREO CAM", L"n", L"d1"};
+    IntegrationRules rules;
+    EXPECT_THROW(rules.GetParamTree(dataset), std::out_of_range);
+    rules.AddParam(dataset, groupedRow(L"D", L"g"));
+    const ParamNode& first = rules.GetParamTree(dataset);
+    EXPECT_EQ(&rules.GetParamTree(dataset), &first) << "built once";
+    ASSERT_EQ(first.children.at(L"g").params.size(), 1U);
+
+    const IntegrationRules copy = rules;
+    rules.AddParam(dataset, groupedRow(L"L", L"g"));
+    EXPECT_EQ(rules.GetParamTree(dataset).children.at(L"g").params.size(), 2U) << "a new row is in the tree";
+    rules.GetParams().at(dataset).clear();
+    EXPECT_TRUE(rules.GetParamTree(dataset).children.empty()) << "rows changed through GetParams are seen";
+    EXPECT_EQ(copy.GetParamTree(dataset).children.at(L"g").params.size(), 1U) << "the copy keeps its own rows";
 }
 
 } // namespace
