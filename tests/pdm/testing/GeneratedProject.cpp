@@ -2,14 +2,23 @@
 
 #include "tests/pdm/testing/RuleSeed.h"
 
+#include "pdm/cam/CamObjectManager.h"
+#include "pdm/convert/CamPdmCreator.h"
+#include "pdm/convert/PdmCamComparator.h"
 #include "pdm/convert/PdmCamCreator.h"
+#include "pdm/links/ObjectId.h"
 #include "pdm/rules/IntegrationManager.h"
 
+#include "platform/arbor/Database.h"
+#include "platform/arbor/ServerConnection.h"
+#include "platform/arbor/ServerGateway.h"
 #include "platform/arbor/SystemGuid.h"
+#include "platform/cam/Model.h"
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace Vireo::Testing {
 namespace {
@@ -52,8 +61,9 @@ std::string projectSeed(int machinings)
     seed += "<Parameter guid=\"" + narrow(diameterParameter) +
             "\" name=\"D\" type=\"double\" unit=\"acf9467a-86ac-4aac-bfcf-f9bbf311a761\"/>";
     seed += "<Parameter guid=\"" + narrow(orderParameter) + "\" name=\"Order\" type=\"int\"/>";
-    seed += "<Class guid=\"" + narrow(projectClass) + "\" name=\"Project\"/>";
-    seed += "<Class guid=\"" + narrow(machiningClass) + "\" name=\"Machining\"/>";
+    // The classes' children let an export of the project place its machinings and tools.
+    seed += "<Class guid=\"" + narrow(projectClass) + "\" name=\"Project\" children=\"" + narrow(machiningClass) + "\"/>";
+    seed += "<Class guid=\"" + narrow(machiningClass) + "\" name=\"Machining\" children=\"" + narrow(toolClass) + "\"/>";
     seed += "<Class guid=\"" + narrow(toolClass) + "\" name=\"Tool\"/>";
     seed += "<Object guid=\"" + narrow(project) + "\" class=\"" + narrow(projectClass) + "\">" +
             value(nameParameter, "Generated project") + "</Object>";
@@ -89,6 +99,20 @@ RuleObjectSeed technologyRules()
     return rules;
 }
 
+// The imported project, its machinings and their tools.
+std::vector<Cam::Pdm::CamObject> importedObjects(CZkw32Doc& doc)
+{
+    std::vector<Cam::Pdm::CamObject> objects;
+    const Cam::Model model(&doc);
+    for (CZKObject* object : model.GetMachiningProjects().GetAll())
+        objects.emplace_back(object);
+    for (CZKObject* object : model.GetMachinings().GetAll())
+        objects.emplace_back(object);
+    for (CZKObject* object : model.GetTools().GetAll())
+        objects.emplace_back(object);
+    return objects;
+}
+
 } // namespace
 
 GeneratedProject::GeneratedProject(const std::filesystem::path& dataDirectory, int machinings,
@@ -107,5 +131,33 @@ bool GeneratedProject::Import(CZkw32Doc& doc)
     return Cam::Pdm::IntegrationManager().MakeData(creator);
 }
 
+std::size_t GeneratedProject::Compare(CZkw32Doc& doc)
+{
+    const std::vector<Cam::Pdm::CamObject> objects = importedObjects(doc);
+    for (const Cam::Pdm::CamObject& object : objects) {
+        const auto id = Cam::Pdm::GetObjectIdFromUri(Cam::Pdm::CamObjectManager::GetUri(object));
+        if (!id)
+            return 0;
+        Cam::Pdm::PdmCamComparator comparator(id->second, id->first, object);
+        if (!Cam::Pdm::IntegrationManager().MakeData(comparator) || comparator.IsDifferent())
+            return 0;
+    }
+    return objects.size();
+}
+
+std::size_t GeneratedProject::Export(CZkw32Doc& doc)
+{
+    const auto projects = Cam::Model(&doc).GetMachiningProjects().GetAll();
+    if (projects.empty())
+        return 0;
+    Arbor::Model::Database::Transaction command(Arbor::Model::ServerGateway::Connection()->GetDatabase());
+    Cam::Pdm::CamPdmCreator creator(Cam::Pdm::CamObject{static_cast<CZKObject*>(projects.front())},
+                                    System::Guid::Parse(reference));
+    creator.SetRecursive(true);
+    if (!Cam::Pdm::IntegrationManager().MakeData(creator))
+        return 0;
+    command.Commit();
+    return creator.GetExportedObjects().size();
+}
 
 } // namespace Vireo::Testing

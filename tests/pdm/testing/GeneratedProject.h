@@ -6,6 +6,8 @@
 
 #include "platform/host/Zkw32Doc.h"
 
+#include <cstddef>
+
 namespace Vireo::Testing {
 
 class GeneratedProject {
@@ -18,6 +20,14 @@ public:
     PdmFixture& Pdm() noexcept { return pdm_; }
     // Imports the project into `doc`, recursively; false when the import fails.
     static bool Import(CZkw32Doc& doc);
+    // Compares every imported object (the project, its machinings and their tools) with its
+    // PDM object, as the synchronisation does; the number compared, 0 when one of them
+    // cannot be compared or differs.
+    static std::size_t Compare(CZkw32Doc& doc);
+    // Exports the imported project with its children as new PDM objects of the generated
+    // reference, in one transaction as the host program runs a command; the number of PDM
+    // objects made, 0 when the export fails.
+    static std::size_t Export(CZkw32Doc& doc);
 
 private:
     PdmFixture pdm_;
