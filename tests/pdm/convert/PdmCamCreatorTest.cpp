@@ -29,14 +29,14 @@ protected:
     CamObject camOf(CZKObject* object) const { return CamObject(object); }
 
     // A machining "Facing" the PDM gained under the project after the import.
+    static constexpr wchar_t Facing[] = L"30000000-0000-4000-8000-0000000000b1";
     void seedFacing()
     {
-        pdm.SeedText(R"(<Pdm><Reference guid="30000000-0000-4000-8000-000000000000">
-          <Object guid="30000000-0000-4000-8000-0000000000b1" class="30000000-0000-4000-8000-0000000000c3" order="11"
-                  parents="30000000-0000-4000-8000-0000000000a1">
-            <Value param="30000000-0000-4000-8000-000000000001">Facing</Value>
-            <Value param="30000000-0000-4000-8000-000000000003">MillFace</Value>
-          </Object></Reference></Pdm>)");
+        namespace S = Vireo::Testing::Seed;
+        pdm.SeedText(S::Pdm({S::Reference(
+            Shop::Reference, "",
+            {S::Object({Facing, Shop::MachiningClass, {{Shop::Name, "Facing"}, {Shop::Kind, "MillFace"}}, 11,
+                        {Shop::Project}})})}));
     }
 
     // The PDM ids the object's link names.
@@ -272,35 +272,36 @@ TEST_F(PdmCamCreatorTest, NumbersArriveInTheCamUnitOnlyWhenBothUnitsMeasureTheSa
 
 // Cutters: the selector "Kind" is a parameter of the reference's own group, the diameter
 // sits in a group whose key sorts after it, so the diameter's group is handled first.
-inline constexpr char CuttersSeed[] = R"(<Pdm><Reference guid="50000000-0000-4000-8000-000000000000" name="Cutters">
-    <Parameter guid="50000000-0000-4000-8000-000000000001" name="Kind"/>
-    <Group guid="5f000000-0000-4000-8000-000000000000" name="Sizes">
-      <Parameter guid="5f000000-0000-4000-8000-000000000001" name="D" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
-    </Group>
-    <Class guid="50000000-0000-4000-8000-0000000000c1" name="Cutter"/>
-    <Object guid="50000000-0000-4000-8000-0000000000a1" class="50000000-0000-4000-8000-0000000000c1">
-      <Value param="50000000-0000-4000-8000-000000000001">ToolMillEnd</Value>
-      <Value param="5f000000-0000-4000-8000-000000000001">0.016</Value>
-    </Object></Reference></Pdm>)";
+namespace Cutters {
+constexpr wchar_t Reference[] = L"50000000-0000-4000-8000-000000000000";
+constexpr wchar_t Kind[] = L"50000000-0000-4000-8000-000000000001";
+constexpr wchar_t Sizes[] = L"5f000000-0000-4000-8000-000000000000";
+constexpr wchar_t D[] = L"5f000000-0000-4000-8000-000000000001";
+constexpr wchar_t Cutter[] = L"50000000-0000-4000-8000-0000000000c1";
+constexpr wchar_t EndMill[] = L"50000000-0000-4000-8000-0000000000a1";
+} // namespace Cutters
 
 TEST_F(PdmCamCreatorTest, AGenericTypeIsChosenFromAllRowsWhateverOrderTheGroupsAreHandledIn)
 {
-    pdm.SeedText(CuttersSeed);
+    namespace S = Vireo::Testing::Seed;
+    using namespace Cutters;
+    using Vireo::Testing::RulePath;
+    pdm.SeedText(S::Pdm({S::Reference(Cutters::Reference, "Cutters",
+                                      {S::Parameter({Kind, "Kind"}), S::Group(Sizes, "Sizes", {{D, "D", "double", Metre}}),
+                                       S::Class(Cutter, "Cutter"),
+                                       S::Object({EndMill, Cutter, {{Kind, "ToolMillEnd"}, {D, "0.016"}}})})}));
     Vireo::Testing::RuleObjectSeed rules;
     rules.name = L"Cutters";
     rules.appCode = L"VIREO CAM";
-    rules.datasetGuid = L"50000000-0000-4000-8000-000000000000";
-    rules.types = {{L"Tool", L"50000000-0000-4000-8000-0000000000c1"}};
-    rules.params = {{L"ToolType", L"{50000000-0000-4000-8000-000000000000}.{50000000-0000-4000-8000-000000000001}"},
-                    {L"D", L"{50000000-0000-4000-8000-000000000000}.{5f000000-0000-4000-8000-000000000000}."
-                           L"{5f000000-0000-4000-8000-000000000001}"}};
+    rules.datasetGuid = Cutters::Reference;
+    rules.types = {{L"Tool", Cutter}};
+    rules.params = {{L"ToolType", RulePath({Cutters::Reference, Kind})}, {L"D", RulePath({Cutters::Reference, Sizes, D})}};
     Vireo::Testing::SeedRuleObjects(pdm, {rules});
     const CamObject owner = CamObjectManager::MakeCamObject(&doc, L"MachiningProject", CamObject{});
     CamObject machining = CamObjectManager::MakeCamObject(&doc, L"MillLayers", owner);
     ASSERT_FALSE(CamObjectManager::IsNull(machining));
 
-    PdmCamCreator creator(System::Guid::Parse(L"50000000-0000-4000-8000-0000000000a1"),
-                          System::Guid::Parse(L"50000000-0000-4000-8000-000000000000"), &doc, machining);
+    PdmCamCreator creator(System::Guid::Parse(EndMill), System::Guid::Parse(Cutters::Reference), &doc, machining);
     ASSERT_TRUE(IntegrationManager().MakeData(creator));
     const CamObject tool = creator.GetCamObject();
     EXPECT_EQ(CamObjectManager(tool).GetAppType(), L"ToolMillEnd");
@@ -347,7 +348,7 @@ TEST_F(PdmCamCreatorTest, UpdateAttachesObjectsAlreadyInTheDocumentAndSkipsBroke
     ASSERT_TRUE(importProject());
     ASSERT_EQ(all<Cam::Tool>().size(), 1u);
     seedFacing();
-    const auto facing = pdmObject(L"30000000-0000-4000-8000-0000000000b1");
+    const auto facing = pdmObject(Facing);
     for (const wchar_t* shared : {Shop::EndMill, Shop::Part}) {
         auto link = facing->CreateChildLink(pdmObject(shared));
         ASSERT_TRUE(link && link->EndChanges());
