@@ -1,4 +1,5 @@
 #include "PdmCamTestSupport.h"
+#include "tests/pdm/testing/FaultSweep.h"
 
 #include "pdm/links/ObjectId.h"
 #include "pdm/convert/CamLink.h"
@@ -15,6 +16,8 @@ namespace {
 
 namespace Model = Vireo::Arbor::Model;
 using namespace Vireo::Cam::Pdm::internal;
+using Vireo::Testing::DocumentState;
+using Vireo::Testing::ExpectDocumentAsBefore;
 using zktypes::ZKUnits::Degree;
 using zktypes::ZKUnits::Millimeter;
 using zktypes::ZKUnits::MillimeterPerMinute;
@@ -146,8 +149,7 @@ TEST_F(PdmCamCreatorTest, AReadErrorShowsItsMessageAndLeavesTheDocumentAsItWas)
     warmUp.SetCreationTry(true);
     ASSERT_TRUE(IntegrationManager().MakeData(warmUp)) << "loads the rules, so that no rule row is read below";
     ASSERT_TRUE(importProject(false));
-    const std::string before = doc.SaveToText();
-    const auto steps = doc.GetUndoSteps();
+    const DocumentState before = DocumentState::Of(doc);
     for (const Case& c : cases) {
         pdm.Ui().Clear();
         pdm.Faults().Reset();
@@ -156,9 +158,7 @@ TEST_F(PdmCamCreatorTest, AReadErrorShowsItsMessageAndLeavesTheDocumentAsItWas)
         ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
         const std::wstring headline = I18n::Translate(c.key) + L"\n\n";
         EXPECT_EQ(pdm.Ui().Messages()[0].text.substr(0, headline.size()), headline);
-        EXPECT_TRUE(doc.SaveToText() == before) << "the document is as it was";
-        EXPECT_EQ(doc.GetUndoSteps(), steps);
-        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        ExpectDocumentAsBefore(doc, before);
     }
 }
 
@@ -207,16 +207,13 @@ TEST_F(PdmCamCreatorTest, AHierarchyLeadingBackToAnAncestorEndsImportAndUpdateWi
     auto group = pdmObject(Shop::Group);
     auto loop = group->CreateChildLink(pdmObject(Shop::Project));
     ASSERT_TRUE(loop && loop->EndChanges() && group->ApplyChanges());
-    const std::string before = doc.SaveToText();
-    const auto steps = doc.GetUndoSteps();
+    const DocumentState before = DocumentState::Of(doc);
 
     const auto expectOneMessageAndNoChange = [&](const char* what) {
         SCOPED_TRACE(what);
         ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
         EXPECT_NE(pdm.Ui().Messages()[0].text.find(L"among its own ancestors"), std::wstring::npos);
-        EXPECT_EQ(doc.SaveToText(), before);
-        EXPECT_EQ(doc.GetUndoSteps(), steps);
-        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        ExpectDocumentAsBefore(doc, before);
         pdm.Ui().Clear();
     };
     pdm.Ui().Clear();
