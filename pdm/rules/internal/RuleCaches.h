@@ -9,14 +9,16 @@
 #include "pdm/rules/internal/RuleListValue.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 
 namespace Vireo::Cam::Pdm::internal {
 
 inline constexpr std::size_t ruleCacheCapacity = 256;
 
-// Loaded rule sets (before any builder's filtering) per server and filters.
-using RuleCache = LruMap<RuleCacheKey, IntegrationRules, RuleCacheKeyHash>;
+// Loaded rule sets (before any builder's filtering) per server and filters. A run holds its
+// set by its pointer, so a nested run that evicts the entry leaves it whole.
+using RuleCache = LruMap<RuleCacheKey, std::shared_ptr<const IntegrationRules>, RuleCacheKeyHash>;
 // The rows of each rule object read so far, per rule object GUID text.
 using RuleListCache = LruMap<std::wstring, RuleListValue>;
 
