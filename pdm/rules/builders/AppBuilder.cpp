@@ -52,24 +52,28 @@ IntegrationRules::TypesMap::const_iterator findProcessedDataset(const Integratio
     return rules.GetTypes().end();
 }
 
-using NodeQueue = std::deque<ParamNode>;
+// A node of the rule tree with the PDM object it stands for. The tree is built once per
+// run and only read; each queued item carries its own object.
+struct QueueItem {
+    const ParamNode* node;
+    AppBuilder::ObjectPtr object;
+};
+
+using NodeQueue = std::deque<QueueItem>;
 
 // Queues the child once per object reached through a link or a table group; false when
 // the PDM failed to read them (the user has been told).
 bool queueLinkedObjects(Model::ReferenceObject& owner, const std::shared_ptr<Model::ParameterGroup>& group,
-                        ParamNode& child, NodeQueue& queue)
+                        const ParamNode& child, NodeQueue& queue)
 {
     const bool isLink = group->IsLinkGroup();
     const bool many = isLink ? group->IsLinkToMany() : group->IsTableOneToMany();
     try {
         if (many) {
-            for (auto& linked : owner.GetObjects(group)) {
-                child.object = linked;
-                queue.push_back(child);
-            }
+            for (auto& linked : owner.GetObjects(group))
+                queue.push_back({&child, linked});
         } else if (auto linked = owner.GetObject(group)) {
-            child.object = std::move(linked);
-            queue.push_back(child);
+            queue.push_back({&child, std::move(linked)});
         }
     } catch (const std::exception& error) {
         ShowBuilderMessage(isLink ? BuilderMessageKey::GettingReferenceLinkObject
@@ -82,29 +86,27 @@ bool queueLinkedObjects(Model::ReferenceObject& owner, const std::shared_ptr<Mod
 
 // Queues the children of one node: plain groups of the same object in front (handled
 // next), hierarchy, links and tables at the back. False ends the traversal.
-bool queueChildren(const ParamNode& node, NodeQueue& queue)
+bool queueChildren(const QueueItem& item, NodeQueue& queue)
 {
-    const auto& reference = node.object->Reference();
+    const auto& reference = item.object->Reference();
     const auto ownGroup = reference->ParameterGroup();
     const auto groups = ownGroup ? ownGroup->GetAllGroups() : Model::ParameterGroupCollection{};
     const auto hierarchy = ownGroup ? ownGroup->HierarchyGroup() : nullptr;
-    for (const auto& [key, subtree] : node.children) {
-        ParamNode child = subtree;
-        if (hierarchy && hierarchy->Guid().ToString() == key) {
-            child.object = node.object;
-            queue.push_back(std::move(child));
+    const std::wstring hierarchyKey = hierarchy ? hierarchy->Guid().ToString() : std::wstring();
+    for (const auto& [key, child] : item.node->children) {
+        if (hierarchy && hierarchyKey == key) {
+            queue.push_back({&child, item.object});
             continue;
         }
         const auto group = groups.Find(key);
         if (!group)
             continue;
         if (group->IsLinkGroup() || group->IsTableOneToMany() || group->IsTableOneToOne()) {
-            if (!queueLinkedObjects(*node.object, group, child, queue))
+            if (!queueLinkedObjects(*item.object, group, child, queue))
                 return false;
             continue;
         }
-        child.object = node.object;
-        queue.push_front(std::move(child));
+        queue.push_front({&child, item.object});
     }
     return true;
 }
@@ -127,21 +129,20 @@ bool AppBuilder::ProcessRules(const IntegrationRules& rules)
     const auto dataset = findProcessedDataset(rules);
     if (dataset == rules.GetTypes().end())
         return false;
-    ParamNode root = BuildParamTree(rules.GetParams().at(dataset->first));
+    const ParamNode root = BuildParamTree(rules.GetParams().at(dataset->first));
     if (!datasetObject)
         return false;
-    root.object = datasetObject;
-    NodeQueue queue{root};
+    NodeQueue queue{{&root, datasetObject}};
     bool result = false;
     while (!queue.empty()) {
-        const ParamNode node = std::move(queue.front());
+        const QueueItem item = std::move(queue.front());
         queue.pop_front();
-        if (!node.object->Reference())
+        if (!item.object->Reference())
             return false;
-        if (!queueChildren(node, queue))
+        if (!queueChildren(item, queue))
             return false;
         try {
-            if (FillData(node.object, dataset->first, dataset->second, node.params, rules.GetUploadFolder()))
+            if (FillData(item.object, dataset->first, dataset->second, item.node->params, rules.GetUploadFolder()))
                 result = true;
         } catch (const std::exception& error) {
             ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, error);
