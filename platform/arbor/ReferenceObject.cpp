@@ -120,13 +120,17 @@ std::shared_ptr<const ObjectValue> ReferenceObject::GetObjectValue(std::wstring_
             throw ModelException("object " + std::to_string(id_) + " has no parameter \"" + shown(std::wstring(key)) + "\"");
         return ObjectValue::Null;
     }
-    if (auto change = changes_.find(parameter->Id()); change != changes_.end())
-        return change->second.IsNull() ? ObjectValue::Null : std::make_shared<const ObjectValue>(change->second);
+    const ObjectValue* value = currentValue(*parameter);
+    return value ? std::make_shared<const ObjectValue>(*value) : ObjectValue::Null;
+}
+
+const ObjectValue* ReferenceObject::currentValue(const ParameterInfo& parameter) const
+{
+    if (auto change = changes_.find(parameter.Id()); change != changes_.end())
+        return change->second.IsNull() ? nullptr : &change->second;
     const auto& values = storedValues();
-    auto value = values.find(parameter->Id());
-    if (value == values.end() || value->second.IsNull())
-        return ObjectValue::Null;
-    return std::make_shared<const ObjectValue>(value->second);
+    auto value = values.find(parameter.Id());
+    return value == values.end() || value->second.IsNull() ? nullptr : &value->second;
 }
 
 ParameterGroup& ReferenceObject::checkedGroup(const std::shared_ptr<ParameterGroup>& group) const
