@@ -54,12 +54,28 @@ constexpr const char* dropTablesSql =
     "DROP TABLE IF EXISTS hierarchy, links, vals, objects, class_children, class_groups, classes, parameters, groups, "
     "meta CASCADE";
 
+// libpq's message on one line: it breaks its explanations of a lost connection over several
+// indented lines, and the model's messages are one line each.
+std::string oneLine(std::string_view reason)
+{
+    std::string text;
+    bool space = false;
+    for (const char c : reason) {
+        if (c == '\n' || c == '\t' || c == '\r' || c == ' ') {
+            space = !text.empty();
+            continue;
+        }
+        if (space)
+            text += ' ';
+        space = false;
+        text += c;
+    }
+    return text;
+}
+
 std::string errorText(pg_conn* conn)
 {
-    std::string text = PQerrorMessage(conn);
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
-        text.pop_back();
-    return text;
+    return oneLine(PQerrorMessage(conn));
 }
 
 struct ResultDeleter {
@@ -284,9 +300,7 @@ std::wstring PostgresDatabase::ServerName() const
 
 void PostgresDatabase::Fail(const std::string& reason) const
 {
-    std::string text = reason;
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
-        text.pop_back();
+    const std::string text = oneLine(reason);
     if (PQstatus(conn_) != CONNECTION_OK)
         throw ModelException("the connection to the PDM server \"" + Path() + "\" is lost: " + text);
     throw ModelException("PDM server \"" + Path() + "\": " + text);
