@@ -1,5 +1,5 @@
-// campdm on a PDM on a PostgreSQL server: seeding it, several users exporting into it at once,
-// and the server going away in the middle of a command.
+// campdm on a PDM on a PostgreSQL server: seeding it, and the server going away in the middle
+// of a command. The transfers themselves run on both storages (TransferCommandsTest.cpp).
 
 #include "CampdmRun.h"
 
@@ -95,42 +95,6 @@ TEST_F(CampdmServer, InitSeedsAnEmptyServerDatabaseOnlyAndNeverShowsThePassword)
     EXPECT_EQ(unreachable.exitCode, 2);
     EXPECT_THAT(unreachable.err, HasSubstr("cannot connect to the PDM server \"127.0.0.1:1/none\""));
     EXPECT_THAT(unreachable.err, Not(HasSubstr(password)));
-}
-
-TEST_F(CampdmServer, FourUsersExportingAtOnceEachGetTheirWholeProject)
-{
-    WorkFolder setup;
-    ASSERT_EQ(setup.Run({"pdm", "init", database->Text()}).exitCode, 0);
-    constexpr int users = 4;
-    std::vector<std::unique_ptr<WorkFolder>> folders;
-    for (int i = 0; i < users; ++i) {
-        auto& folder = *folders.emplace_back(std::make_unique<WorkFolder>());
-        ASSERT_EQ(folder.Run({"new", "shop.vcam"}).exitCode, 0);
-        const CampdmResult imported = folder.Run({"import", "shop.vcam", "--pdm", database->Text(), "--reference",
-                                                  "Machining technology", "--object", "Housing 4711"});
-        ASSERT_EQ(imported.exitCode, 0) << imported.err;
-    }
-    std::vector<CampdmResult> exported(users);
-    std::vector<std::thread> running;
-    for (int i = 0; i < users; ++i)
-        running.emplace_back([&, i] {
-            exported[i] = folders[i]->Run({"export", "shop.vcam", "Housing 4711", "--pdm", database->Text(),
-                                           "--reference", "Machining technology", "--parent", "Machining projects"});
-        });
-    for (auto& thread : running)
-        thread.join();
-    for (const auto& result : exported) {
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_THAT(result.out, HasSubstr(": 18 new PDM objects, the CAM objects linked"));
-    }
-    const CampdmResult check = setup.Run({"pdm", "check", database->Text()});
-    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
-    // Each user's copy is there once, linked from their document: updating it makes nothing new.
-    for (const auto& folder : folders) {
-        const CampdmResult update = folder->Run({"update-to-pdm", "shop.vcam", "Housing 4711", "--pdm", database->Text()});
-        EXPECT_EQ(update.exitCode, 0) << update.err;
-        EXPECT_THAT(update.out, HasSubstr("(0 new)"));
-    }
 }
 
 // The server ends the export's connection while it writes its fifth object, as a server
