@@ -46,7 +46,7 @@ PluginOptions PluginOptionsFrom(const Arguments& args)
     return options;
 }
 
-PluginHost::PluginHost(const PluginOptions& options, const std::wstring& serverName)
+PluginHost::PluginHost(const PluginOptions& options, const std::wstring& serverName) : serverName_(serverName)
 {
     applySettings(options, serverName);
     try {
@@ -92,10 +92,22 @@ Vireo::Cam::CommandOutcome PluginHost::RunGlobal(CZkw32Doc& document, unsigned g
     document.Activate();
     const Vireo::Cam::CommandOutcome outcome = library_->Run(globalId);
     if (outcome.status == Vireo::Cam::CommandOutcome::Status::Disabled)
-        throw CommandFailed("the command is disabled on this document");
+        throw CommandFailed(DisabledReason());
     if (!outcome.Ran())
         throw CommandFailed("the plug-in did not run the command");
     return outcome;
+}
+
+// The plug-in offers its commands only for the PDM server its settings name; a settings file
+// naming another server is the usual reason a command the user expects is refused.
+std::string PluginHost::DisabledReason() const
+{
+    const PluginSettings& settings = PluginSettings::Instance();
+    const auto server = settings.Find(L"server-name");
+    if (settings.File() && server && *server != serverName_)
+        return "the command is disabled: the settings file \"" + settings.File()->string() +
+               "\" names the PDM server \"" + Utf8(*server) + "\", and this PDM is \"" + Utf8(serverName_) + "\"";
+    return "the command is disabled on this document";
 }
 
 } // namespace Campdm

@@ -62,7 +62,11 @@ public:
     const Vireo::Cam::PluginLibrary& Library() const noexcept { return *library_; }
 
 private:
+    // Why a command the plug-in refused is disabled, as far as the host can tell.
+    std::string DisabledReason() const;
+
     std::unique_ptr<Vireo::Cam::PluginLibrary> library_;
+    std::wstring serverName_;
 };
 
 // The options every plug-in command takes.

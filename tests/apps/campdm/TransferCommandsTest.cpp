@@ -252,7 +252,12 @@ TEST_P(CampdmFileTransfer, OpenLinkPrintsOrHandsOverTheLinkWithoutAPdm)
     const CampdmResult printed = Run({"open-link", "shop.vcam", machining});
     ASSERT_EQ(printed.exitCode, 0) << printed.err;
     EXPECT_THAT(printed.out, HasSubstr("arbor://localhost/OpenReferenceWindow/?refId="));
-    expectFilesUnchanged();
+
+    // Settings that point the plug-in at another server are named as the reason for a refusal.
+    WriteBytes(folder / "other.conf", "server-name = pdm.elsewhere\n");
+    const CampdmResult refused = Run({"open-link", "shop.vcam", machining, "--settings", "other.conf"});
+    fs::remove(folder / "other.conf");
+    expectRefused(refused, 1, "the settings file \"other.conf\" names the PDM server \"pdm.elsewhere\"");
 }
 
 TEST_P(CampdmFileTransfer, RefusesPdmFilesThatAreMissingOrNoPdmDatabase)
