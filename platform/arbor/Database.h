@@ -132,6 +132,10 @@ protected:
     virtual const char* beginSql() const { return "BEGIN"; }
     // Undoes the open transaction (or savepoint) without throwing: it runs from destructors.
     virtual void rollbackQuietly(const char* sql) noexcept = 0;
+    // What both storages refuse when they open a database: tables of another program, or
+    // a PDM of another schema version (`found`).
+    [[noreturn]] void refuseForeignTables() const;
+    void checkSchemaVersion(long long found) const;
     // Drops the kept statements; a storage calls it before it closes its connection.
     void forgetStatements() { statements_.clear(); }
 

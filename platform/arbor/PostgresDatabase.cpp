@@ -333,12 +333,9 @@ void PostgresDatabase::prepareTables()
             .Run();
     } else {
         if (!hasMeta)
-            throw ModelException("\"" + Path() + "\" is not a PDM database: it holds tables of another program");
+            refuseForeignTables();
         auto version = Prepare("SELECT value FROM meta WHERE key = 'schema_version'");
-        const long long found = version.Step() ? version.Int(0) : 0;
-        if (found != SchemaVersion)
-            throw ModelException("the PDM database \"" + Path() + "\" has schema version " + std::to_string(found) +
-                                 ", expected " + std::to_string(SchemaVersion));
+        checkSchemaVersion(version.Step() ? version.Int(0) : 0);
     }
     transaction.Commit();
 }
