@@ -59,33 +59,24 @@ protected:
     CamObject existingTool;
 };
 
-TEST_F(ChangeBracketTest, CancelRestoresTheSavedText)
+TEST_F(ChangeBracketTest, CancellingTheInnerBracketKeepsTheOuterChangesAndTheOuterRestoresTheSavedText)
 {
     Prepare();
     const std::string before = doc.SaveToText();
-    ASSERT_TRUE(doc.BeginChanges(L"Created cam objects from pdm"));
-    ImportUnder(project);
-    ChangeExisting();
-    ASSERT_NE(doc.SaveToText(), before);
-    doc.CancelChanges(true);
-    EXPECT_EQ(doc.SaveToText(), before);
-}
-
-TEST_F(ChangeBracketTest, CancellingTheInnerBracketKeepsTheOuterChanges)
-{
-    Prepare();
     ASSERT_TRUE(doc.BeginChanges(L"Synchronize"));
     ImportUnder(project);
+    ChangeExisting();
     const std::string afterOuter = doc.SaveToText();
+    ASSERT_NE(afterOuter, before);
 
     ASSERT_TRUE(doc.BeginChanges(L"Created cam objects from pdm"));
     ImportUnder(Make(L"MachiningProject"));
-    ChangeExisting();
+    ImportUnder(project);
     doc.CancelChanges(true);
     EXPECT_EQ(doc.SaveToText(), afterOuter);
 
-    doc.EndChanges(true, false);
-    EXPECT_EQ(doc.SaveToText(), afterOuter);
+    doc.CancelChanges(true);
+    EXPECT_EQ(doc.SaveToText(), before);
 }
 
 } // namespace

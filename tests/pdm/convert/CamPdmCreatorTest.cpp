@@ -57,10 +57,8 @@ protected:
     }
     long long CountOfClass(const std::wstring& objectClass) const
     {
-        auto query = pdm.Connection().GetDatabase().Prepare(
-            "SELECT COUNT(*) FROM objects o JOIN classes c ON c.id = o.class_id WHERE c.guid = ?1");
-        query.Bind(1, System::Guid::Parse(objectClass));
-        return query.Step() ? query.Int(0) : -1;
+        return pdm.Count("SELECT COUNT(*) FROM objects o JOIN classes c ON c.id = o.class_id WHERE c.guid = '" +
+                         Narrow(objectClass) + "'");
     }
     static std::wstring Text(const PdmObject& object, const std::wstring& parameter)
     {
@@ -210,10 +208,7 @@ TEST_F(CamPdmCreatorTest, LinkingAnExportLetsARecursiveUpdateMakeNoDuplicates)
     ASSERT_TRUE(IntegrationManager().MakeData(exporter));
     // Project, two machinings and the shared tool, the tool once.
     ASSERT_EQ(exporter.GetExportedObjects().size(), 4u);
-    const auto countObjects = [this] {
-        auto query = pdm.Connection().GetDatabase().Prepare("SELECT COUNT(*) FROM objects");
-        return query.Step() ? query.Int(0) : -1;
-    };
+    const auto countObjects = [this] { return pdm.Count("SELECT COUNT(*) FROM objects"); };
     const auto exported = countObjects();
 
     ASSERT_TRUE(LinkExportedObjects(exporter));

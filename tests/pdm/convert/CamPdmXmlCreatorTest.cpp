@@ -5,6 +5,7 @@
 #include "pdm/rules/IntegrationManager.h"
 #include "platform/support/Utf8.h"
 #include "platform/xml/Document.h"
+#include "tests/pdm/testing/PdmSeed.h"
 
 #include <gtest/gtest.h>
 
@@ -15,73 +16,71 @@ namespace {
 
 using Vireo::Testing::ParamRowSeed;
 using Vireo::Testing::PdmFixture;
+using Vireo::Testing::RulePath;
 using Vireo::Testing::RuleObjectSeed;
 using Vireo::Testing::TypeRowSeed;
 
+namespace Jobs {
+constexpr wchar_t Reference[] = L"60000000-0000-4000-8000-000000000000";
+constexpr wchar_t Name[] = L"60000000-0000-4000-8000-000000000001";
+constexpr wchar_t Kind[] = L"60000000-0000-4000-8000-000000000002";
+constexpr wchar_t Geometry[] = L"61000000-0000-4000-8000-000000000000";
+constexpr wchar_t D[] = L"61000000-0000-4000-8000-000000000001";
+constexpr wchar_t Extra[] = L"62000000-0000-4000-8000-000000000000";
+constexpr wchar_t Comment[] = L"62000000-0000-4000-8000-000000000001";
+constexpr wchar_t Notes[] = L"63000000-0000-4000-8000-000000000000";
+constexpr wchar_t Note[] = L"63000000-0000-4000-8000-000000000001";
+constexpr wchar_t Maker[] = L"64000000-0000-4000-8000-000000000000";
+constexpr wchar_t Job[] = L"60000000-0000-4000-8000-0000000000c1";
+constexpr wchar_t PlainJob[] = L"60000000-0000-4000-8000-0000000000c2";
+constexpr wchar_t Makers[] = L"6f000000-0000-4000-8000-000000000000";
+constexpr wchar_t MakerName[] = L"6f000000-0000-4000-8000-000000000001";
+constexpr wchar_t Sites[] = L"6f100000-0000-4000-8000-000000000000";
+constexpr wchar_t Site[] = L"6f100000-0000-4000-8000-000000000001";
+} // namespace Jobs
+
 // Jobs in metres with a kind tag, a plain group, a table of notes, a one-to-one table that
 // only one class lists, and a link to makers that have a table of sites.
-constexpr char JobsSeed[] = R"(<Pdm>
-  <Reference guid="6f000000-0000-4000-8000-000000000000" name="Makers">
-    <Parameter guid="6f000000-0000-4000-8000-000000000001" name="Name"/>
-    <Table guid="6f100000-0000-4000-8000-000000000000" name="Sites">
-      <Parameter guid="6f100000-0000-4000-8000-000000000001" name="Site"/>
-      <Class guid="6f100000-0000-4000-8000-0000000000c1" name="Site"/>
-    </Table>
-    <Class guid="6f000000-0000-4000-8000-0000000000c1" name="Maker"/>
-  </Reference>
-  <Reference guid="60000000-0000-4000-8000-000000000000" name="Jobs">
-    <Parameter guid="60000000-0000-4000-8000-000000000001" name="Name"/>
-    <Parameter guid="60000000-0000-4000-8000-000000000002" name="Kind"/>
-    <Group guid="61000000-0000-4000-8000-000000000000" name="Geometry">
-      <Parameter guid="61000000-0000-4000-8000-000000000001" name="D" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
-    </Group>
-    <Table guid="62000000-0000-4000-8000-000000000000" name="Extra" many="false">
-      <Parameter guid="62000000-0000-4000-8000-000000000001" name="Comment"/>
-      <Class guid="62000000-0000-4000-8000-0000000000c1" name="ExtraRow"/>
-    </Table>
-    <Table guid="63000000-0000-4000-8000-000000000000" name="Notes">
-      <Parameter guid="63000000-0000-4000-8000-000000000001" name="Note"/>
-      <Class guid="63000000-0000-4000-8000-0000000000c1" name="NoteRow"/>
-    </Table>
-    <Link guid="64000000-0000-4000-8000-000000000000" name="Maker" to="6f000000-0000-4000-8000-000000000000"/>
-    <Class guid="60000000-0000-4000-8000-0000000000c1" name="Job"/>
-    <Class guid="60000000-0000-4000-8000-0000000000c2" name="PlainJob"
-           groups="61000000-0000-4000-8000-000000000000"/>
-  </Reference>
-</Pdm>)";
-
-std::wstring cell(std::initializer_list<const wchar_t*> items)
+std::string JobsSeed()
 {
-    std::wstring path;
-    for (const wchar_t* item : items)
-        path += (path.empty() ? L"{" : L".{") + std::wstring(item) + L"}";
-    return path;
+    namespace S = Vireo::Testing::Seed;
+    using namespace Jobs;
+    return S::Pdm(
+        {S::Reference(Makers, "Makers",
+                      {S::Parameter({MakerName, "Name"}),
+                       S::Table(Sites, "Sites", {{Site, "Site"}}, L"6f100000-0000-4000-8000-0000000000c1", "Site"),
+                       S::Class(L"6f000000-0000-4000-8000-0000000000c1", "Maker")}),
+         S::Reference(Jobs::Reference, "Jobs",
+                      {S::Parameter({Name, "Name"}), S::Parameter({Kind, "Kind"}),
+                       S::Group(Geometry, "Geometry", {{D, "D", "double", L"acf9467a-86ac-4aac-bfcf-f9bbf311a761"}}),
+                       S::Table(Extra, "Extra", {{Comment, "Comment"}}, L"62000000-0000-4000-8000-0000000000c1",
+                                "ExtraRow", false),
+                       S::Table(Notes, "Notes", {{Note, "Note"}}, L"63000000-0000-4000-8000-0000000000c1", "NoteRow"),
+                       S::LinkGroup(Maker, "Maker", Makers), S::Class(Job, "Job"),
+                       S::Class(PlainJob, "PlainJob", {.groups = {Geometry}})})});
 }
-
-constexpr wchar_t J[] = L"60000000-0000-4000-8000-000000000000";
-constexpr wchar_t Kind[] = L"60000000-0000-4000-8000-000000000002";
 
 // End mills are cutter jobs; a second row describes them as plain jobs as well. "D" has a
 // row for cutters and one for holders.
 RuleObjectSeed jobRules()
 {
+    using namespace Jobs;
+    const wchar_t* J = Jobs::Reference;
     RuleObjectSeed rules;
     rules.name = L"Jobs";
     rules.appCode = L"VIREO CAM";
     rules.datasetGuid = J;
-    rules.types = {TypeRowSeed{L"ToolMillEnd", cell({L"60000000-0000-4000-8000-0000000000c1"}), cell({J, Kind}),
-                               L"cutter"},
-                   TypeRowSeed{L"Tool", cell({L"60000000-0000-4000-8000-0000000000c2"})}};
-    const std::wstring d = cell({J, L"61000000-0000-4000-8000-000000000000", L"61000000-0000-4000-8000-000000000001"});
+    rules.types = {TypeRowSeed{L"ToolMillEnd", RulePath({Job}), RulePath({J, Kind}), L"cutter"},
+                   TypeRowSeed{L"Tool", RulePath({PlainJob})}};
+    const std::wstring d = RulePath({J, Geometry, D});
     rules.params = {
-        ParamRowSeed{L"Name", cell({J, L"60000000-0000-4000-8000-000000000001"})},
-        ParamRowSeed{L"D", d, L"", L"", cell({J, Kind}), L"cutter"},
-        ParamRowSeed{L"D", d, L"", L"", cell({J, Kind}), L"holder"},
-        ParamRowSeed{L"Name", cell({J, L"62000000-0000-4000-8000-000000000000", L"62000000-0000-4000-8000-000000000001"})},
-        ParamRowSeed{L"Name", cell({J, L"63000000-0000-4000-8000-000000000000", L"63000000-0000-4000-8000-000000000001"})},
-        ParamRowSeed{L"Name", cell({J, L"64000000-0000-4000-8000-000000000000", L"6f000000-0000-4000-8000-000000000001"})},
-        ParamRowSeed{L"Name", cell({J, L"64000000-0000-4000-8000-000000000000", L"6f100000-0000-4000-8000-000000000000",
-                                    L"6f100000-0000-4000-8000-000000000001"})},
+        ParamRowSeed{L"Name", RulePath({J, Name})},
+        ParamRowSeed{L"D", d, L"", L"", RulePath({J, Kind}), L"cutter"},
+        ParamRowSeed{L"D", d, L"", L"", RulePath({J, Kind}), L"holder"},
+        ParamRowSeed{L"Name", RulePath({J, Extra, Comment})},
+        ParamRowSeed{L"Name", RulePath({J, Notes, Note})},
+        ParamRowSeed{L"Name", RulePath({J, Maker, MakerName})},
+        ParamRowSeed{L"Name", RulePath({J, Maker, Sites, Site})},
     };
     return rules;
 }
@@ -110,9 +109,22 @@ protected:
 
 TEST_F(CamPdmXmlCreatorTest, OneToolDescribedOncePerTypeRowWithTagUnitsLinksAndTables)
 {
-    pdm.SeedText(JobsSeed);
+    pdm.SeedText(JobsSeed());
     Vireo::Testing::SeedRuleObjects(pdm, {jobRules()});
     const SharedToolProject cam = BuildSharedToolProject(doc);
+    // The link and the table of notes, which both classes list.
+    const std::string linkAndNotes = R"(
+        <LinkObject referenceGuid="6f000000-0000-4000-8000-000000000000" classGuid="6f000000-0000-4000-8000-0000000000c1" linkGuid="64000000-0000-4000-8000-000000000000">
+          <Value guid="6f000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
+          <ListObject referenceGuid="6f000000-0000-4000-8000-000000000000" classGuid="6f100000-0000-4000-8000-0000000000c1" linkGuid="6f100000-0000-4000-8000-000000000000">
+            <Value guid="6f100000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
+          </ListObject>
+        </LinkObject>
+        <ListObject referenceGuid="60000000-0000-4000-8000-000000000000" classGuid="63000000-0000-4000-8000-0000000000c1" linkGuid="63000000-0000-4000-8000-000000000000">
+          <Value guid="63000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
+        </ListObject>
+      </Object>
+    </RootObject>)";
     std::string expected = R"(<Root>
   <Objects>
     <RootObject id="@">
@@ -120,32 +132,12 @@ TEST_F(CamPdmXmlCreatorTest, OneToolDescribedOncePerTypeRowWithTagUnitsLinksAndT
         <Value guid="60000000-0000-4000-8000-000000000002" type="string">cutter</Value>
         <Value guid="60000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
         <Value guid="61000000-0000-4000-8000-000000000001" type="double">0.025000</Value>
-        <Value guid="62000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
-        <LinkObject referenceGuid="6f000000-0000-4000-8000-000000000000" classGuid="6f000000-0000-4000-8000-0000000000c1" linkGuid="64000000-0000-4000-8000-000000000000">
-          <Value guid="6f000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
-          <ListObject referenceGuid="6f000000-0000-4000-8000-000000000000" classGuid="6f100000-0000-4000-8000-0000000000c1" linkGuid="6f100000-0000-4000-8000-000000000000">
-            <Value guid="6f100000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
-          </ListObject>
-        </LinkObject>
-        <ListObject referenceGuid="60000000-0000-4000-8000-000000000000" classGuid="63000000-0000-4000-8000-0000000000c1" linkGuid="63000000-0000-4000-8000-000000000000">
-          <Value guid="63000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
-        </ListObject>
-      </Object>
-    </RootObject>
+        <Value guid="62000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>)" +
+                           linkAndNotes + R"(
     <RootObject id="@">
       <Object referenceGuid="60000000-0000-4000-8000-000000000000" classGuid="60000000-0000-4000-8000-0000000000c2">
-        <Value guid="60000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
-        <LinkObject referenceGuid="6f000000-0000-4000-8000-000000000000" classGuid="6f000000-0000-4000-8000-0000000000c1" linkGuid="64000000-0000-4000-8000-000000000000">
-          <Value guid="6f000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
-          <ListObject referenceGuid="6f000000-0000-4000-8000-000000000000" classGuid="6f100000-0000-4000-8000-0000000000c1" linkGuid="6f100000-0000-4000-8000-000000000000">
-            <Value guid="6f100000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
-          </ListObject>
-        </LinkObject>
-        <ListObject referenceGuid="60000000-0000-4000-8000-000000000000" classGuid="63000000-0000-4000-8000-0000000000c1" linkGuid="63000000-0000-4000-8000-000000000000">
-          <Value guid="63000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>
-        </ListObject>
-      </Object>
-    </RootObject>
+        <Value guid="60000000-0000-4000-8000-000000000001" type="string">End mill D25</Value>)" +
+                           linkAndNotes + R"(
   </Objects>
 </Root>)";
     for (auto at = expected.find('@'); at != std::string::npos; at = expected.find('@'))

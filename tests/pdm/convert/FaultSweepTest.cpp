@@ -10,20 +10,20 @@
 #include "pdm/convert/CamPdmCreator.h"
 #include "pdm/convert/PdmCamComparator.h"
 #include "pdm/links/ObjectId.h"
-#include "platform/arbor/Database.h"
-#include "platform/arbor/DatabaseCheck.h"
 
 namespace Vireo::Cam::Pdm::Testing {
 namespace {
 
 namespace Model = Vireo::Arbor::Model;
 
+using Vireo::Testing::DocumentState;
+using Vireo::Testing::ExpectDocumentAsBefore;
 using Vireo::Testing::SweepPdmFaults;
 
 TEST_F(ShopTest, EveryPdmCallOfAnImportFailingLeavesAFailedImportWithoutTrace)
 {
     ASSERT_TRUE(importProject()) << "loads the rules before the sweep";
-    const std::string empty = CZkw32Doc().SaveToText();
+    const DocumentState empty = DocumentState::Of(CZkw32Doc());
     std::unique_ptr<CZkw32Doc> target;
     const auto import = [&] {
         target = std::make_unique<CZkw32Doc>();
@@ -34,10 +34,8 @@ TEST_F(ShopTest, EveryPdmCallOfAnImportFailingLeavesAFailedImportWithoutTrace)
     };
     const std::size_t runs = SweepPdmFaults(pdm, import, [&](const std::optional<bool>& result) {
         EXPECT_EQ(target->GetChangeDepth(), 0);
-        if (!result.value_or(false)) {
-            EXPECT_EQ(target->SaveToText(), empty);
-            EXPECT_TRUE(target->GetUndoSteps().empty());
-        }
+        if (!result.value_or(false))
+            ExpectDocumentAsBefore(*target, empty);
     });
     EXPECT_GT(runs, 40u);
 }
@@ -49,21 +47,17 @@ TEST_F(ShopTest, EveryPdmCallOfAnUpdateFromThePdmFailingLeavesAFailedUpdateWitho
     ASSERT_TRUE(link);
     const auto [referenceId, objectId] = *link;
     // A run that succeeds adds its undo step: each run is judged against the state it met.
-    std::string before;
-    std::vector<std::wstring> steps;
+    DocumentState before;
     const auto update = [&] {
-        before = doc.SaveToText();
-        steps = doc.GetUndoSteps();
+        before = DocumentState::Of(doc);
         PdmCamCreator updater(objectId, referenceId, project);
         updater.SetRecursive(true);
         return IntegrationManager().MakeData(updater);
     };
     const std::size_t runs = SweepPdmFaults(pdm, update, [&](const std::optional<bool>& result) {
         EXPECT_EQ(doc.GetChangeDepth(), 0);
-        if (!result.value_or(false)) {
-            EXPECT_EQ(doc.SaveToText(), before);
-            EXPECT_EQ(doc.GetUndoSteps(), steps);
-        }
+        if (!result.value_or(false))
+            ExpectDocumentAsBefore(doc, before);
     });
     EXPECT_GT(runs, 20u);
 }
@@ -76,8 +70,7 @@ TEST_F(ShopTest, EveryPdmCallOfAComparisonFailingChangesNeitherSideAndIsToldOnce
         if (const auto link = GetObjectIdFromUri(CamObjectManager::GetUri(CamObject(object))))
             linked.emplace_back(CamObject(object), *link);
     ASSERT_GT(linked.size(), 3u);
-    const std::string document = doc.SaveToText();
-    const auto steps = doc.GetUndoSteps();
+    const DocumentState document = DocumentState::Of(doc);
     // As the synchronisation dialog compares a document: every linked object in turn. What a
     // comparison that met a failure lists is not judged here: a row it cannot read is left
     // out, and an object it cannot find is listed as one without a link.
@@ -90,9 +83,7 @@ TEST_F(ShopTest, EveryPdmCallOfAComparisonFailingChangesNeitherSideAndIsToldOnce
         return true;
     };
     const std::size_t runs = SweepPdmFaults(pdm, compareAll, [&](const std::optional<bool>&) {
-        EXPECT_EQ(doc.SaveToText(), document);
-        EXPECT_EQ(doc.GetUndoSteps(), steps);
-        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        ExpectDocumentAsBefore(doc, document);
         EXPECT_EQ(pdm.Faults().Count(Model::FaultPoint::ValueWrite), 0u);
         EXPECT_EQ(pdm.Faults().Count(Model::FaultPoint::Save), 0u);
     });
@@ -109,12 +100,6 @@ protected:
         creator.SetRecursive(true);
         return IntegrationManager().MakeData(creator);
     }
-    long long objectsWithoutValues() const
-    {
-        auto query = pdm.Connection().GetDatabase().Prepare(
-            "SELECT COUNT(*) FROM objects o WHERE NOT EXISTS (SELECT 1 FROM vals v WHERE v.object_id = o.id)");
-        return query.Step() ? query.Int(0) : -1;
-    }
 
     Vireo::Testing::PdmFixture pdm{std::filesystem::path(VIREO_SOURCE_DIR) / "data" / "pdm"};
     CZkw32Doc doc;
@@ -124,11 +109,10 @@ protected:
 TEST_F(ExportSweepTest, EveryPdmCallOfAnExportFailingLeavesWholeObjectsOnly)
 {
     ASSERT_TRUE(exportProject()) << "loads the rules before the sweep";
-    const long long bare = objectsWithoutValues();
+    const long long bare = pdm.ObjectsWithoutValues();
     const std::string document = doc.SaveToText();
     const std::size_t runs = SweepPdmFaults(pdm, [&] { return exportProject(); }, [&](const std::optional<bool>&) {
-        EXPECT_EQ(Model::CheckDatabase(pdm.Connection().GetDatabase()), std::vector<std::string>{});
-        EXPECT_EQ(objectsWithoutValues(), bare) << "an object was saved without its values";
+        Vireo::Testing::ExpectWholePdm(pdm, bare);
         EXPECT_EQ(doc.SaveToText(), document) << "an export changes no CAM object";
     });
     EXPECT_GT(runs, 20u);

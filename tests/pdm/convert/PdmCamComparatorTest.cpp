@@ -151,8 +151,8 @@ protected:
             Vireo::Testing::ParamRowSeed row;
             row.appParam = appParam;
             row.paramName = appParam;
-            row.plmParam = ShopPath({Tools, Items, L"7737ee05-9f90-4e86-bd55-23bd16bf717d"});
-            row.plmTag = ShopPath({Tools, Items, L"79fc84fa-5bc6-476f-9485-a22cf5b8e4bf"});
+            row.plmParam = Vireo::Testing::RulePath({Tools, Items, L"7737ee05-9f90-4e86-bd55-23bd16bf717d"});
+            row.plmTag = Vireo::Testing::RulePath({Tools, Items, L"79fc84fa-5bc6-476f-9485-a22cf5b8e4bf"});
             row.plmTagValue = tag;
             return row;
         };
@@ -161,7 +161,7 @@ protected:
         rules.appCode = L"VIREO CAM";
         rules.datasetGuid = Tools;
         rules.types = {{L"ToolDrill", L"{be8b630a-2900-4146-906c-72dc9146a38d}"}};
-        rules.params = {{L"Name", ShopPath({Tools, L"b9e61c09-d247-4012-a1d8-3e5f925c4d24",
+        rules.params = {{L"Name", Vireo::Testing::RulePath({Tools, L"b9e61c09-d247-4012-a1d8-3e5f925c4d24",
                                            L"a73e100b-e871-490e-b353-54f66f8a380e",
                                            L"7eedf28f-a766-4477-b248-7d3054de456c"})},
                         item(L"D", L"B"), item(L"Lw", L"A")};

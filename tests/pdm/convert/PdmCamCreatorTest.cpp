@@ -1,4 +1,5 @@
 #include "PdmCamTestSupport.h"
+#include "tests/pdm/testing/FaultSweep.h"
 
 #include "pdm/links/ObjectId.h"
 #include "pdm/convert/CamLink.h"
@@ -15,6 +16,8 @@ namespace {
 
 namespace Model = Vireo::Arbor::Model;
 using namespace Vireo::Cam::Pdm::internal;
+using Vireo::Testing::DocumentState;
+using Vireo::Testing::ExpectDocumentAsBefore;
 using zktypes::ZKUnits::Degree;
 using zktypes::ZKUnits::Millimeter;
 using zktypes::ZKUnits::MillimeterPerMinute;
@@ -29,14 +32,14 @@ protected:
     CamObject camOf(CZKObject* object) const { return CamObject(object); }
 
     // A machining "Facing" the PDM gained under the project after the import.
+    static constexpr wchar_t Facing[] = L"30000000-0000-4000-8000-0000000000b1";
     void seedFacing()
     {
-        pdm.SeedText(R"(<Pdm><Reference guid="30000000-0000-4000-8000-000000000000">
-          <Object guid="30000000-0000-4000-8000-0000000000b1" class="30000000-0000-4000-8000-0000000000c3" order="11"
-                  parents="30000000-0000-4000-8000-0000000000a1">
-            <Value param="30000000-0000-4000-8000-000000000001">Facing</Value>
-            <Value param="30000000-0000-4000-8000-000000000003">MillFace</Value>
-          </Object></Reference></Pdm>)");
+        namespace S = Vireo::Testing::Seed;
+        pdm.SeedText(S::Pdm({S::Reference(
+            Shop::Reference, "",
+            {S::Object({Facing, Shop::MachiningClass, {{Shop::Name, "Facing"}, {Shop::Kind, "MillFace"}}, 11,
+                        {Shop::Project}})})}));
     }
 
     // The PDM ids the object's link names.
@@ -146,8 +149,7 @@ TEST_F(PdmCamCreatorTest, AReadErrorShowsItsMessageAndLeavesTheDocumentAsItWas)
     warmUp.SetCreationTry(true);
     ASSERT_TRUE(IntegrationManager().MakeData(warmUp)) << "loads the rules, so that no rule row is read below";
     ASSERT_TRUE(importProject(false));
-    const std::string before = doc.SaveToText();
-    const auto steps = doc.GetUndoSteps();
+    const DocumentState before = DocumentState::Of(doc);
     for (const Case& c : cases) {
         pdm.Ui().Clear();
         pdm.Faults().Reset();
@@ -156,9 +158,7 @@ TEST_F(PdmCamCreatorTest, AReadErrorShowsItsMessageAndLeavesTheDocumentAsItWas)
         ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
         const std::wstring headline = I18n::Translate(c.key) + L"\n\n";
         EXPECT_EQ(pdm.Ui().Messages()[0].text.substr(0, headline.size()), headline);
-        EXPECT_TRUE(doc.SaveToText() == before) << "the document is as it was";
-        EXPECT_EQ(doc.GetUndoSteps(), steps);
-        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        ExpectDocumentAsBefore(doc, before);
     }
 }
 
@@ -207,16 +207,13 @@ TEST_F(PdmCamCreatorTest, AHierarchyLeadingBackToAnAncestorEndsImportAndUpdateWi
     auto group = pdmObject(Shop::Group);
     auto loop = group->CreateChildLink(pdmObject(Shop::Project));
     ASSERT_TRUE(loop && loop->EndChanges() && group->ApplyChanges());
-    const std::string before = doc.SaveToText();
-    const auto steps = doc.GetUndoSteps();
+    const DocumentState before = DocumentState::Of(doc);
 
     const auto expectOneMessageAndNoChange = [&](const char* what) {
         SCOPED_TRACE(what);
         ASSERT_EQ(pdm.Ui().Messages().size(), 1u);
         EXPECT_NE(pdm.Ui().Messages()[0].text.find(L"among its own ancestors"), std::wstring::npos);
-        EXPECT_EQ(doc.SaveToText(), before);
-        EXPECT_EQ(doc.GetUndoSteps(), steps);
-        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        ExpectDocumentAsBefore(doc, before);
         pdm.Ui().Clear();
     };
     pdm.Ui().Clear();
@@ -272,35 +269,36 @@ TEST_F(PdmCamCreatorTest, NumbersArriveInTheCamUnitOnlyWhenBothUnitsMeasureTheSa
 
 // Cutters: the selector "Kind" is a parameter of the reference's own group, the diameter
 // sits in a group whose key sorts after it, so the diameter's group is handled first.
-inline constexpr char CuttersSeed[] = R"(<Pdm><Reference guid="50000000-0000-4000-8000-000000000000" name="Cutters">
-    <Parameter guid="50000000-0000-4000-8000-000000000001" name="Kind"/>
-    <Group guid="5f000000-0000-4000-8000-000000000000" name="Sizes">
-      <Parameter guid="5f000000-0000-4000-8000-000000000001" name="D" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
-    </Group>
-    <Class guid="50000000-0000-4000-8000-0000000000c1" name="Cutter"/>
-    <Object guid="50000000-0000-4000-8000-0000000000a1" class="50000000-0000-4000-8000-0000000000c1">
-      <Value param="50000000-0000-4000-8000-000000000001">ToolMillEnd</Value>
-      <Value param="5f000000-0000-4000-8000-000000000001">0.016</Value>
-    </Object></Reference></Pdm>)";
+namespace Cutters {
+constexpr wchar_t Reference[] = L"50000000-0000-4000-8000-000000000000";
+constexpr wchar_t Kind[] = L"50000000-0000-4000-8000-000000000001";
+constexpr wchar_t Sizes[] = L"5f000000-0000-4000-8000-000000000000";
+constexpr wchar_t D[] = L"5f000000-0000-4000-8000-000000000001";
+constexpr wchar_t Cutter[] = L"50000000-0000-4000-8000-0000000000c1";
+constexpr wchar_t EndMill[] = L"50000000-0000-4000-8000-0000000000a1";
+} // namespace Cutters
 
 TEST_F(PdmCamCreatorTest, AGenericTypeIsChosenFromAllRowsWhateverOrderTheGroupsAreHandledIn)
 {
-    pdm.SeedText(CuttersSeed);
+    namespace S = Vireo::Testing::Seed;
+    using namespace Cutters;
+    using Vireo::Testing::RulePath;
+    pdm.SeedText(S::Pdm({S::Reference(Cutters::Reference, "Cutters",
+                                      {S::Parameter({Kind, "Kind"}), S::Group(Sizes, "Sizes", {{D, "D", "double", Metre}}),
+                                       S::Class(Cutter, "Cutter"),
+                                       S::Object({EndMill, Cutter, {{Kind, "ToolMillEnd"}, {D, "0.016"}}})})}));
     Vireo::Testing::RuleObjectSeed rules;
     rules.name = L"Cutters";
     rules.appCode = L"VIREO CAM";
-    rules.datasetGuid = L"50000000-0000-4000-8000-000000000000";
-    rules.types = {{L"Tool", L"50000000-0000-4000-8000-0000000000c1"}};
-    rules.params = {{L"ToolType", L"{50000000-0000-4000-8000-000000000000}.{50000000-0000-4000-8000-000000000001}"},
-                    {L"D", L"{50000000-0000-4000-8000-000000000000}.{5f000000-0000-4000-8000-000000000000}."
-                           L"{5f000000-0000-4000-8000-000000000001}"}};
+    rules.datasetGuid = Cutters::Reference;
+    rules.types = {{L"Tool", Cutter}};
+    rules.params = {{L"ToolType", RulePath({Cutters::Reference, Kind})}, {L"D", RulePath({Cutters::Reference, Sizes, D})}};
     Vireo::Testing::SeedRuleObjects(pdm, {rules});
     const CamObject owner = CamObjectManager::MakeCamObject(&doc, L"MachiningProject", CamObject{});
     CamObject machining = CamObjectManager::MakeCamObject(&doc, L"MillLayers", owner);
     ASSERT_FALSE(CamObjectManager::IsNull(machining));
 
-    PdmCamCreator creator(System::Guid::Parse(L"50000000-0000-4000-8000-0000000000a1"),
-                          System::Guid::Parse(L"50000000-0000-4000-8000-000000000000"), &doc, machining);
+    PdmCamCreator creator(System::Guid::Parse(EndMill), System::Guid::Parse(Cutters::Reference), &doc, machining);
     ASSERT_TRUE(IntegrationManager().MakeData(creator));
     const CamObject tool = creator.GetCamObject();
     EXPECT_EQ(CamObjectManager(tool).GetAppType(), L"ToolMillEnd");
@@ -347,7 +345,7 @@ TEST_F(PdmCamCreatorTest, UpdateAttachesObjectsAlreadyInTheDocumentAndSkipsBroke
     ASSERT_TRUE(importProject());
     ASSERT_EQ(all<Cam::Tool>().size(), 1u);
     seedFacing();
-    const auto facing = pdmObject(L"30000000-0000-4000-8000-0000000000b1");
+    const auto facing = pdmObject(Facing);
     for (const wchar_t* shared : {Shop::EndMill, Shop::Part}) {
         auto link = facing->CreateChildLink(pdmObject(shared));
         ASSERT_TRUE(link && link->EndChanges());

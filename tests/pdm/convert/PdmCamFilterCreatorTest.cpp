@@ -6,6 +6,7 @@
 #include "platform/cam/ParameterIds.h"
 #include "tests/pdm/testing/FaultSweep.h"
 #include "tests/pdm/testing/PdmFixture.h"
+#include "tests/pdm/testing/PdmSeed.h"
 #include "tests/pdm/testing/RuleSeed.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ namespace {
 namespace ArborModel = Vireo::Arbor::Model;
 using Vireo::Testing::ParamRowSeed;
 using Vireo::Testing::PdmFixture;
+using Vireo::Testing::RulePath;
 using Vireo::Testing::RuleObjectSeed;
 using Vireo::Testing::TypeRowSeed;
 
@@ -35,62 +37,36 @@ inline constexpr wchar_t Makers[] = L"5f000000-0000-4000-8000-000000000000";
 inline constexpr wchar_t MakerName[] = L"5f000000-0000-4000-8000-000000000001";
 } // namespace Cutters
 
-constexpr char CuttersSeed[] = R"(<Pdm>
-  <Reference guid="5f000000-0000-4000-8000-000000000000" name="Makers">
-    <Parameter guid="5f000000-0000-4000-8000-000000000001" name="Name"/>
-    <Class guid="5f000000-0000-4000-8000-0000000000c1" name="Maker"/>
-    <Object guid="5f000000-0000-4000-8000-0000000000a1" class="5f000000-0000-4000-8000-0000000000c1">
-      <Value param="5f000000-0000-4000-8000-000000000001">Acme</Value>
-    </Object>
-    <Object guid="5f000000-0000-4000-8000-0000000000a2" class="5f000000-0000-4000-8000-0000000000c1">
-      <Value param="5f000000-0000-4000-8000-000000000001">Nordland</Value>
-    </Object>
-  </Reference>
-  <Reference guid="5c000000-0000-4000-8000-000000000000" name="Cutters">
-    <Parameter guid="5c000000-0000-4000-8000-000000000001" name="Name"/>
-    <Parameter guid="5c000000-0000-4000-8000-000000000002" name="Kind"/>
-    <Group guid="5d000000-0000-4000-8000-000000000000" name="Sizes">
-      <Parameter guid="5d000000-0000-4000-8000-000000000001" name="D" type="double" unit="acf9467a-86ac-4aac-bfcf-f9bbf311a761"/>
-    </Group>
-    <Link guid="5e000000-0000-4000-8000-000000000000" name="Maker" to="5f000000-0000-4000-8000-000000000000"/>
-    <Class guid="5c000000-0000-4000-8000-0000000000c1" name="Cutter"/>
-    <Class guid="5c000000-0000-4000-8000-0000000000c2" name="Holder"/>
-    <Object class="5c000000-0000-4000-8000-0000000000c1">
-      <Value param="5c000000-0000-4000-8000-000000000001">EM10</Value>
-      <Value param="5c000000-0000-4000-8000-000000000002">endmill</Value>
-      <Value param="5d000000-0000-4000-8000-000000000001">0.010</Value>
-      <Link group="5e000000-0000-4000-8000-000000000000" object="5f000000-0000-4000-8000-0000000000a1"/>
-    </Object>
-    <Object class="5c000000-0000-4000-8000-0000000000c1">
-      <Value param="5c000000-0000-4000-8000-000000000001">EM12</Value>
-      <Value param="5c000000-0000-4000-8000-000000000002">endmill</Value>
-      <Value param="5d000000-0000-4000-8000-000000000001">0.012</Value>
-      <Link group="5e000000-0000-4000-8000-000000000000" object="5f000000-0000-4000-8000-0000000000a1"/>
-    </Object>
-    <Object class="5c000000-0000-4000-8000-0000000000c1">
-      <Value param="5c000000-0000-4000-8000-000000000001">EM16</Value>
-      <Value param="5c000000-0000-4000-8000-000000000002">endmill</Value>
-      <Value param="5d000000-0000-4000-8000-000000000001">0.016</Value>
-      <Link group="5e000000-0000-4000-8000-000000000000" object="5f000000-0000-4000-8000-0000000000a2"/>
-    </Object>
-    <Object class="5c000000-0000-4000-8000-0000000000c1">
-      <Value param="5c000000-0000-4000-8000-000000000001">DR12</Value>
-      <Value param="5c000000-0000-4000-8000-000000000002">drill</Value>
-      <Value param="5d000000-0000-4000-8000-000000000001">0.012</Value>
-    </Object>
-    <Object class="5c000000-0000-4000-8000-0000000000c2">
-      <Value param="5c000000-0000-4000-8000-000000000001">HD12</Value>
-      <Value param="5d000000-0000-4000-8000-000000000001">0.012</Value>
-    </Object>
-  </Reference>
-</Pdm>)";
-
-std::wstring cell(std::initializer_list<const wchar_t*> items)
+std::string CuttersSeed()
 {
-    std::wstring path;
-    for (const wchar_t* item : items)
-        path += (path.empty() ? L"{" : L".{") + std::wstring(item) + L"}";
-    return path;
+    namespace S = Vireo::Testing::Seed;
+    using namespace Cutters;
+    constexpr wchar_t MakerClass[] = L"5f000000-0000-4000-8000-0000000000c1";
+    constexpr wchar_t Acme[] = L"5f000000-0000-4000-8000-0000000000a1";
+    constexpr wchar_t Nordland[] = L"5f000000-0000-4000-8000-0000000000a2";
+    constexpr wchar_t Metre[] = L"acf9467a-86ac-4aac-bfcf-f9bbf311a761";
+    const auto tool = [](const wchar_t* objectClass, std::string_view name, std::string_view kind,
+                         std::string_view d, const wchar_t* maker) {
+        S::ObjectSeed object{.guid = nullptr, .objectClass = objectClass, .values = {{Name, name}}};
+        if (!kind.empty())
+            object.values.emplace_back(Kind, kind);
+        object.values.emplace_back(D, d);
+        if (maker)
+            object.body.push_back(S::Link(Maker, maker));
+        return S::Object(object);
+    };
+    return S::Pdm(
+        {S::Reference(Makers, "Makers",
+                      {S::Parameter({MakerName, "Name"}), S::Class(MakerClass, "Maker"),
+                       S::Object({Acme, MakerClass, {{MakerName, "Acme"}}}),
+                       S::Object({Nordland, MakerClass, {{MakerName, "Nordland"}}})}),
+         S::Reference(Cutters::Reference, "Cutters",
+                      {S::Parameter({Name, "Name"}), S::Parameter({Kind, "Kind"}),
+                       S::Group(Sizes, "Sizes", {{D, "D", "double", Metre}}), S::LinkGroup(Maker, "Maker", Makers),
+                       S::Class(Cutter, "Cutter"), S::Class(Holder, "Holder"),
+                       tool(Cutter, "EM10", "endmill", "0.010", Acme), tool(Cutter, "EM12", "endmill", "0.012", Acme),
+                       tool(Cutter, "EM16", "endmill", "0.016", Nordland), tool(Cutter, "DR12", "drill", "0.012", nullptr),
+                       tool(Holder, "HD12", "", "0.012", nullptr)})});
 }
 
 // End mills are cutters of kind "endmill"; "D" reaches the sizes group, "Name" the maker's
@@ -103,23 +79,23 @@ RuleObjectSeed cutterRules(std::vector<TypeRowSeed> types)
     rules.datasetGuid = Cutters::Reference;
     rules.types = std::move(types);
     rules.params = {
-        ParamRowSeed{L"D", cell({Cutters::Reference, Cutters::Sizes, Cutters::D})},
-        ParamRowSeed{L"Name", cell({Cutters::Reference, Cutters::Maker, Cutters::MakerName})},
-        ParamRowSeed{L"Z", cell({Cutters::Reference, L"5d000000-0000-4000-8000-0000000000ff"})},
+        ParamRowSeed{L"D", RulePath({Cutters::Reference, Cutters::Sizes, Cutters::D})},
+        ParamRowSeed{L"Name", RulePath({Cutters::Reference, Cutters::Maker, Cutters::MakerName})},
+        ParamRowSeed{L"Z", RulePath({Cutters::Reference, L"5d000000-0000-4000-8000-0000000000ff"})},
     };
     return rules;
 }
 
 TypeRowSeed endMillRow()
 {
-    return TypeRowSeed{L"ToolMillEnd", cell({Cutters::Cutter}), cell({Cutters::Reference, Cutters::Kind}), L"endmill"};
+    return TypeRowSeed{L"ToolMillEnd", RulePath({Cutters::Cutter}), RulePath({Cutters::Reference, Cutters::Kind}), L"endmill"};
 }
 
 class PdmCamFilterCreatorTest : public ::testing::Test {
 protected:
     void Seed(std::vector<TypeRowSeed> types)
     {
-        pdm.SeedText(CuttersSeed);
+        pdm.SeedText(CuttersSeed());
         Vireo::Testing::SeedRuleObjects(pdm, {cutterRules(std::move(types))});
     }
 
@@ -195,7 +171,7 @@ TEST_F(PdmCamFilterCreatorTest, TheLoaderSelectsByValueInThePdmUnitByLinkedValue
 
 TEST_F(PdmCamFilterCreatorTest, RowsForEveryClassJoinEachTypeRowAndMissingParametersDropOnlyTheirTerm)
 {
-    Seed({endMillRow(), TypeRowSeed{L"Tool", cell({Cutters::Holder})}});
+    Seed({endMillRow(), TypeRowSeed{L"Tool", RulePath({Cutters::Holder})}});
     const auto text = Filter(EndMill(25, L"Acme"), {L"D", L"Z"});
     ASSERT_TRUE(text);
     // Two groups, each with the class term and the diameter in metres; the end mill's group

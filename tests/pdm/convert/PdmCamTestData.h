@@ -106,18 +106,10 @@ inline std::string ShopSeed()
     return S::Pdm({makers, shop});
 }
 
-// "{reference}.{parameter}" or "{reference}.{group}...{parameter}" as a rule cell holds it.
-inline std::wstring ShopPath(std::initializer_list<const wchar_t*> items)
-{
-    std::wstring path;
-    for (const wchar_t* item : items)
-        path += (path.empty() ? L"{" : L".{") + std::wstring(item) + L"}";
-    return path;
-}
-
 inline Vireo::Testing::RuleObjectSeed ShopRules()
 {
     using Vireo::Testing::ParamRowSeed;
+    using Vireo::Testing::RulePath;
     const wchar_t* S = Shop::Reference;
     Vireo::Testing::RuleObjectSeed rules;
     rules.name = L"Workshop";
@@ -128,18 +120,18 @@ inline Vireo::Testing::RuleObjectSeed ShopRules()
                    {L"Stock", Shop::StockClass},              {L"Part", Shop::PartClass},
                    {L"Fixture", Shop::FixtureClass}};
     rules.params = {
-        {L"Name", ShopPath({S, Shop::Name})},
-        {L"Description", ShopPath({S, Shop::Description})},
-        {L"ToolType", ShopPath({S, Shop::Kind}), L"Tool", Shop::ToolClass},
-        {L"StockType", ShopPath({S, Shop::Kind}), L"Stock", Shop::StockClass},
-        {L"MachiningType", ShopPath({S, Shop::Kind}), L"Machining", Shop::MachiningClass},
-        {L"Feed", ShopPath({S, Shop::Feed})},
-        {L"D", ShopPath({S, Shop::Geometry, Shop::D})},
-        {L"Z", ShopPath({S, Shop::Geometry, Shop::Z})},
-        {L"Lw", ShopPath({S, Shop::Geometry, L"2a000000-0000-4000-8000-0000000000ff"})},
-        {L"OwnerName", ShopPath({S, Shop::Owner, Makers::Name})},
-        {L"OwnerCountry", ShopPath({S, Shop::Owner, Makers::Country, Makers::Name})},
-        {L"OwnerSite", ShopPath({S, Shop::Owner, Makers::Sites, Makers::Site})},
+        {L"Name", RulePath({S, Shop::Name})},
+        {L"Description", RulePath({S, Shop::Description})},
+        {L"ToolType", RulePath({S, Shop::Kind}), L"Tool", Shop::ToolClass},
+        {L"StockType", RulePath({S, Shop::Kind}), L"Stock", Shop::StockClass},
+        {L"MachiningType", RulePath({S, Shop::Kind}), L"Machining", Shop::MachiningClass},
+        {L"Feed", RulePath({S, Shop::Feed})},
+        {L"D", RulePath({S, Shop::Geometry, Shop::D})},
+        {L"Z", RulePath({S, Shop::Geometry, Shop::Z})},
+        {L"Lw", RulePath({S, Shop::Geometry, L"2a000000-0000-4000-8000-0000000000ff"})},
+        {L"OwnerName", RulePath({S, Shop::Owner, Makers::Name})},
+        {L"OwnerCountry", RulePath({S, Shop::Owner, Makers::Country, Makers::Name})},
+        {L"OwnerSite", RulePath({S, Shop::Owner, Makers::Sites, Makers::Site})},
     };
     for (ParamRowSeed& row : rules.params)
         row.paramName = L"rule " + row.appParam;

@@ -36,13 +36,6 @@ TEST(GuidText, NonHexDigitsAreRejected)
     }
 }
 
-TEST(GuidText, ParseHexReadsMostSignificantFirst)
-{
-    EXPECT_EQ(parse_hex<std::uint8_t>(L"fF"), 0xFFu);
-    EXPECT_EQ(parse_hex<std::uint16_t>(L"0a1B"), 0x0A1Bu);
-    EXPECT_EQ(parse_hex<std::uint32_t>(L"80000001"), 0x80000001u);
-}
-
 TEST(GuidKeys, GiveTheDefaultTextOfThePdmModel)
 {
     constexpr GuidKey key{0x0A0B0C0D, 0x1E2F, 0x3A4B, {0x5C, 0x6D, 0x7E, 0x8F, 0x90, 0xA1, 0xB2, 0xC3}};

@@ -6,9 +6,6 @@
 #include "PluginFixture.h"
 #include "tests/pdm/testing/FaultSweep.h"
 
-#include "platform/arbor/Database.h"
-#include "platform/arbor/DatabaseCheck.h"
-#include "platform/arbor/ServerConnection.h"
 #include "platform/cammodule/PluginSettings.h"
 #include "platform/host/HostObjectTypes.h"
 
@@ -33,18 +30,27 @@ protected:
         return nullptr;
     }
 
-    // What a run of a command left: the document's text and its undo steps.
-    struct DocumentState {
-        std::string text;
-        std::vector<std::wstring> steps;
-    };
-    DocumentState State() const { return {doc.SaveToText(), doc.GetUndoSteps()}; }
+    // Sweeps a menu pick of `command` on `object` (choosing `chosen` of the technology where
+    // the command asks); `check` judges each run, `before` holds what the run met.
+    template <class Check>
+    std::size_t Sweep(CZKObject* object, unsigned command, const wchar_t* chosen, Check&& check)
+    {
+        const auto pick = [&] {
+            before = DocumentState::Of(doc);
+            SetCurrentObject(object);
+            if (chosen)
+                Choose(TechnologyReference, chosen);
+            Run(command);
+            return true;
+        };
+        return SweepPdmFaults(*pdm, pick, [&](const std::optional<bool>&) { check(); });
+    }
 
     // A command either left the document as it met it or added one undo step.
-    void ExpectUntouchedOrOneStep(const DocumentState& before) const
+    void ExpectUntouchedOrOneStep() const
     {
         EXPECT_EQ(doc.GetChangeDepth(), 0);
-        const DocumentState after = State();
+        const DocumentState after = DocumentState::Of(doc);
         if (after.steps == before.steps) {
             EXPECT_EQ(after.text, before.text) << "a change without an undo step";
         } else {
@@ -52,41 +58,15 @@ protected:
         }
     }
 
-    long long ObjectsWithoutValues() const
-    {
-        auto query = connection->GetDatabase().Prepare(
-            "SELECT COUNT(*) FROM objects o WHERE NOT EXISTS (SELECT 1 FROM vals v WHERE v.object_id = o.id)");
-        return query.Step() ? query.Int(0) : -1;
-    }
-
-    void ExpectWholePdm(long long bare) const
-    {
-        EXPECT_EQ(Model::CheckDatabase(connection->GetDatabase()), std::vector<std::string>{});
-        EXPECT_EQ(ObjectsWithoutValues(), bare) << "an object was saved without its values";
-    }
+    DocumentState before;
 };
 
 TEST_F(CommandSweep, ImportAndUpdateFromThePdmFailingAtAnyCallLeaveTheDocumentAsItWas)
 {
     CZKObject* tool = ImportTool();
     ASSERT_NE(tool, nullptr) << "loads the rules before the sweep";
-    DocumentState before;
-    const auto import = [&] {
-        before = State();
-        SetCurrentObject(tool);
-        Choose(TechnologyReference, SampleEndmill);
-        Run(addFromPdm);
-        return true;
-    };
-    EXPECT_GT(SweepPdmFaults(*pdm, import, [&](const std::optional<bool>&) { ExpectUntouchedOrOneStep(before); }), 5u);
-
-    const auto update = [&] {
-        before = State();
-        SetCurrentObject(tool);
-        Run(updateFromPdm);
-        return true;
-    };
-    EXPECT_GT(SweepPdmFaults(*pdm, update, [&](const std::optional<bool>&) { ExpectUntouchedOrOneStep(before); }), 5u);
+    EXPECT_GT(Sweep(tool, addFromPdm, SampleEndmill, [&] { ExpectUntouchedOrOneStep(); }), 5u);
+    EXPECT_GT(Sweep(tool, updateFromPdm, nullptr, [&] { ExpectUntouchedOrOneStep(); }), 5u);
 }
 
 TEST_F(CommandSweep, ExportAndUpdateIntoThePdmFailingAtAnyCallLeaveWholeObjects)
@@ -94,30 +74,15 @@ TEST_F(CommandSweep, ExportAndUpdateIntoThePdmFailingAtAnyCallLeaveWholeObjects)
     CZKObject* tool = ImportTool();
     ASSERT_NE(tool, nullptr);
     Cam::PluginSettings::Instance().Override(L"link-exported-objects", L"on");
-    const long long bare = ObjectsWithoutValues();
-    DocumentState before;
-    const auto exportTool = [&] {
-        before = State();
-        SetCurrentObject(tool);
-        Choose(TechnologyReference, ProjectsFolder);
-        Run(addToPdm);
-        return true;
-    };
-    EXPECT_GT(SweepPdmFaults(*pdm, exportTool, [&](const std::optional<bool>&) {
-                  ExpectWholePdm(bare);
-                  ExpectUntouchedOrOneStep(before);
+    const long long bare = pdm->ObjectsWithoutValues();
+    EXPECT_GT(Sweep(tool, addToPdm, ProjectsFolder, [&] {
+                  ExpectWholePdm(*pdm, bare);
+                  ExpectUntouchedOrOneStep();
               }),
               3u);
-
-    const auto update = [&] {
-        before = State();
-        SetCurrentObject(tool);
-        Run(updateToPdm);
-        return true;
-    };
-    EXPECT_GT(SweepPdmFaults(*pdm, update, [&](const std::optional<bool>&) {
-                  ExpectWholePdm(bare);
-                  EXPECT_EQ(State().text, before.text) << "an update into the PDM changes no CAM object";
+    EXPECT_GT(Sweep(tool, updateToPdm, nullptr, [&] {
+                  ExpectWholePdm(*pdm, bare);
+                  EXPECT_EQ(DocumentState::Of(doc).text, before.text) << "an update into the PDM changes no CAM object";
               }),
               0u);
 }

@@ -91,12 +91,6 @@ TEST(DragText, CountsOnlyObjectsWithAHierarchyLinkAndTwoGuidAttributes)
         EXPECT_TRUE(GetObjectUuid(bad).empty()) << testing::PrintToString(bad);
 }
 
-TEST_F(DragDrop, TheModuleHandsOutOneExtension)
-{
-    EXPECT_NE(extension, nullptr);
-    EXPECT_EQ(module.GetDragDropExtension(), extension);
-}
-
 TEST_F(DragDrop, ATrialStopsAtTheFirstObjectThatCannotBeMadeAndChangesNothing)
 {
     const std::string before = doc.SaveToText();

@@ -56,7 +56,7 @@ protected:
     void SetUp() override
     {
         connection = Model::ServerConnection::Open(":memory:");
-        Model::SeedFromText(*connection, JobsSeed, "jobs");
+        Model::SeedFromText(*connection, JobsSeed(), "jobs");
         jobs = connection->ReferenceCatalog()->Find(System::Guid::Parse(Jobs::Reference))->CreateReference();
     }
     void TearDown() override { Model::ServerGateway::Connect(nullptr); }

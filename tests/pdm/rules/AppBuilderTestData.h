@@ -3,7 +3,7 @@
 // and a link to many materials (which have a table of their own), a one-to-many and a
 // one-to-one table. Key texts are chosen so that their order is easy to read.
 
-#include "platform/arbor/Model.h"
+#include "tests/pdm/testing/PdmSeed.h"
 
 #include <string>
 
@@ -34,75 +34,45 @@ inline constexpr wchar_t Reference[] = L"20000000-0000-4000-8000-000000000000";
 inline constexpr wchar_t Name[] = L"20000000-0000-4000-8000-000000000001";
 inline constexpr wchar_t Grades[] = L"2d000000-0000-4000-8000-000000000000";
 inline constexpr wchar_t Grade[] = L"2d000000-0000-4000-8000-000000000001";
+inline constexpr wchar_t M1[] = L"20000000-0000-4000-8000-0000000000a1";
+inline constexpr wchar_t M2[] = L"20000000-0000-4000-8000-0000000000a2";
+inline constexpr wchar_t M3[] = L"20000000-0000-4000-8000-0000000000a3";
 } // namespace Materials
 
-inline constexpr char JobsSeed[] = R"(<?xml version="1.0" encoding="utf-8"?>
-<Pdm server="jobs-pdm" address="jobs-pdm:7">
-  <Reference guid="20000000-0000-4000-8000-000000000000" name="Materials">
-    <Parameter guid="20000000-0000-4000-8000-000000000001" name="Name"/>
-    <Table guid="2d000000-0000-4000-8000-000000000000" name="Grades">
-      <Parameter guid="2d000000-0000-4000-8000-000000000001" name="Grade"/>
-      <Class guid="2d000000-0000-4000-8000-0000000000c1" name="GradeRow"/>
-    </Table>
-    <Class guid="20000000-0000-4000-8000-0000000000c1" name="Material"/>
-    <Object guid="20000000-0000-4000-8000-0000000000a1" class="20000000-0000-4000-8000-0000000000c1">
-      <Value param="20000000-0000-4000-8000-000000000001">M1</Value>
-      <Row table="2d000000-0000-4000-8000-000000000000" class="2d000000-0000-4000-8000-0000000000c1">
-        <Value param="2d000000-0000-4000-8000-000000000001">G1</Value>
-      </Row>
-    </Object>
-    <Object guid="20000000-0000-4000-8000-0000000000a2" class="20000000-0000-4000-8000-0000000000c1">
-      <Value param="20000000-0000-4000-8000-000000000001">M2</Value>
-      <Row table="2d000000-0000-4000-8000-000000000000" class="2d000000-0000-4000-8000-0000000000c1">
-        <Value param="2d000000-0000-4000-8000-000000000001">G2</Value>
-      </Row>
-    </Object>
-    <Object guid="20000000-0000-4000-8000-0000000000a3" class="20000000-0000-4000-8000-0000000000c1">
-      <Value param="20000000-0000-4000-8000-000000000001">M3</Value>
-    </Object>
-  </Reference>
-  <Reference guid="10000000-0000-4000-8000-000000000000" name="Jobs" hierarchy="complex">
-    <Parameter guid="10000000-0000-4000-8000-000000000001" name="Name"/>
-    <Parameter guid="10000000-0000-4000-8000-000000000002" name="Kind"/>
-    <Group guid="aa000000-0000-4000-8000-000000000000" name="A">
-      <Parameter guid="aa000000-0000-4000-8000-000000000001" name="A1"/>
-    </Group>
-    <Group guid="bb000000-0000-4000-8000-000000000000" name="B">
-      <Parameter guid="bb000000-0000-4000-8000-000000000001" name="B1"/>
-    </Group>
-    <Link guid="c1000000-0000-4000-8000-000000000000" name="Material" to="20000000-0000-4000-8000-000000000000"/>
-    <Link guid="c2000000-0000-4000-8000-000000000000" name="Materials" to="20000000-0000-4000-8000-000000000000" many="true"/>
-    <Table guid="d1000000-0000-4000-8000-000000000000" name="Items">
-      <Parameter guid="d1000000-0000-4000-8000-000000000001" name="Tag"/>
-      <Class guid="d1000000-0000-4000-8000-0000000000c1" name="Item"/>
-    </Table>
-    <Table guid="d2000000-0000-4000-8000-000000000000" name="Spec" many="false">
-      <Parameter guid="d2000000-0000-4000-8000-000000000001" name="Note"/>
-      <Class guid="d2000000-0000-4000-8000-0000000000c1" name="SpecRow"/>
-    </Table>
-    <Class guid="10000000-0000-4000-8000-0000000000c1" name="Job"/>
-    <Object guid="10000000-0000-4000-8000-0000000000a1" class="10000000-0000-4000-8000-0000000000c1">
-      <Value param="10000000-0000-4000-8000-000000000001">J1</Value>
-      <Value param="10000000-0000-4000-8000-000000000002">mill</Value>
-      <Link group="c1000000-0000-4000-8000-000000000000" object="20000000-0000-4000-8000-0000000000a1"/>
-      <Link group="c2000000-0000-4000-8000-000000000000" object="20000000-0000-4000-8000-0000000000a1"/>
-      <Link group="c2000000-0000-4000-8000-000000000000" object="20000000-0000-4000-8000-0000000000a2"/>
-      <Link group="c2000000-0000-4000-8000-000000000000" object="20000000-0000-4000-8000-0000000000a3"/>
-      <Row table="d1000000-0000-4000-8000-000000000000" class="d1000000-0000-4000-8000-0000000000c1" order="1">
-        <Value param="d1000000-0000-4000-8000-000000000001">T1</Value>
-      </Row>
-      <Row table="d1000000-0000-4000-8000-000000000000" class="d1000000-0000-4000-8000-0000000000c1" order="2">
-        <Value param="d1000000-0000-4000-8000-000000000001">T2</Value>
-      </Row>
-      <Row table="d2000000-0000-4000-8000-000000000000" class="d2000000-0000-4000-8000-0000000000c1">
-        <Value param="d2000000-0000-4000-8000-000000000001">S1</Value>
-      </Row>
-    </Object>
-    <Object guid="10000000-0000-4000-8000-0000000000a2" class="10000000-0000-4000-8000-0000000000c1">
-      <Value param="10000000-0000-4000-8000-000000000001">J2</Value>
-    </Object>
-  </Reference>
-</Pdm>
-)";
+inline std::string JobsSeed()
+{
+    namespace S = Vireo::Testing::Seed;
+    using namespace Materials;
+    constexpr wchar_t GradeRow[] = L"2d000000-0000-4000-8000-0000000000c1";
+    constexpr wchar_t Material[] = L"20000000-0000-4000-8000-0000000000c1";
+    const auto material = [&](const wchar_t* guid, std::string_view name, S::Body rows) {
+        return S::Object({.guid = guid, .objectClass = Material, .values = {{Name, name}}, .body = std::move(rows)});
+    };
+    const std::string materials = S::Reference(
+        Materials::Reference, "Materials",
+        {S::Parameter({Name, "Name"}), S::Table(Grades, "Grades", {{Grade, "Grade"}}, GradeRow, "GradeRow"),
+         S::Class(Material, "Material"), material(M1, "M1", {S::Row(Grades, GradeRow, {{Grade, "G1"}})}),
+         material(M2, "M2", {S::Row(Grades, GradeRow, {{Grade, "G2"}})}), material(M3, "M3", {})});
+
+    using namespace Jobs;
+    constexpr wchar_t ItemRow[] = L"d1000000-0000-4000-8000-0000000000c1";
+    constexpr wchar_t SpecRow[] = L"d2000000-0000-4000-8000-0000000000c1";
+    const std::string jobs = S::Reference(
+        Jobs::Reference, "Jobs",
+        {S::Parameter({Jobs::Name, "Name"}), S::Parameter({Kind, "Kind"}), S::Group(GroupA, "A", {{A1, "A1"}}),
+         S::Group(GroupB, "B", {{B1, "B1"}}), S::LinkGroup(MaterialLink, "Material", Materials::Reference),
+         S::LinkGroup(MaterialsLink, "Materials", Materials::Reference, true),
+         S::Table(Items, "Items", {{ItemTag, "Tag"}}, ItemRow, "Item"),
+         S::Table(Spec, "Spec", {{Note, "Note"}}, SpecRow, "SpecRow", false), S::Class(JobClass, "Job"),
+         S::Object({.guid = J1,
+                    .objectClass = JobClass,
+                    .values = {{Jobs::Name, "J1"}, {Kind, "mill"}},
+                    .body = {S::Link(MaterialLink, M1), S::Link(MaterialsLink, M1), S::Link(MaterialsLink, M2),
+                             S::Link(MaterialsLink, M3), S::Row(Items, ItemRow, {{ItemTag, "T1"}}, 1),
+                             S::Row(Items, ItemRow, {{ItemTag, "T2"}}, 2), S::Row(Spec, SpecRow, {{Note, "S1"}})}}),
+         S::Object({J2, JobClass, {{Jobs::Name, "J2"}}})},
+        "complex");
+    return S::Pdm({materials, jobs});
+}
 
 } // namespace Vireo::Cam::Pdm::Testing

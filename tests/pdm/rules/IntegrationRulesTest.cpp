@@ -26,13 +26,6 @@ TEST(AppDatasetIdentity, IsAppCodeAndDatasetGuidOnly)
         EXPECT_FALSE(a == other);
         EXPECT_NE(hash(a), hash(other));
     }
-    // seed 0, then appCode, then datasetGuid
-    std::uint64_t seed = 0;
-    for (const std::wstring& part : {std::wstring(L"VIREO CAM"), std::wstring(L"d1")}) {
-        const std::uint64_t h = std::hash<std::wstring>{}(part);
-        seed ^= h + 0x9e3779b9 + (seed << 6) + (seed >> 2);
-    }
-    EXPECT_EQ(hash(a), seed);
 }
 
 TEST(IntegrationRulesRows, SameDatasetKeepsTheFirstNameAndLoadOrder)
@@ -50,49 +43,6 @@ TEST(IntegrationRulesRows, SameDatasetKeepsTheFirstNameAndLoadOrder)
     EXPECT_EQ(found->second[1].appType, L"MillLayers");
     EXPECT_EQ(found->second[1].plmType, L"plm-MillLayers");
     EXPECT_EQ(found->second[1].plmTagGroups, std::vector<std::wstring>{L"g"});
-}
-
-TEST(IntegrationRulesRows, ParameterRowsTakeTheirArgumentsInOrder)
-{
-    IntegrationRules rules;
-    rules.AddParams(L"Diameter", L"VIREO CAM", L"Tools", L"", L"Параметр объекта", L"D", L"ds", L"", {L"g1"},
-                    L"tag", L"tv", {L"p1", L"p2"}, L"param", 7, false, true);
-    const auto& rows = rules.GetParams().at(AppDataset{L"VIREO CAM", L"x", L"ds"});
-    ASSERT_EQ(rows.size(), 1u);
-    const Parameters& row = rows[0];
-    EXPECT_EQ(row.paramName, L"Diameter");
-    EXPECT_EQ(row.appType, L"");
-    EXPECT_EQ(row.appParamType, AppParamType::Parameter);
-    EXPECT_EQ(row.appParam, L"D");
-    EXPECT_EQ(row.plmType, L"");
-    EXPECT_EQ(row.plmTagGroups, std::vector<std::wstring>{L"g1"});
-    EXPECT_EQ(row.plmTag, L"tag");
-    EXPECT_EQ(row.plmTagValue, L"tv");
-    EXPECT_EQ(row.plmParamGroups, (std::vector<std::wstring>{L"p1", L"p2"}));
-    EXPECT_EQ(row.plmParam, L"param");
-    EXPECT_EQ(row.order, 7);
-    EXPECT_FALSE(row.appVisible);
-    EXPECT_TRUE(row.plmVisible);
-
-    const Parameters defaults;
-    EXPECT_EQ(defaults.order, 0);
-    EXPECT_TRUE(defaults.appVisible);
-    EXPECT_TRUE(defaults.plmVisible);
-}
-
-TEST(IntegrationRulesRows, CopiesAreIndependent)
-{
-    IntegrationRules source;
-    addType(source, L"VIREO CAM", L"n", L"d1", L"Part");
-    source.SetUploadFolder(L"/uploads");
-    IntegrationRules copy = source;
-    copy.GetTypes().begin()->second.clear();
-    addType(copy, L"VIREO CAM", L"n", L"d2", L"Stock");
-    copy.SetUploadFolder(L"/other");
-    ASSERT_EQ(source.GetTypes().size(), 1u);
-    EXPECT_EQ(source.GetTypes().begin()->second.size(), 1u);
-    EXPECT_EQ(source.GetUploadFolder(), L"/uploads");
-    EXPECT_EQ(copy.GetTypes().size(), 2u);
 }
 
 } // namespace

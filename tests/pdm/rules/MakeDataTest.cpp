@@ -2,6 +2,7 @@
 #include "platform/arbor/FaultPlan.h"
 #include "platform/arbor/ModelException.h"
 #include "tests/pdm/testing/PdmFixture.h"
+#include "tests/pdm/testing/PdmSeed.h"
 #include "tests/pdm/testing/RuleSeed.h"
 #include "tests/pdm/testing/TestBuilder.h"
 
@@ -266,25 +267,21 @@ TEST_F(MakeData, RuleObjectsWithoutDatasetPassByAnyNamedClass)
 {
     // A rule reference whose objects have no dataset cell: the search cannot ask for one.
     PdmFixture other{PdmDataFile(""), PdmFixture::RuleReference::Missing};
-    other.SeedText(R"(<Pdm><Reference guid="67892771-adc2-4e78-b052-302ad7d10915" name="Rules">
-        <Parameter guid="a14eaf5b-beae-434e-ad9c-2f4bb3fb3178" name="Name"/>
-        <Parameter guid="d5cdcb27-31c9-4fa4-a8ec-868ba01409ca" name="AppCode"/>
-        <Table guid="aa2f4b2b-0934-41bd-80db-1a59098684e7" name="Types">
-          <Parameter guid="1afb6833-5600-4f70-bf84-c629d781f45b" name="PlmType"/>
-          <Parameter guid="9d578f45-c166-4b7e-83be-1bcc9ca4b0b1" name="AppType"/>
-          <Class guid="335d709a-0f9c-4a8d-9bc0-357452500269" name="Type row"/>
-        </Table>
-        <Table guid="716de1cd-e3a0-4e19-b573-6f9efae3bbb3" name="Rule settings">
-          <Class guid="b1fe747d-e221-413d-ac10-2a0a4283d2b2" name="Rule setting row"/>
-        </Table>
-        <Class guid="5b83061c-c10b-4b1e-9549-12499d0d83a0" name="Rule object"/>
-        <Object class="5b83061c-c10b-4b1e-9549-12499d0d83a0">
-          <Value param="d5cdcb27-31c9-4fa4-a8ec-868ba01409ca">VIREO CAM</Value>
-          <Row table="aa2f4b2b-0934-41bd-80db-1a59098684e7" class="335d709a-0f9c-4a8d-9bc0-357452500269">
-            <Value param="1afb6833-5600-4f70-bf84-c629d781f45b">c1c1c1c1-0000-0000-0000-000000000001</Value>
-            <Value param="9d578f45-c166-4b7e-83be-1bcc9ca4b0b1">T1</Value>
-          </Row>
-        </Object></Reference></Pdm>)");
+    namespace S = Seed;
+    constexpr wchar_t AppCode[] = L"d5cdcb27-31c9-4fa4-a8ec-868ba01409ca", Types[] = L"aa2f4b2b-0934-41bd-80db-1a59098684e7",
+                      PlmType[] = L"1afb6833-5600-4f70-bf84-c629d781f45b", AppType[] = L"9d578f45-c166-4b7e-83be-1bcc9ca4b0b1",
+                      TypeRow[] = L"335d709a-0f9c-4a8d-9bc0-357452500269", RuleObject[] = L"5b83061c-c10b-4b1e-9549-12499d0d83a0";
+    other.SeedText(S::Pdm({S::Reference(
+        L"67892771-adc2-4e78-b052-302ad7d10915", "Rules",
+        {S::Parameter({L"a14eaf5b-beae-434e-ad9c-2f4bb3fb3178", "Name"}), S::Parameter({AppCode, "AppCode"}),
+         S::Table(Types, "Types", {{PlmType, "PlmType"}, {AppType, "AppType"}}, TypeRow, "Type row"),
+         S::Table(L"716de1cd-e3a0-4e19-b573-6f9efae3bbb3", "Rule settings", {}, L"b1fe747d-e221-413d-ac10-2a0a4283d2b2",
+                  "Rule setting row"),
+         S::Class(RuleObject, "Rule object"),
+         S::Object({.guid = nullptr,
+                    .objectClass = RuleObject,
+                    .values = {{AppCode, "VIREO CAM"}},
+                    .body = {S::Row(Types, TypeRow, {{PlmType, "c1c1c1c1-0000-0000-0000-000000000001"}, {AppType, "T1"}})}})})}));
     const struct {
         PlmFilter plm;
         std::size_t rows;

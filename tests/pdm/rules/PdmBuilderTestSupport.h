@@ -10,6 +10,7 @@
 #include "platform/arbor/Model.h"
 #include "platform/ui/RecordingUiDriver.h"
 #include "platform/ui/ZKTrAtl.h"
+#include "tests/pdm/testing/PdmSeed.h"
 
 #include <gtest/gtest.h>
 
@@ -61,17 +62,22 @@ inline constexpr wchar_t Both[] = L"4b000000-0000-4000-8000-0000000000c3";
 } // namespace Kits
 
 // Kits: abstract class first, then classes with group A, group B and both. Boxes link to kits.
-inline constexpr char KitsSeed[] = R"(<Pdm><Reference guid="4b000000-0000-4000-8000-000000000000" name="Kits">
-<Group guid="4b000000-0000-4000-8000-0000000000a0" name="A"/><Group guid="4b000000-0000-4000-8000-0000000000b0" name="B"/>
-<Class guid="4b000000-0000-4000-8000-0000000000c0" name="Any" abstract="true"
-  groups="4b000000-0000-4000-8000-0000000000a0 4b000000-0000-4000-8000-0000000000b0"/>
-<Class guid="4b000000-0000-4000-8000-0000000000c1" name="OnlyA" groups="4b000000-0000-4000-8000-0000000000a0"/>
-<Class guid="4b000000-0000-4000-8000-0000000000c2" name="OnlyB" groups="4b000000-0000-4000-8000-0000000000b0"/>
-<Class guid="4b000000-0000-4000-8000-0000000000c3" name="Both"
-  groups="4b000000-0000-4000-8000-0000000000a0 4b000000-0000-4000-8000-0000000000b0"/></Reference>
-<Reference guid="4b000000-0000-4000-8000-0000000000e0" name="Boxes">
-<Link guid="4b000000-0000-4000-8000-0000000000f1" name="Kit" to="4b000000-0000-4000-8000-000000000000"/>
-<Class guid="4b000000-0000-4000-8000-0000000000e2" name="Box"/></Reference></Pdm>)";
+inline std::string KitsSeed()
+{
+    namespace S = Vireo::Testing::Seed;
+    using namespace Kits;
+    constexpr wchar_t Boxes[] = L"4b000000-0000-4000-8000-0000000000e0";
+    return S::Pdm({S::Reference(Kits::Reference, "Kits",
+                                {S::Group(GroupA, "A", {}), S::Group(GroupB, "B", {}),
+                                 S::Class(L"4b000000-0000-4000-8000-0000000000c0", "Any",
+                                          {.isAbstract = true, .groups = {GroupA, GroupB}}),
+                                 S::Class(OnlyA, "OnlyA", {.groups = {GroupA}}),
+                                 S::Class(OnlyB, "OnlyB", {.groups = {GroupB}}),
+                                 S::Class(Both, "Both", {.groups = {GroupA, GroupB}})}),
+                   S::Reference(Boxes, "Boxes",
+                                {S::LinkGroup(KitLink, "Kit", Kits::Reference),
+                                 S::Class(L"4b000000-0000-4000-8000-0000000000e2", "Box")})});
+}
 
 inline System::Guid G(const wchar_t* text)
 {
@@ -143,7 +149,7 @@ protected:
         const auto data = std::filesystem::path(VIREO_SOURCE_DIR) / "data" / "pdm";
         Model::SeedFromFile(*connection, data / "units.xml");
         Model::SeedFromFile(*connection, data / "example.xml");
-        Model::SeedFromText(*connection, KitsSeed, "kits");
+        Model::SeedFromText(*connection, KitsSeed(), "kits");
     }
     void TearDown() override { Model::ServerGateway::Close(); }
 

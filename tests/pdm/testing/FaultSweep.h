@@ -5,13 +5,18 @@
 
 #include "tests/pdm/testing/PdmFixture.h"
 
+#include "platform/arbor/DatabaseCheck.h"
 #include "platform/arbor/FaultPlan.h"
 #include "platform/arbor/ModelException.h"
+#include "platform/arbor/ServerConnection.h"
+#include "platform/host/Zkw32Doc.h"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace Vireo::Testing {
 
@@ -57,6 +62,29 @@ std::size_t SweepPdmFaults(PdmFixture& pdm, Command&& command, Check&& check)
     }
     pdm.Faults().Reset();
     return runs;
+}
+
+// What a command left of a CAM document: its text and its undo steps.
+struct DocumentState {
+    std::string text;
+    std::vector<std::wstring> steps;
+
+    static DocumentState Of(const CZkw32Doc& doc) { return {doc.SaveToText(), doc.GetUndoSteps()}; }
+};
+
+// The document is as it was, and no change bracket was left open.
+inline void ExpectDocumentAsBefore(const CZkw32Doc& doc, const DocumentState& before)
+{
+    EXPECT_EQ(doc.SaveToText(), before.text) << "the document is as it was";
+    EXPECT_EQ(doc.GetUndoSteps(), before.steps);
+    EXPECT_EQ(doc.GetChangeDepth(), 0);
+}
+
+// The database passes its check and holds no more objects saved without values than `bare`.
+inline void ExpectWholePdm(const PdmFixture& pdm, long long bare)
+{
+    EXPECT_EQ(Arbor::Model::CheckDatabase(pdm.Connection().GetDatabase()), std::vector<std::string>{});
+    EXPECT_EQ(pdm.ObjectsWithoutValues(), bare) << "an object was saved without its values";
 }
 
 } // namespace Vireo::Testing

@@ -1,5 +1,6 @@
 #include "tests/pdm/testing/PdmFixture.h"
 
+#include "platform/arbor/Database.h"
 #include "platform/arbor/Seed.h"
 #include "platform/arbor/ServerConnection.h"
 #include "platform/arbor/ServerGateway.h"
@@ -41,6 +42,17 @@ void PdmFixture::SeedText(std::string_view xml)
 const std::wstring& PdmFixture::ServerName() const
 {
     return connection_->ServerName();
+}
+
+long long PdmFixture::Count(const std::string& sql) const
+{
+    auto query = connection_->GetDatabase().Prepare(sql);
+    return query.Step() ? query.Int(0) : -1;
+}
+
+long long PdmFixture::ObjectsWithoutValues() const
+{
+    return Count("SELECT COUNT(*) FROM objects o WHERE NOT EXISTS (SELECT 1 FROM vals v WHERE v.object_id = o.id)");
 }
 
 void PdmFixture::Disconnect()

@@ -44,6 +44,10 @@ public:
     Arbor::Model::FaultPlan& Faults() const { return *faults_; }
     Ui::RecordingUiDriver& Ui() { return ui_; }
 
+    // The number the SQL query asks of the database, e.g. "SELECT COUNT(*) ...".
+    long long Count(const std::string& sql) const;
+    long long ObjectsWithoutValues() const;
+
     // Drops the connection as the PDM proxy would when the server goes away.
     void Disconnect();
 

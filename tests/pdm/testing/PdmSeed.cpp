@@ -31,6 +31,19 @@ std::string values(const std::vector<std::pair<Guid, std::string_view>>& entries
     return all;
 }
 
+std::string guids(const std::vector<Guid>& entries)
+{
+    std::string all;
+    for (Guid guid : entries)
+        all += (all.empty() ? "" : " ") + text(guid);
+    return all;
+}
+
+std::string order(int position)
+{
+    return position == 0 ? std::string() : attribute("order", std::to_string(position));
+}
+
 std::string parameters(const std::vector<ParameterSeed>& entries)
 {
     std::string all;
@@ -57,34 +70,38 @@ std::string Group(Guid guid, std::string_view name, const std::vector<ParameterS
            "</Group>\n";
 }
 
-std::string LinkGroup(Guid guid, std::string_view name, Guid toReference)
+std::string LinkGroup(Guid guid, std::string_view name, Guid toReference, bool many)
 {
     return "<Link" + attribute("guid", text(guid)) + attribute("name", name) + attribute("to", text(toReference)) +
-           "/>\n";
+           (many ? attribute("many", "true") : "") + "/>\n";
 }
 
 std::string Table(Guid guid, std::string_view name, const std::vector<ParameterSeed>& entries, Guid rowClass,
-                  std::string_view rowClassName)
+                  std::string_view rowClassName, bool many)
 {
-    return "<Table" + attribute("guid", text(guid)) + attribute("name", name) + ">\n" + parameters(entries) +
-           Class(rowClass, rowClassName) + "</Table>\n";
+    return "<Table" + attribute("guid", text(guid)) + attribute("name", name) +
+           (many ? "" : attribute("many", "false")) + ">\n" + parameters(entries) + Class(rowClass, rowClassName) +
+           "</Table>\n";
 }
 
-std::string Class(Guid guid, std::string_view name)
+std::string Class(Guid guid, std::string_view name, const ClassShape& shape)
 {
-    return "<Class" + attribute("guid", text(guid)) + attribute("name", name) + "/>\n";
+    std::string element = "<Class" + attribute("guid", text(guid)) + attribute("name", name);
+    if (shape.isAbstract)
+        element += attribute("abstract", "true");
+    if (!shape.groups.empty())
+        element += attribute("groups", guids(shape.groups));
+    if (!shape.children.empty())
+        element += attribute("children", guids(shape.children));
+    return element + "/>\n";
 }
 
 std::string Object(const ObjectSeed& object)
 {
-    std::string element = "<Object" + attribute("guid", text(object.guid)) + attribute("class", text(object.objectClass));
-    if (object.order != 0)
-        element += attribute("order", std::to_string(object.order));
-    std::string parents;
-    for (Guid parent : object.parents)
-        parents += (parents.empty() ? "" : " ") + text(parent);
-    if (!parents.empty())
-        element += attribute("parents", parents);
+    std::string element = "<Object" + (object.guid ? attribute("guid", text(object.guid)) : "") +
+                          attribute("class", text(object.objectClass)) + order(object.order);
+    if (!object.parents.empty())
+        element += attribute("parents", guids(object.parents));
     return element + ">\n" + values(object.values) + joined(object.body) + "</Object>\n";
 }
 
@@ -93,15 +110,15 @@ std::string Link(Guid group, Guid object)
     return "<Link" + attribute("group", text(group)) + attribute("object", text(object)) + "/>\n";
 }
 
-std::string Row(Guid table, Guid rowClass, const std::vector<std::pair<Guid, std::string_view>>& entries)
+std::string Row(Guid table, Guid rowClass, const std::vector<std::pair<Guid, std::string_view>>& entries, int position)
 {
-    return "<Row" + attribute("table", text(table)) + attribute("class", text(rowClass)) + ">\n" + values(entries) +
-           "</Row>\n";
+    return "<Row" + attribute("table", text(table)) + attribute("class", text(rowClass)) + order(position) + ">\n" +
+           values(entries) + "</Row>\n";
 }
 
 std::string Reference(Guid guid, std::string_view name, const Body& body, std::string_view hierarchy)
 {
-    std::string element = "<Reference" + attribute("guid", text(guid)) + attribute("name", name);
+    std::string element = "<Reference" + attribute("guid", text(guid)) + (name.empty() ? "" : attribute("name", name));
     if (!hierarchy.empty())
         element += attribute("hierarchy", hierarchy);
     return element + ">\n" + joined(body) + "</Reference>\n";

@@ -94,6 +94,14 @@ void writeParamRow(SeedWriter& seed, const ParamRowSeed& row)
 
 } // namespace
 
+std::wstring RulePath(std::initializer_list<std::wstring_view> keys)
+{
+    std::wstring path;
+    for (std::wstring_view key : keys)
+        path += (path.empty() ? L"{" : L".{") + std::wstring(key) + L"}";
+    return path;
+}
+
 std::string RuleObjectsSeed(const std::vector<RuleObjectSeed>& objects)
 {
     SeedWriter seed;

@@ -5,8 +5,10 @@
 #include "pdm/rules/IntegrationRules.h"
 #include "platform/arbor/SystemGuid.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Vireo::Testing {
@@ -45,6 +47,9 @@ struct RuleObjectSeed {
     std::vector<ParamRowSeed> params{};
     System::Guid guid = System::Guid::NewGuid();
 };
+
+// A rule cell's path, "{reference}.{group}...{parameter}", or a class cell "{class}".
+std::wstring RulePath(std::initializer_list<std::wstring_view> keys);
 
 // "<Pdm>" text that adds the objects to the (already seeded) integration-rule reference.
 std::string RuleObjectsSeed(const std::vector<RuleObjectSeed>& objects);

@@ -315,8 +315,7 @@ TEST_F(LinkSearch, RuleMenuItemKeepsItsPositionWhenAnEarlierReferenceIsMissing)
 TEST_F(LinkSearch, EveryPdmCallOfTheListAndTheLinkOperationsFailingLeavesTheDocumentAlone)
 {
     Import();
-    const std::string document = doc.SaveToText();
-    const auto steps = doc.GetUndoSteps();
+    const DocumentState document = DocumentState::Of(doc);
     struct Outcome {
         CheckState status;
         std::wstring link;
@@ -337,9 +336,7 @@ TEST_F(LinkSearch, EveryPdmCallOfTheListAndTheLinkOperationsFailingLeavesTheDocu
         if (tool) {
             EXPECT_EQ(tool->link.empty(), tool->status == CheckState::Unchecked) << "a link shown without its status";
         }
-        EXPECT_EQ(doc.SaveToText(), document) << "only apply changes the document";
-        EXPECT_EQ(doc.GetUndoSteps(), steps);
-        EXPECT_EQ(doc.GetChangeDepth(), 0);
+        ExpectDocumentAsBefore(doc, document); // only apply changes it
         EXPECT_EQ(pdm->Faults().Count(Arbor::Model::FaultPoint::Save), 0u);
     });
     EXPECT_GT(runs, 20u);

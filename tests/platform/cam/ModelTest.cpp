@@ -280,8 +280,6 @@ TEST_F(CamModel, HostTypeCodesSeparateCamObjectsFromOtherObjects)
         EXPECT_NE(dynamic_cast<ModelObject*>(object), nullptr);
         EXPECT_NE(object->GetIconID(), 0u);
     }
-    EXPECT_EQ(ZKObjectTypes::SolidBody, 288);
-    EXPECT_EQ(ZKObjectTypes::Workplane, 310);
     EXPECT_EQ(model.GetMachiningProjects().Get(0), objects[3].first);
     EXPECT_EQ(model.GetMachiningProjects().Get(1), nullptr);
 }
