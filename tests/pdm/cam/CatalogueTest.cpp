@@ -103,7 +103,6 @@ TEST_F(CatalogueTest, TypesAndNamesAreSpelledAsTheRulesWriteThem)
     EXPECT_TRUE(threadMill.contains(L"L\u0441"));
     EXPECT_TRUE(threadMill.contains(L"N\u0441"));
     EXPECT_FALSE(threadMill.contains(L"Lc"));
-    EXPECT_EQ(CamConsts::CylinderStocknfo::Type, L"StockCylindr");
     EXPECT_EQ(CamTypes.at(L"ToolTurnGrooveA").parameters.size(), 23u);
     EXPECT_EQ(CamTypes.at(L"MillCurve").parameters.size(), 12u);
 

@@ -84,15 +84,6 @@ TEST_F(PdmCamComparatorTest, ADoubleDiffersOnlyBeyondTheToleranceAfterConversion
     }
 }
 
-TEST_F(PdmCamComparatorTest, APdmObjectOfAnotherCamTypeListsNothing)
-{
-    const auto drill = pdmObject(Shop::Drill);
-    PdmCamComparator comparator(drill->Id(), shop->Id(), tool);
-    EXPECT_FALSE(IntegrationManager().MakeData(comparator));
-    EXPECT_TRUE(comparator.GetParameters().empty());
-    EXPECT_FALSE(comparator.IsDifferent());
-}
-
 TEST_F(PdmCamComparatorTest, WithoutALinkTheExportableValuesAreListedOnceAndTheObjectDiffers)
 {
     PdmCamComparator comparator(tool);

@@ -319,8 +319,9 @@ TEST_F(PdmCamCreatorTest, AnUpdateFromAPdmObjectOfAnotherTypeChangesNothing)
     CamObject tool = camOf(all<Cam::Tool>()[0]);
     const auto drill = pdmObject(Shop::Drill);
     PdmCamComparator comparator(drill->Id(), shop->Id(), tool);
-    IntegrationManager().MakeData(comparator);
+    EXPECT_FALSE(IntegrationManager().MakeData(comparator));
     EXPECT_TRUE(comparator.GetParameters().empty());
+    EXPECT_FALSE(comparator.IsDifferent());
 
     const std::string before = doc.SaveToText();
     PdmCamCreator updater(drill->Id(), shop->Id(), tool);

@@ -19,7 +19,6 @@
 #include "platform/cammodule/PluginSettings.h"
 #include "platform/host/HostObjects.h"
 #include "platform/support/Utf8.h"
-#include "platform/ui/I18n.h"
 
 #include <filesystem>
 #include <fstream>
@@ -80,8 +79,6 @@ TEST_F(ContextMenu, EveryCommandWorksOnTheObjectOfTheLastMenu)
 
 TEST_F(ContextMenu, RegistryKnowsEveryCommandByItsDescriptionAndCaptionAndTheSynchronizeIcon)
 {
-    EXPECT_EQ(AddToPdmCommand::GetDisplayName(),
-              I18n::Translate(L"VireoCAM:PDM.AddToPdmCommand.Description") + L"\n" + I18n::Translate(L"VireoCAM:PDM.AddToPdmCommand.Caption"));
     EXPECT_EQ(AddToPdmCommand::GetDisplayName(),
               L"Export the CAM object and its child objects to the PDM as new objects\nExport to PDM");
     std::vector<std::wstring> names;

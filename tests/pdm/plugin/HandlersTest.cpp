@@ -127,22 +127,6 @@ TEST_F(Handlers, ImportOnAProjectRetriesInTheProjectsFolderAndOnAStockStops)
     EXPECT_NE(before, withStock);
 }
 
-TEST_F(Handlers, ImportThenUpdateFromPdmRestoresAChangedValueInOneBracket)
-{
-    CZKObject* imported = ImportEndmill();
-    ASSERT_NE(imported, nullptr);
-    CamObjectManager manager{CamObject(imported)};
-    const CamValuePtr diameter = manager.GetValue(L"D");
-    ASSERT_TRUE(diameter && diameter->AsDouble());
-    const double original = diameter->AsDouble()->GetValue();
-    ASSERT_TRUE(manager.SetValue(L"D", Cam::DoubleValue(original * 2, diameter->AsDouble()->GetUnit())));
-
-    SetCurrentObject(imported);
-    Run(updateFromPdm);
-    EXPECT_DOUBLE_EQ(manager.GetValue(L"D")->AsDouble()->GetValue(), original);
-    EXPECT_EQ(doc.GetUndoSteps().back(), L"Update cam objects from pdm");
-}
-
 TEST_F(Handlers, UpdatesOfAnObjectWithoutAPdmLinkDoNothing)
 {
     auto* tool = doc.CreateObject<Cam::Tool>();

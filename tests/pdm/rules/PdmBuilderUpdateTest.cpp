@@ -77,7 +77,8 @@ TEST_F(PdmBuilderUpdateTest, AnObjectThatGainsOnlyALinkIsSavedWithIt)
     ASSERT_TRUE(holder);
     EXPECT_EQ(Text(holder, Holders::Name), L"ER 32");
 
-    // The next update revisits that holder instead of making another one.
+    // The next update revisits that holder instead of making another one (a to-one link is
+    // never replaced).
     ASSERT_TRUE(Update(mill, set, {{L"Holder", ObjectValue(L"ER 40")}}));
     holder = FindSaved(mill)->GetObject(Group(Tools::Reference, Tools::HolderLink));
     ASSERT_TRUE(holder);
@@ -135,23 +136,6 @@ TEST_F(PdmBuilderUpdateTest, AFailedLinkOrTableReadShowsItsMessageAndSavesNothin
         EXPECT_EQ(Objects(), before);
         EXPECT_EQ(Text(Find(Tools::Reference, Tools::Drill8), Tools::Diameter), L"8");
     }
-}
-
-TEST_F(PdmBuilderUpdateTest, AToOneLinkIsRevisitedAndNotReplaced)
-{
-    RuleSet set;
-    set.Type(Tools::DrillClass);
-    set.Param(L"Holder", {Tools::HolderLink}, Holders::Name);
-    auto drill = Find(Tools::Reference, Tools::Drill8);
-    const auto holderBefore = drill->GetObject(Group(Tools::Reference, Tools::HolderLink));
-    ASSERT_TRUE(holderBefore);
-    const auto before = Objects();
-    ASSERT_TRUE(Update(drill, set, {{L"Holder", ObjectValue(L"HSK 100")}}));
-    auto holder = FindSaved(drill)->GetObject(Group(Tools::Reference, Tools::HolderLink));
-    ASSERT_TRUE(holder);
-    EXPECT_EQ(holder->Guid(), holderBefore->Guid());
-    EXPECT_EQ(Text(holder, Holders::Name), L"HSK 100");
-    EXPECT_EQ(Objects(), before);
 }
 
 } // namespace
