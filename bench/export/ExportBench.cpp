@@ -14,6 +14,7 @@
 #include "pdm/rules/IntegrationManager.h"
 #include "platform/arbor/Database.h"
 #include "platform/arbor/Model.h"
+#include "platform/arbor/PostgresDatabase.h"
 #include "platform/cam/Model.h"
 #include "platform/cam/ParameterIds.h"
 #include "platform/support/Utf8.h"
@@ -195,7 +196,8 @@ void Export(benchmark::State& state)
 BENCHMARK(Export)->Arg(200)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same export into a PDM on the PostgreSQL server VIREO_TEST_POSTGRES names (skipped
-// without one), for objects per second beside the file database's.
+// without one), for objects per second beside the file database's, and the calls that waited
+// for the server per object.
 void ExportOnServer(benchmark::State& state)
 {
     if (Vireo::Testing::TestServerText().empty()) {
@@ -204,12 +206,16 @@ void ExportOnServer(benchmark::State& state)
     }
     const int machinings = static_cast<int>(state.range(0));
     std::size_t objects = 0;
+    std::size_t roundTrips = 0;
     for (auto _ : state) {
         state.PauseTiming();
         Vireo::Testing::TestDatabase server(Vireo::Testing::Storage::Postgres);
         openSeededDatabase(server.Text());
         auto doc = std::make_unique<CZkw32Doc>();
         auto* project = buildProject(*doc, machinings);
+        const auto& database =
+            dynamic_cast<const ArborModel::PostgresDatabase&>(ArborModel::ServerGateway::Connection()->GetDatabase());
+        const std::size_t before = database.RoundTrips();
         state.ResumeTiming();
 
         std::size_t made = 0;
@@ -218,6 +224,7 @@ void ExportOnServer(benchmark::State& state)
             state.SkipWithError("the export failed");
 
         state.PauseTiming();
+        roundTrips += database.RoundTrips() - before;
         objects = countObjects();
         if (objects != static_cast<std::size_t>(2 * machinings + 1))
             state.SkipWithError("the export left objects out");
@@ -228,6 +235,8 @@ void ExportOnServer(benchmark::State& state)
     state.counters["objects"] = static_cast<double>(objects);
     state.counters["objects_per_second"] =
         benchmark::Counter(static_cast<double>(objects) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["round_trips_per_object"] =
+        static_cast<double>(roundTrips) / static_cast<double>(objects * state.iterations());
 }
 
 BENCHMARK(ExportOnServer)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();

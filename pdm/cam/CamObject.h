@@ -7,6 +7,8 @@
 #include "platform/host/ZKObject.h"
 
 #include <memory>
+#include <type_traits>
+#include <typeinfo>
 #include <utility>
 #include <variant>
 
@@ -38,11 +40,23 @@ inline CZKObject* DocumentObjectOf(const CamObject& object) noexcept
     return held ? *held : nullptr;
 }
 
+// `object` as the host class T, or null. The classes of CAM objects are final, so for them
+// the object's own class answers what a dynamic_cast would, at a fraction of its cost:
+// recognising an object asks after several classes, for every object of a transfer.
+template <class T, class Object>
+T* ObjectAs(Object* object) noexcept
+{
+    if constexpr (std::is_final_v<std::remove_cv_t<T>>)
+        return object && typeid(*object) == typeid(T) ? static_cast<T*>(object) : nullptr;
+    else
+        return dynamic_cast<T*>(object);
+}
+
 // The document object of a handle as a host class, or null.
 template <class T>
 T* DocumentObjectAs(const CamObject& object) noexcept
 {
-    return dynamic_cast<T*>(DocumentObjectOf(object));
+    return ObjectAs<T>(DocumentObjectOf(object));
 }
 
 } // namespace Vireo::Cam::Pdm

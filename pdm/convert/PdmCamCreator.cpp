@@ -4,6 +4,7 @@
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/internal/CamTypeChoice.h"
 #include "pdm/convert/internal/PdmCamValue.h"
+#include "pdm/convert/internal/WalkFilters.h"
 #include "pdm/convert/PdmObjectAccess.h"
 #include "pdm/rules/CamAppTypes.h"
 #include "pdm/rules/RuleTag.h"
@@ -60,13 +61,36 @@ NameFilter PdmCamCreator::GetNameFilter() const
     return {};
 }
 
+AppFilter PdmCamCreator::childTypesFilter(std::wstring_view parentType)
+{
+    AppTypeSet types;
+    addTypes(types, CamObjectManager::GetChildAppTypes(parentType));
+    return CamAppFilter(std::move(types));
+}
+
+SharedAppFilter PdmCamCreator::GetSharedAppFilter() const
+{
+    using Basis = internal::WalkFilters::Basis;
+    if (walkFilters && !CamObjectManager::IsNull(camObject)) {
+        const CamObjectManager manager(camObject);
+        return walkFilters->Get(Basis::OwnType, manager.GetAppType(),
+                                [&] { return CamAppFilter(CamTypeAppTypes(manager.GetAppType())); });
+    }
+    if (walkFilters && !CamObjectManager::IsNull(camParent)) {
+        const CamObjectManager parent(camParent);
+        return walkFilters->Get(Basis::ParentType, parent.GetAppType(),
+                                [&] { return childTypesFilter(parent.GetAppType()); });
+    }
+    return IntegrationBuilder::GetSharedAppFilter();
+}
+
 AppFilter PdmCamCreator::GetAppFilter() const
 {
     AppTypeSet types;
     if (!CamObjectManager::IsNull(camObject)) {
         types = CamObjectAppTypes(camObject);
     } else if (!CamObjectManager::IsNull(camParent)) {
-        addTypes(types, CamObjectManager(camParent).GetChildAppTypes());
+        return childTypesFilter(CamObjectManager(camParent).GetAppType());
     } else {
         switch (dropTarget) {
         case UI::MachiningProjectsNode:
@@ -83,7 +107,7 @@ AppFilter PdmCamCreator::GetAppFilter() const
             break;
         }
     }
-    return {{std::wstring(CamConsts::IntegrationInfo::AppCode), std::move(types)}};
+    return CamAppFilter(std::move(types));
 }
 
 CZkw32Doc* PdmCamCreator::bracketDocument() const

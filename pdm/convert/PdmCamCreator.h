@@ -15,6 +15,10 @@ class CZkw32Doc;
 
 namespace Vireo::Cam::Pdm {
 
+namespace internal {
+class WalkFilters;
+} // namespace internal
+
 class PdmCamCreator : public AppBuilder {
 public:
     // Creates a CAM object for `object` under `parent` (the child walks).
@@ -31,6 +35,8 @@ public:
 
     NameFilter GetNameFilter() const override;
     AppFilter GetAppFilter() const override;
+    // Within a child walk, the walk's filter for the type the filter follows from.
+    SharedAppFilter GetSharedAppFilter() const override;
     bool ProcessRules(const IntegrationRules& rules) override;
     bool FillData(ObjectPtr object, const AppDataset& dataset, const std::vector<Types>& types,
                   const std::vector<Parameters>& params, const std::wstring& uploadFolder) override;
@@ -50,6 +56,7 @@ private:
     void createChildren();
     void updateChildren();
     CZkw32Doc* bracketDocument() const;
+    static AppFilter childTypesFilter(std::wstring_view parentType);
     bool chooseAndCreate(const AppDataset& dataset, const std::vector<Types>& types);
     bool updatesOwnType(const ObjectPtr& object, const AppDataset& dataset, const std::vector<Types>& types);
     bool copyValues(Vireo::Arbor::Model::ReferenceObject& object, const std::vector<Parameters>& params);
@@ -64,6 +71,8 @@ private:
     // In update mode, whether the PDM object stands for the CAM object's type; decided at
     // the builder's own object and kept for the objects reached from it.
     std::optional<bool> typeMatch;
+    // The filters of the walk that made this builder; null outside a walk.
+    internal::WalkFilters* walkFilters = nullptr;
 };
 
 } // namespace Vireo::Cam::Pdm

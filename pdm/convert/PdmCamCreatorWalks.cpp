@@ -2,6 +2,7 @@
 
 #include "pdm/convert/PdmCamCreator.h"
 
+#include "pdm/convert/internal/WalkFilters.h"
 #include "pdm/convert/internal/WalkPath.h"
 
 #include "pdm/cam/CamConsts.h"
@@ -137,6 +138,7 @@ void PdmCamCreator::createChildren()
         return;
     const auto reference = root->Reference();
     std::unordered_map<std::wstring, CamObject> created;
+    internal::WalkFilters filters;
     std::deque<CreateNode> queue{{camObject, root, std::make_shared<GeometryContext>(), pathOf({}, root)}};
     while (!queue.empty()) {
         const CreateNode node = std::move(queue.front());
@@ -159,6 +161,7 @@ void PdmCamCreator::createChildren()
                 continue;
             }
             PdmCamCreator builder(child, document, node.camObject);
+            builder.walkFilters = &filters;
             if (!IntegrationManager().MakeData(builder))
                 continue;
             const CamObject& made = builder.GetCamObject();
@@ -199,6 +202,7 @@ void PdmCamCreator::updateChildren()
     CZkw32Doc* const doc = document ? document : CamObjectManager::GetDocument(camObject);
     // A PDM object already linked in the document is attached there, never imported twice.
     auto inDocument = linkedObjects(doc);
+    internal::WalkFilters filters;
     std::deque<UpdateNode> queue{{camObject, root, pathOf({}, root)}};
     while (!queue.empty()) {
         const UpdateNode node = std::move(queue.front());
@@ -216,6 +220,7 @@ void PdmCamCreator::updateChildren()
             linked.insert(link.id);
             const auto& [referenceId, objectId] = link.id;
             PdmCamCreator builder(objectId, referenceId, camChild);
+            builder.walkFilters = &filters;
             IntegrationManager().MakeData(builder);
             if (const auto& updated = builder.GetDatasetObject())
                 queue.push_back({builder.GetCamObject(), updated, pathOf(node.path, updated)});
@@ -233,6 +238,7 @@ void PdmCamCreator::updateChildren()
                 continue;
             }
             PdmCamCreator builder(child, doc, node.camObject);
+            builder.walkFilters = &filters;
             if (!IntegrationManager().MakeData(builder))
                 continue;
             inDocument.emplace(id, builder.GetCamObject());

@@ -5,10 +5,14 @@
 #include "pdm/cam/CamObject.h"
 #include "pdm/rules/RuleFilters.h"
 
+#include <string_view>
+
 namespace Vireo::Cam::Pdm {
 
 // Empty for the null handle and for objects of no catalogue type.
 AppTypeSet CamObjectAppTypes(const CamObject& object);
+// The same for an object of the catalogue type `type`; empty for the empty type.
+AppTypeSet CamTypeAppTypes(std::wstring_view type);
 
 // The application filter of this module with the given types.
 AppFilter CamAppFilter(AppTypeSet types);

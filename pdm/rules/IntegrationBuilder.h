@@ -15,6 +15,10 @@ public:
     // wants any name.
     virtual NameFilter GetNameFilter() const = 0;
     virtual AppFilter GetAppFilter() const = 0;
+    // The application filter as rule loading keys its cache with. The shared default makes it
+    // from GetAppFilter; builders made by the thousand in one walk hand out a filter built
+    // once for the walk instead.
+    virtual SharedAppFilter GetSharedAppFilter() const;
     // Datasets and PDM classes wanted. The shared default wants any.
     virtual PlmFilter GetPlmFilter() const = 0;
     // Whether a type row applies to the builder's current object. The shared default

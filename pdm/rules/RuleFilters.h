@@ -5,7 +5,9 @@
 #include "pdm/rules/IntegrationRules.h"
 #include "platform/support/Utf16Order.h"
 
+#include <cstddef>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -33,6 +35,28 @@ using AppTypeSet = std::set<AppTypeKey, AppTypeKeyLess>;
 // Application code -> the application types wanted, or nothing for all types of that
 // application. An empty map means any application.
 using AppFilter = std::map<std::wstring, std::optional<AppTypeSet>, Support::Utf16Less>;
+
+// An application filter that many runs share unchanged: copies share one filter, hashed
+// once, and two copies of one filter compare equal without looking inside.
+class SharedAppFilter {
+public:
+    explicit SharedAppFilter(AppFilter filter);
+
+    const AppFilter& Filter() const noexcept { return data->filter; }
+    std::size_t Hash() const noexcept { return data->hash; }
+
+    friend bool operator==(const SharedAppFilter& a, const SharedAppFilter& b)
+    {
+        return a.data == b.data || (a.Hash() == b.Hash() && a.Filter() == b.Filter());
+    }
+
+private:
+    struct Data {
+        AppFilter filter;
+        std::size_t hash;
+    };
+    std::shared_ptr<const Data> data;
+};
 
 using PlmTypeSet = std::set<std::wstring, Support::Utf16Less>;
 

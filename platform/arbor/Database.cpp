@@ -142,6 +142,18 @@ void Database::DropTables(const std::string& connectionText)
 
 Database::~Database() = default;
 
+void Database::refuseForeignTables() const
+{
+    throw ModelException("\"" + path_ + "\" is not a PDM database: it holds tables of another program");
+}
+
+void Database::checkSchemaVersion(long long found) const
+{
+    if (found != SchemaVersion)
+        throw ModelException("the PDM database \"" + path_ + "\" has schema version " + std::to_string(found) +
+                             ", expected " + std::to_string(SchemaVersion));
+}
+
 Query Database::Prepare(const std::string& sql)
 {
     auto& cached = statements_[sql];

@@ -103,8 +103,10 @@ public:
     // there is something), and rows naming missing rows the storage did not refuse.
     virtual std::vector<std::string> StructureProblems() = 0;
     virtual std::vector<std::string> ForeignKeyProblems() = 0;
-    // The join that keeps its tables' order where the storage would otherwise reorder them.
-    virtual const char* OrderedJoin() const { return "JOIN"; }
+    // " JOIN objects o" reached row by row through its id from `idColumn` of the tables before
+    // it: a planner must not start from the objects of a whole reference instead, which it
+    // would do where it knows nothing of the rows yet.
+    virtual std::string JoinObjectsById(const std::string& idColumn) const = 0;
 
     // A transaction that rolls back unless committed. Inside another one it is a savepoint of
     // it: committing keeps its changes for the outer transaction to commit, and a rollback
@@ -130,6 +132,10 @@ protected:
     virtual const char* beginSql() const { return "BEGIN"; }
     // Undoes the open transaction (or savepoint) without throwing: it runs from destructors.
     virtual void rollbackQuietly(const char* sql) noexcept = 0;
+    // What both storages refuse when they open a database: tables of another program, or
+    // a PDM of another schema version (`found`).
+    [[noreturn]] void refuseForeignTables() const;
+    void checkSchemaVersion(long long found) const;
     // Drops the kept statements; a storage calls it before it closes its connection.
     void forgetStatements() { statements_.clear(); }
 

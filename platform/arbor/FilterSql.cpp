@@ -43,18 +43,19 @@ private:
                     test = "NOT (" + test + ")";
                 return open + test + close;
             }
-            const std::string id = std::to_string(step.group->Id());
+            // The placeholders are bound in the order they appear: this step's before its inner ones.
+            condition_.values.emplace_back(step.group->Id());
             if (step.group->IsTable()) {
                 const auto r = alias("r");
                 open += "EXISTS (SELECT 1 FROM objects " + r + " WHERE " + r + ".owner_id = " + current + " AND " + r +
-                        ".table_id = " + id + " AND ";
+                        ".table_id = ? AND ";
                 current = r + ".id";
             } else {
                 const auto l = alias("l");
                 const char* from = step.flag ? ".slave_id" : ".master_id";
                 const char* to = step.flag ? ".master_id" : ".slave_id";
                 open += "EXISTS (SELECT 1 FROM links " + l + " WHERE " + l + from + " = " + current + " AND " + l +
-                        ".group_id = " + id + " AND ";
+                        ".group_id = ? AND ";
                 current = l + to;
             }
             close += ")";
@@ -73,13 +74,14 @@ private:
                    ".id = " + current + ") = ?";
         }
         const auto v = alias("v");
-        const std::string row = "SELECT 1 FROM vals " + v + " WHERE " + v + ".object_id = " + current + " AND " + v +
-                                ".param_id = " + std::to_string(parameter.Id());
+        const std::string row =
+            "SELECT 1 FROM vals " + v + " WHERE " + v + ".object_id = " + current + " AND " + v + ".param_id = ?";
+        auto converted = value.ConvertTo(parameter.ValueType());
+        if (!value.IsNull() && !converted)
+            return "1 = 0"; // no stored value can equal it
+        condition_.values.emplace_back(parameter.Id());
         if (value.IsNull())
             return "NOT EXISTS (" + row + ")";
-        auto converted = value.ConvertTo(parameter.ValueType());
-        if (!converted)
-            return "1 = 0"; // no stored value can equal it
         condition_.values.push_back(*converted);
         if (ignoreCase)
             return "EXISTS (" + row + " AND lower(" + v + ".value) = lower(?))";

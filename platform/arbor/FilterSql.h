@@ -1,6 +1,8 @@
 #pragma once
 // Turns a search filter into an SQL condition on the objects table (alias "o"), with
-// "?" placeholders for the values in order.
+// "?" placeholders for the values and the ids of groups and parameters in order: the text
+// depends on the filter's shape only, so a prepared statement serves every search of that
+// shape.
 
 #include "platform/arbor/SearchFilter.h"
 

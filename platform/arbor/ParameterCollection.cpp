@@ -11,10 +11,11 @@ std::shared_ptr<Parameter> ParameterCollection::GetParameter(const System::Guid&
     auto parameter = owner_.findParameter(guid);
     if (!parameter)
         return nullptr;
+    // The class parameter's value is the object's class, not a stored value.
     if (guid == Schema::ClassParameterGuid)
         return std::make_shared<Parameter>(std::move(parameter), *owner_.GetObjectValue(guid.ToString(), false));
-    const ObjectValue& value = owner_.currentValue(*parameter);
-    return std::make_shared<Parameter>(std::move(parameter), value);
+    const ObjectValue* value = owner_.currentValue(*parameter);
+    return std::make_shared<Parameter>(std::move(parameter), value ? *value : *ObjectValue::Null);
 }
 
 bool ParameterCollection::TrySetValue(const System::Guid& guid, const ObjectValue& value)

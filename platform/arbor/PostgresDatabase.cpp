@@ -54,12 +54,28 @@ constexpr const char* dropTablesSql =
     "DROP TABLE IF EXISTS hierarchy, links, vals, objects, class_children, class_groups, classes, parameters, groups, "
     "meta CASCADE";
 
+// libpq's message on one line: it breaks its explanations of a lost connection over several
+// indented lines, and the model's messages are one line each.
+std::string oneLine(std::string_view reason)
+{
+    std::string text;
+    bool space = false;
+    for (const char c : reason) {
+        if (c == '\n' || c == '\t' || c == '\r' || c == ' ') {
+            space = !text.empty();
+            continue;
+        }
+        if (space)
+            text += ' ';
+        space = false;
+        text += c;
+    }
+    return text;
+}
+
 std::string errorText(pg_conn* conn)
 {
-    std::string text = PQerrorMessage(conn);
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
-        text.pop_back();
-    return text;
+    return oneLine(PQerrorMessage(conn));
 }
 
 struct ResultDeleter {
@@ -75,7 +91,7 @@ bool succeeded(const PGresult* result)
 
 class PostgresStatement : public Statement {
 public:
-    PostgresStatement(const PostgresDatabase& database, pg_conn* conn, std::string name, int parameters)
+    PostgresStatement(PostgresDatabase& database, pg_conn* conn, std::string name, int parameters)
         : database_(database), conn_(conn), name_(std::move(name)), values_(static_cast<std::size_t>(parameters))
     {
     }
@@ -83,8 +99,10 @@ public:
     // a nested use of a kept one is dropped with it.
     ~PostgresStatement() override
     {
-        if (PQtransactionStatus(conn_) != PQTRANS_INERROR)
+        if (PQtransactionStatus(conn_) != PQTRANS_INERROR && PQstatus(conn_) == CONNECTION_OK) {
+            database_.CountRoundTrip();
             PQclear(PQexec(conn_, ("DEALLOCATE " + name_).c_str()));
+        }
     }
 
     void BindInt(int at, long long value) override { slot(at) = std::to_string(value); }
@@ -150,6 +168,7 @@ private:
         values.reserve(values_.size());
         for (const auto& value : values_)
             values.push_back(value ? value->c_str() : nullptr);
+        database_.CountRoundTrip();
         result_.reset(PQexecPrepared(conn_, name_.c_str(), static_cast<int>(values.size()), values.data(), nullptr,
                                      nullptr, 0));
         if (!succeeded(result_.get())) {
@@ -165,7 +184,7 @@ private:
         row_ = -1;
     }
 
-    const PostgresDatabase& database_;
+    PostgresDatabase& database_;
     pg_conn* conn_;
     std::string name_;
     std::vector<std::optional<std::string>> values_;
@@ -175,7 +194,7 @@ private:
 
 } // namespace
 
-std::string ToServerParameters(std::string_view sql)
+std::string ToServerParameters(std::string_view sql, int* parameters)
 {
     std::string out;
     out.reserve(sql.size() + 8);
@@ -199,6 +218,8 @@ std::string ToServerParameters(std::string_view sql)
         out += "$" + std::to_string(number);
         at = end - 1;
     }
+    if (parameters)
+        *parameters = highest;
     return out;
 }
 
@@ -284,9 +305,7 @@ std::wstring PostgresDatabase::ServerName() const
 
 void PostgresDatabase::Fail(const std::string& reason) const
 {
-    std::string text = reason;
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
-        text.pop_back();
+    const std::string text = oneLine(reason);
     if (PQstatus(conn_) != CONNECTION_OK)
         throw ModelException("the connection to the PDM server \"" + Path() + "\" is lost: " + text);
     throw ModelException("PDM server \"" + Path() + "\": " + text);
@@ -314,31 +333,29 @@ void PostgresDatabase::prepareTables()
             .Run();
     } else {
         if (!hasMeta)
-            throw ModelException("\"" + Path() + "\" is not a PDM database: it holds tables of another program");
+            refuseForeignTables();
         auto version = Prepare("SELECT value FROM meta WHERE key = 'schema_version'");
-        const long long found = version.Step() ? version.Int(0) : 0;
-        if (found != SchemaVersion)
-            throw ModelException("the PDM database \"" + Path() + "\" has schema version " + std::to_string(found) +
-                                 ", expected " + std::to_string(SchemaVersion));
+        checkSchemaVersion(version.Step() ? version.Int(0) : 0);
     }
     transaction.Commit();
 }
 
 std::unique_ptr<Statement> PostgresDatabase::prepare(const std::string& sql)
 {
-    const std::string text = ToServerParameters(sql);
+    // The server numbers the parameters as the text does: asking it would cost a round trip.
+    int parameters = 0;
+    const std::string text = ToServerParameters(sql, &parameters);
     const std::string name = "s" + std::to_string(++statementCount_);
+    CountRoundTrip();
     Result result(PQprepare(conn_, name.c_str(), text.c_str(), 0, nullptr));
     if (!succeeded(result.get()))
         Fail(result ? PQresultErrorMessage(result.get()) : errorText(conn_));
-    Result described(PQdescribePrepared(conn_, name.c_str()));
-    if (!succeeded(described.get()))
-        Fail(described ? PQresultErrorMessage(described.get()) : errorText(conn_));
-    return std::make_unique<PostgresStatement>(*this, conn_, name, PQnparams(described.get()));
+    return std::make_unique<PostgresStatement>(*this, conn_, name, parameters);
 }
 
 void PostgresDatabase::Execute(const char* sql)
 {
+    CountRoundTrip();
     Result result(PQexec(conn_, sql));
     if (!succeeded(result.get()))
         Fail(result ? PQresultErrorMessage(result.get()) : errorText(conn_));
@@ -346,6 +363,7 @@ void PostgresDatabase::Execute(const char* sql)
 
 void PostgresDatabase::rollbackQuietly(const char* sql) noexcept
 {
+    CountRoundTrip();
     PQclear(PQexec(conn_, sql));
 }
 

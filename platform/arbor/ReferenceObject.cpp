@@ -120,19 +120,17 @@ std::shared_ptr<const ObjectValue> ReferenceObject::GetObjectValue(std::wstring_
             throw ModelException("object " + std::to_string(id_) + " has no parameter \"" + shown(std::wstring(key)) + "\"");
         return ObjectValue::Null;
     }
-    const ObjectValue& value = currentValue(*parameter);
-    return value.IsNull() ? ObjectValue::Null : std::make_shared<const ObjectValue>(value);
+    const ObjectValue* value = currentValue(*parameter);
+    return value ? std::make_shared<const ObjectValue>(*value) : ObjectValue::Null;
 }
 
-const ObjectValue& ReferenceObject::currentValue(const ParameterInfo& parameter) const
+const ObjectValue* ReferenceObject::currentValue(const ParameterInfo& parameter) const
 {
     if (auto change = changes_.find(parameter.Id()); change != changes_.end())
-        return change->second.IsNull() ? *ObjectValue::Null : change->second;
+        return change->second.IsNull() ? nullptr : &change->second;
     const auto& values = storedValues();
     auto value = values.find(parameter.Id());
-    if (value == values.end() || value->second.IsNull())
-        return *ObjectValue::Null;
-    return value->second;
+    return value == values.end() || value->second.IsNull() ? nullptr : &value->second;
 }
 
 ParameterGroup& ReferenceObject::checkedGroup(const std::shared_ptr<ParameterGroup>& group) const
@@ -169,9 +167,9 @@ std::vector<std::shared_ptr<ReferenceObject>> ReferenceObject::readLinks(Paramet
         return {};
     std::vector<std::shared_ptr<ReferenceObject>> linked;
     if (id_ != 0) {
-        auto query = database().Prepare(
-            "SELECT o.id, o.guid, o.class_id, o.ord, o.version, o.ref_id FROM links l JOIN objects o ON o.id = l.slave_id "
-            "WHERE l.master_id = ?1 AND l.group_id = ?2 ORDER BY l.position, o.id");
+        auto query = database().Prepare("SELECT o.id, o.guid, o.class_id, o.ord, o.version, o.ref_id FROM links l" +
+                                        database().JoinObjectsById("l.slave_id") +
+                                        " WHERE l.master_id = ?1 AND l.group_id = ?2 ORDER BY l.position, o.id");
         query.Bind(1, id_).Bind(2, static_cast<long long>(group.Id()));
         linked = readObjects(query, 5);
     }
@@ -281,8 +279,8 @@ std::vector<std::shared_ptr<ReferenceObject>> ReferenceObject::GetParents()
 {
     if (id_ == 0)
         return {};
-    auto query = database().Prepare("SELECT o.id, o.guid, o.class_id, o.ord, o.version FROM hierarchy h JOIN objects o ON "
-                                    "o.id = h.parent_id WHERE h.child_id = ?1 ORDER BY o.id");
+    auto query = database().Prepare("SELECT o.id, o.guid, o.class_id, o.ord, o.version FROM hierarchy h" +
+                                    database().JoinObjectsById("h.parent_id") + " WHERE h.child_id = ?1 ORDER BY o.id");
     query.Bind(1, id_);
     return readObjects(query, -1);
 }

@@ -113,9 +113,9 @@ private:
     FaultPlan* faults() const;
     const std::map<int, ObjectValue>& storedValues() const;
     std::shared_ptr<ParameterInfo> findParameter(const System::Guid& guid) const;
-    // The pending change of one of the object's parameters, else its stored value; the
-    // shared null value when neither holds one.
-    const ObjectValue& currentValue(const ParameterInfo& parameter) const;
+    // The parameter's value as the object holds it now (its change, else its stored value);
+    // null when it has none.
+    const ObjectValue* currentValue(const ParameterInfo& parameter) const;
     ParameterGroup& checkedGroup(const std::shared_ptr<ParameterGroup>& group) const;
     std::vector<std::shared_ptr<ReferenceObject>> readLinks(ParameterGroup& group);
     std::vector<std::shared_ptr<ReferenceObject>> readRows(ParameterGroup& group);

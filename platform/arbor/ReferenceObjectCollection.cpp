@@ -10,7 +10,6 @@
 #include "platform/arbor/Schema.h"
 #include "platform/arbor/ServerConnection.h"
 
-#include <unordered_map>
 
 namespace Vireo::Arbor::Model {
 
@@ -36,12 +35,13 @@ void ReferenceObjectCollection::Load()
         state_ = LoadState::Loaded; // an unsaved object has no children yet
         return;
     }
-    // Children are found from the parent's hierarchy rows (the ordered join keeps SQLite
-    // from walking every object of the reference instead).
+    // Children are found from the parent's hierarchy rows, never by walking every object of
+    // the reference.
     auto& database = connection->GetDatabase();
-    std::string from = parent_ ? std::string(" FROM hierarchy h ") + database.OrderedJoin() +
-                                     " objects o ON o.id = h.child_id WHERE h.parent_id = ? AND o.ref_id = ? AND o.owner_id IS NULL"
-                               : " FROM objects o WHERE o.ref_id = ? AND o.owner_id IS NULL";
+    std::string from = parent_ ? " FROM hierarchy h" + database.JoinObjectsById("h.child_id") +
+                                     " LEFT JOIN vals v ON v.object_id = o.id"
+                                     " WHERE h.parent_id = ? AND o.ref_id = ? AND o.owner_id IS NULL"
+                               : " FROM objects o LEFT JOIN vals v ON v.object_id = o.id WHERE o.ref_id = ? AND o.owner_id IS NULL";
     SqlCondition condition;
     if (filter_) {
         condition = ToSqlCondition(*filter_);
@@ -55,29 +55,26 @@ void ReferenceObjectCollection::Load()
         for (const auto& value : condition.values)
             query.Bind(++at, value);
     };
+    // Each object's row with its values, one row per value, in one statement: one round trip
+    // to a server per load, and one snapshot, so no object is read half before another
+    // user's change and half after it.
     const auto& schema = *connection->GetSchema();
-    std::unordered_map<long long, ReferenceObject*> byId;
-    {
-        auto query = database.Prepare("SELECT o.id, o.guid, o.class_id, o.ord, o.version" + from +
-                                      (parent_ ? " ORDER BY h.position, o.id" : " ORDER BY o.id"));
-        bind(query);
-        while (query.Step()) {
+    auto query = database.Prepare("SELECT o.id, o.guid, o.class_id, o.ord, o.version, v.param_id, v.value" + from +
+                                  (parent_ ? " ORDER BY h.position, o.id" : " ORDER BY o.id"));
+    bind(query);
+    ReferenceObject* current = nullptr;
+    while (query.Step()) {
+        if (!current || current->Id() != query.Int(0)) {
             const auto stored = ReferenceObject::ReadStored(query);
             auto object = std::make_shared<ReferenceObject>(reference_, schema.Handle(schema.ClassById(query.Int(2))), stored);
             object->stored_.emplace();
-            byId[stored.id] = object.get();
+            current = object.get();
             objects_.push_back(std::move(object));
         }
-    }
-    // The values of all found objects in one pass, rather than one query per object.
-    auto values = database.Prepare("SELECT v.object_id, v.param_id, v.value FROM vals v WHERE v.object_id IN "
-                                   "(SELECT o.id" + from + ")");
-    bind(values);
-    while (values.Step()) {
-        auto object = byId.find(values.Int(0));
-        auto* parameter = schema.ParameterById(values.Int(1));
-        if (object != byId.end() && parameter)
-            object->second->stored_->emplace(parameter->Id(), values.Value(2, parameter->ValueType()));
+        if (query.IsNull(5))
+            continue;
+        if (auto* parameter = schema.ParameterById(query.Int(5)))
+            current->stored_->emplace(parameter->Id(), query.Value(6, parameter->ValueType()));
     }
     state_ = LoadState::Loaded;
 }

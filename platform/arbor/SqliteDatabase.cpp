@@ -149,12 +149,11 @@ SqliteDatabase::SqliteDatabase(const std::string& path) : Database(path)
         version.Step();
         const long long found = version.Int(0);
         if (found == 0 && holdsTables())
-            throw ModelException("\"" + path + "\" is not a PDM database: it holds tables of another program");
+            refuseForeignTables();
         if (found == 0)
             createTables();
-        else if (found != SchemaVersion)
-            throw ModelException("the PDM database \"" + path + "\" has schema version " + std::to_string(found) +
-                                 ", expected " + std::to_string(SchemaVersion));
+        else
+            checkSchemaVersion(found);
     } catch (...) {
         close();
         throw;

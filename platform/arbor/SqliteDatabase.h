@@ -18,7 +18,10 @@ public:
     std::vector<std::string> StructureProblems() override;
     std::vector<std::string> ForeignKeyProblems() override;
     // SQLite's planner keeps the tables of a CROSS JOIN in the order written.
-    const char* OrderedJoin() const override { return "CROSS JOIN"; }
+    std::string JoinObjectsById(const std::string& idColumn) const override
+    {
+        return " CROSS JOIN objects o ON o.id = " + idColumn;
+    }
 
 protected:
     std::unique_ptr<Statement> prepare(const std::string& sql) override;

@@ -11,7 +11,12 @@ namespace Vireo::Cam {
 
 ToolReference& ToolReference::operator=(Tool* tool)
 {
-    holder_.NoteChange();
+    // Only the id changes: a bracket keeps the old id, not the holder's whole state, which
+    // setting the tools of a thousand machinings would save a thousand times. A holder not
+    // in its document (still being made) has nothing to bring back.
+    CZkw32Doc* doc = holder_.GetDocumentPtr();
+    if (doc && doc->IsChanging() && doc->FindObject(holder_.GetID()) == &holder_)
+        doc->NoteUndo([this, id = id_] { id_ = id; });
     id_ = tool ? tool->GetID() : ZKObjectID();
     return *this;
 }

@@ -46,7 +46,7 @@ template <class T>
 void appendSlotObject(std::vector<CamObject>& children, const Cam::GeometrySet& set, const UniqueIdentifier& slot,
                       bool visibleOnly)
 {
-    if (auto* object = dynamic_cast<T*>(set.GetModelObject(slot, visibleOnly)))
+    if (auto* object = ObjectAs<T>(set.GetModelObject(slot, visibleOnly)))
         children.emplace_back(static_cast<CZKObject*>(object));
 }
 
@@ -85,39 +85,39 @@ void appendItems(std::vector<CamObject>& children, const ToolItemOwner& owner)
 
 void appendDocumentChildren(std::vector<CamObject>& children, CZKObject& object, bool visibleOnly)
 {
-    if (auto* project = dynamic_cast<Cam::MachiningProject*>(&object)) {
+    if (auto* project = ObjectAs<Cam::MachiningProject>(&object)) {
         appendAll(children, project->GetMachinings().GetAll());
         appendAll(children, project->GetMachiningGroups().GetAll());
         appendGeometryChildren(children, object, visibleOnly);
-    } else if (auto* group = dynamic_cast<Cam::MachiningGroup*>(&object)) {
+    } else if (auto* group = ObjectAs<Cam::MachiningGroup>(&object)) {
         appendAll(children, group->GetMachinings().GetAll());
         appendAll(children, group->GetChildGroups().GetAll());
         appendGeometryChildren(children, object, visibleOnly);
-    } else if (auto* machining = dynamic_cast<Cam::Machining*>(&object)) {
+    } else if (auto* machining = ObjectAs<Cam::Machining>(&object)) {
         if (Cam::Tool* tool = machining->GetTool().Get())
             children.emplace_back(static_cast<CZKObject*>(tool));
         appendGeometryChildren(children, object, visibleOnly);
-    } else if (dynamic_cast<Cam::SharedGeometrySet*>(&object)) {
+    } else if (ObjectAs<Cam::SharedGeometrySet>(&object)) {
         appendGeometryChildren(children, object, visibleOnly);
-    } else if (auto* tool = dynamic_cast<Cam::Tool*>(&object)) {
+    } else if (auto* tool = ObjectAs<Cam::Tool>(&object)) {
         appendToolParts(children, *tool);
     }
 }
 
 const UniqueIdentifier* slotOf(const CZKObject& object)
 {
-    if (dynamic_cast<const Cam::Stock*>(&object))
+    if (ObjectAs<const Cam::Stock>(&object))
         return &Slots::Stock;
-    if (dynamic_cast<const Cam::Fixture*>(&object))
+    if (ObjectAs<const Cam::Fixture>(&object))
         return &Slots::Fixture;
-    if (dynamic_cast<const Cam::Part*>(&object))
+    if (ObjectAs<const Cam::Part>(&object))
         return &Slots::Part;
     return nullptr;
 }
 
 bool addDocumentChild(const CamObject& parent, CZKObject& child)
 {
-    if (auto* tool = dynamic_cast<Cam::Tool*>(&child)) {
+    if (auto* tool = ObjectAs<Cam::Tool>(&child)) {
         auto* machining = DocumentObjectAs<Cam::Machining>(parent);
         if (machining)
             machining->GetTool() = tool;

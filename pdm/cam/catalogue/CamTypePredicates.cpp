@@ -50,14 +50,14 @@ template <class T>
 bool isDocumentObjectOfType(const CZKObject& object, const UniqueIdentifier& classId,
                             const CamTypeDiscriminator& discriminator)
 {
-    if (const auto* tool = dynamic_cast<const Cam::Tool*>(&object))
+    if (const auto* tool = ObjectAs<const Cam::Tool>(&object))
         return isToolOfType(*tool, classId, discriminator);
-    if (const auto* machining = dynamic_cast<const Cam::Machining*>(&object))
+    if (const auto* machining = ObjectAs<const Cam::Machining>(&object))
         return isMachiningOfType(*machining, classId);
-    if (const auto* stock = dynamic_cast<const Cam::Stock*>(&object))
+    if (const auto* stock = ObjectAs<const Cam::Stock>(&object))
         return isStockOfType(*stock, classId, discriminator);
     if constexpr (std::is_base_of_v<CZKObject, T>)
-        return dynamic_cast<const T*>(&object) != nullptr;
+        return ObjectAs<const T>(&object) != nullptr;
     else
         return false;
 }

@@ -75,11 +75,11 @@ const Candidates* candidatesFor(const CamObject& object)
         return &byAlternative[object.index()];
     if (!held)
         return nullptr;
-    if (const auto* tool = dynamic_cast<const Cam::Tool*>(held))
+    if (const auto* tool = ObjectAs<const Cam::Tool>(held))
         return ofKind(kindOf(tool->GetLogic()));
-    if (const auto* machining = dynamic_cast<const Cam::Machining*>(held))
+    if (const auto* machining = ObjectAs<const Cam::Machining>(held))
         return ofKind(kindOf(machining->GetStrategy()));
-    if (const auto* stock = dynamic_cast<const Cam::Stock*>(held))
+    if (const auto* stock = ObjectAs<const Cam::Stock>(held))
         return ofKind(StockKindOf(stock->GetStockType()));
     return &byAlternative[CamObjectIndex::Document];
 }

@@ -21,7 +21,7 @@ T* slotObject(CZkw32Doc* doc, const CamObject& parent, const UniqueIdentifier& s
     if (!shared)
         return nullptr;
     Cam::GeometrySet& set = shared->GetGeometrySet();
-    if (auto* existing = dynamic_cast<T*>(set.GetModelObject(slot)))
+    if (auto* existing = ObjectAs<T>(set.GetModelObject(slot)))
         return existing;
     T* created = Cam::ModelList<T>(doc).Create();
     if (created)

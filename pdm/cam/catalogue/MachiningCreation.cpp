@@ -11,22 +11,22 @@ namespace {
 // A new machining in the list of the parent group or project, or null.
 Cam::Machining* createListedMachining(CZKObject* parent)
 {
-    if (auto* group = dynamic_cast<Cam::MachiningGroup*>(parent))
+    if (auto* group = ObjectAs<Cam::MachiningGroup>(parent))
         return group->GetMachinings().Create();
-    if (auto* project = dynamic_cast<Cam::MachiningProject*>(parent))
+    if (auto* project = ObjectAs<Cam::MachiningProject>(parent))
         return project->GetMachinings().Create();
     return nullptr;
 }
 
 Cam::MachiningGroup* createListedGroup(CZkw32Doc* doc, CZKObject* parent)
 {
-    if (auto* parentGroup = dynamic_cast<Cam::MachiningGroup*>(parent)) {
+    if (auto* parentGroup = ObjectAs<Cam::MachiningGroup>(parent)) {
         Cam::MachiningGroup* group = Cam::Model(doc).GetMachiningGroups().Create();
         if (group)
             parentGroup->GetChildGroups().Add(group);
         return group;
     }
-    if (auto* project = dynamic_cast<Cam::MachiningProject*>(parent))
+    if (auto* project = ObjectAs<Cam::MachiningProject>(parent))
         return project->GetMachiningGroups().Create();
     return nullptr;
 }

@@ -52,14 +52,14 @@ IntegrationRules::TypesMap::const_iterator findProcessedDataset(const Integratio
     return rules.GetTypes().end();
 }
 
-// A node of the rule tree with the PDM object the traversal reached it on. The tree stays
-// as built; only the objects differ from one queued entry to the next.
-struct ReachedNode {
+// A node of the rule tree with the PDM object it stands for. The tree is built once per
+// run and only read; each queued item carries its own object.
+struct QueueItem {
     const ParamNode* node;
     AppBuilder::ObjectPtr object;
 };
 
-using NodeQueue = std::deque<ReachedNode>;
+using NodeQueue = std::deque<QueueItem>;
 
 // Queues the child once per object reached through a link or a table group; false when
 // the PDM failed to read them (the user has been told).
@@ -86,26 +86,27 @@ bool queueLinkedObjects(Model::ReferenceObject& owner, const std::shared_ptr<Mod
 
 // Queues the children of one node: plain groups of the same object in front (handled
 // next), hierarchy, links and tables at the back. False ends the traversal.
-bool queueChildren(const ReachedNode& reached, NodeQueue& queue)
+bool queueChildren(const QueueItem& item, NodeQueue& queue)
 {
-    const auto& reference = reached.object->Reference();
+    const auto& reference = item.object->Reference();
     const auto ownGroup = reference->ParameterGroup();
     const auto groups = ownGroup ? ownGroup->GetAllGroups() : Model::ParameterGroupCollection{};
     const auto hierarchy = ownGroup ? ownGroup->HierarchyGroup() : nullptr;
-    for (const auto& [key, child] : reached.node->children) {
-        if (hierarchy && hierarchy->Guid().ToString() == key) {
-            queue.push_back({&child, reached.object});
+    const std::wstring hierarchyKey = hierarchy ? hierarchy->Guid().ToString() : std::wstring();
+    for (const auto& [key, child] : item.node->children) {
+        if (hierarchy && hierarchyKey == key) {
+            queue.push_back({&child, item.object});
             continue;
         }
         const auto group = groups.Find(key);
         if (!group)
             continue;
         if (group->IsLinkGroup() || group->IsTableOneToMany() || group->IsTableOneToOne()) {
-            if (!queueLinkedObjects(*reached.object, group, child, queue))
+            if (!queueLinkedObjects(*item.object, group, child, queue))
                 return false;
             continue;
         }
-        queue.push_front({&child, reached.object});
+        queue.push_front({&child, item.object});
     }
     return true;
 }
@@ -134,15 +135,14 @@ bool AppBuilder::ProcessRules(const IntegrationRules& rules)
     NodeQueue queue{{&root, datasetObject}};
     bool result = false;
     while (!queue.empty()) {
-        const ReachedNode reached = std::move(queue.front());
+        const QueueItem item = std::move(queue.front());
         queue.pop_front();
-        if (!reached.object->Reference())
+        if (!item.object->Reference())
             return false;
-        if (!queueChildren(reached, queue))
+        if (!queueChildren(item, queue))
             return false;
         try {
-            if (FillData(reached.object, dataset->first, dataset->second, reached.node->params,
-                         rules.GetUploadFolder()))
+            if (FillData(item.object, dataset->first, dataset->second, item.node->params, rules.GetUploadFolder()))
                 result = true;
         } catch (const std::exception& error) {
             ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData, error);

@@ -9,10 +9,14 @@ AppTypeSet CamObjectAppTypes(const CamObject& object)
 {
     if (CamObjectManager::IsNull(object))
         return {};
-    const CamObjectManager manager(object);
+    return CamTypeAppTypes(CamObjectManager(object).GetAppType());
+}
+
+AppTypeSet CamTypeAppTypes(std::wstring_view type)
+{
     AppTypeSet types;
-    for (const std::wstring_view type : CamObjectManager::GetTypeAndFamilies(manager.GetAppType()))
-        types.emplace(std::wstring(type), AppDataType::CamObjectType);
+    for (const std::wstring_view name : CamObjectManager::GetTypeAndFamilies(type))
+        types.emplace(std::wstring(name), AppDataType::CamObjectType);
     return types;
 }
 

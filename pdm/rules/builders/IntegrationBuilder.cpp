@@ -9,6 +9,11 @@ NameFilter IntegrationBuilder::GetNameFilter() const
     return {};
 }
 
+SharedAppFilter IntegrationBuilder::GetSharedAppFilter() const
+{
+    return SharedAppFilter(GetAppFilter());
+}
+
 PlmFilter IntegrationBuilder::GetPlmFilter() const
 {
     return {};

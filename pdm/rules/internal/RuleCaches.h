@@ -17,7 +17,7 @@ namespace Vireo::Cam::Pdm::internal {
 inline constexpr std::size_t ruleCacheCapacity = 256;
 
 // Loaded rule sets (before any builder's filtering) per server and filters. A run holds its
-// set by the pointer, so an eviction during the run leaves the set alive until it ends.
+// set by its pointer, so a nested run that evicts the entry leaves it whole.
 using RuleCache = LruMap<RuleCacheKey, std::shared_ptr<const IntegrationRules>, RuleCacheKeyHash>;
 // The rows of each rule object read so far, per rule object GUID text.
 using RuleListCache = LruMap<std::wstring, RuleListValue>;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace Vireo::Cam::Pdm {
@@ -26,40 +27,46 @@ namespace Model = Arbor::Model;
 std::optional<IntegrationRules> loadRules(const Model::ServerConnection& connection, const RuleCacheKey& key)
 {
     const auto& [serverName, nameFilter, appFilter, plmFilter] = key;
-    RuleSetLoader rules(appFilter, plmFilter);
-    if (!forEachRuleObject(connection, nameFilter, appFilter, plmFilter,
+    RuleSetLoader rules(appFilter.Filter(), plmFilter);
+    if (!forEachRuleObject(connection, nameFilter, appFilter.Filter(), plmFilter,
                            [&](Model::ReferenceObject& ruleObject) { rules.Add(ruleObject); }))
         return std::nullopt;
     return std::move(rules.Rules());
 }
 
-bool allTypesValid(const IntegrationBuilder& builder, const IntegrationRules& rules)
-{
-    return std::ranges::all_of(rules.GetTypes(), [&](const auto& entry) {
-        return std::ranges::all_of(entry.second, [&](const Types& row) { return builder.IsValidType(entry.first, row); });
-    });
-}
+// The verdict of the builder on every type row of one dataset, in row order.
+using RowVerdicts = std::vector<std::pair<AppDataset, std::vector<bool>>>;
 
-// Type rows depend on the builder's current object, so they are filtered per call and
-// never in the cache.
-void dropInvalidTypes(const IntegrationBuilder& builder, IntegrationRules& rules)
+// Type rows depend on the builder's current object, so they are checked per call (once per
+// row) and never in the cache. Nothing when every row applies; otherwise a copy of the set
+// without the rows that do not, a dataset left without rows erased.
+std::optional<IntegrationRules> withoutInvalidTypes(const IntegrationBuilder& builder, const IntegrationRules& rules)
 {
-    auto& types = rules.GetTypes();
-    for (auto entry = types.begin(); entry != types.end();) {
-        std::erase_if(entry->second, [&](const Types& row) { return !builder.IsValidType(entry->first, row); });
-        entry = entry->second.empty() ? types.erase(entry) : std::next(entry);
+    RowVerdicts rejecting;
+    for (const auto& [dataset, rows] : rules.GetTypes()) {
+        std::vector<bool> valid;
+        valid.reserve(rows.size());
+        for (const Types& row : rows)
+            valid.push_back(builder.IsValidType(dataset, row));
+        if (std::find(valid.begin(), valid.end(), false) != valid.end())
+            rejecting.emplace_back(dataset, std::move(valid));
     }
-}
-
-// The cached set as it is when the builder takes every type row of it, which is the usual
-// case; otherwise a copy without the rows it does not take.
-bool processRules(IntegrationBuilder& builder, const IntegrationRules& cached)
-{
-    if (allTypesValid(builder, cached))
-        return builder.ProcessRules(cached);
-    IntegrationRules rules = cached;
-    dropInvalidTypes(builder, rules);
-    return builder.ProcessRules(rules);
+    if (rejecting.empty())
+        return std::nullopt;
+    IntegrationRules copy = rules;
+    auto& types = copy.GetTypes();
+    for (const auto& [dataset, valid] : rejecting) {
+        const auto entry = types.find(dataset);
+        std::vector<Types> kept;
+        for (std::size_t row = 0; row < valid.size(); ++row)
+            if (valid[row])
+                kept.push_back(std::move(entry->second[row]));
+        if (kept.empty())
+            types.erase(entry);
+        else
+            entry->second = std::move(kept);
+    }
+    return copy;
 }
 
 } // namespace
@@ -74,7 +81,7 @@ bool IntegrationManager::MakeData(IntegrationBuilder& builder)
     std::wstring serverName = connection->ServerName();
     NameFilter nameFilter = builder.GetNameFilter();
     PlmFilter plmFilter = builder.GetPlmFilter();
-    AppFilter appFilter = builder.GetAppFilter();
+    SharedAppFilter appFilter = builder.GetSharedAppFilter();
     RuleCacheKey key =
         makeCacheKey(std::move(serverName), std::move(nameFilter), std::move(appFilter), std::move(plmFilter));
 
@@ -86,9 +93,11 @@ bool IntegrationManager::MakeData(IntegrationBuilder& builder)
             return false;
         cached = cache.insert(std::move(key), std::make_shared<const IntegrationRules>(std::move(*loaded)));
     }
-    // Held here: a nested MakeData of the builder may evict the cached set.
+    // Held, not looked up again: a nested MakeData of the builder may evict the cached set.
     const std::shared_ptr<const IntegrationRules> rules = cached->second;
-    return processRules(builder, *rules);
+    if (const auto valid = withoutInvalidTypes(builder, *rules))
+        return builder.ProcessRules(*valid);
+    return builder.ProcessRules(*rules);
 }
 
 } // namespace Vireo::Cam::Pdm

@@ -63,17 +63,31 @@ std::uint64_t hashOf(const PlmFilter& filter) noexcept
 
 } // namespace
 
+} // namespace Vireo::Cam::Pdm::internal
+
+namespace Vireo::Cam::Pdm {
+
+SharedAppFilter::SharedAppFilter(AppFilter filter)
+{
+    const auto hash = static_cast<std::size_t>(internal::hashOf(filter));
+    data = std::make_shared<const Data>(Data{std::move(filter), hash});
+}
+
+} // namespace Vireo::Cam::Pdm
+
+namespace Vireo::Cam::Pdm::internal {
+
 std::size_t RuleCacheKeyHash::operator()(const RuleCacheKey& key) const noexcept
 {
     std::uint64_t seed = 0;
     HashCombine(seed, hashOf(std::get<0>(key)));
     HashCombine(seed, hashOf(std::get<1>(key)));
-    HashCombine(seed, hashOf(std::get<2>(key)));
+    HashCombine(seed, std::get<2>(key).Hash());
     HashCombine(seed, hashOf(std::get<3>(key)));
     return static_cast<std::size_t>(seed);
 }
 
-RuleCacheKey makeCacheKey(std::wstring serverName, NameFilter nameFilter, AppFilter appFilter,
+RuleCacheKey makeCacheKey(std::wstring serverName, NameFilter nameFilter, SharedAppFilter appFilter,
                           PlmFilter plmFilter)
 {
     return RuleCacheKey{std::move(serverName), std::move(nameFilter), std::move(appFilter),

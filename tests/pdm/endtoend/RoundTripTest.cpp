@@ -244,9 +244,9 @@ TEST_P(RoundTrip, TheToolsCatalogueCarriesItsCuttingToolsThereAndBack)
     }
 }
 
-// The server going away in the middle of an import: the transfer fails naming the lost
-// connection, the CAM document is as before, and the PDM is whole.
-TEST_P(RoundTrip, AServerGoneMidImportIsNamedAndLeavesTheDocumentAsBefore)
+// The server going away in the middle of a transfer: the transfer fails naming the lost
+// connection, the CAM document is as before, and the PDM holds whole objects only.
+TEST_P(RoundTrip, AServerGoneMidTransferIsNamedAndLeavesTheDocumentAsBefore)
 {
     if (GetParam() == Storage::Sqlite)
         GTEST_SKIP() << "a database file has no server to lose";
@@ -265,41 +265,64 @@ TEST_P(RoundTrip, AServerGoneMidImportIsNamedAndLeavesTheDocumentAsBefore)
         connection->SetFaultPlan(plan);
         return connection;
     };
-    // What a transfer says when it fails: its message box, or the error the host program
-    // shows for it. Empty when it succeeded.
+    // What a transfer says when it fails: its message boxes (an export tells of each object it
+    // could not save and goes on), or the error the host program shows for it. Empty when it
+    // succeeded.
     const auto failureOf = [&](IntegrationBuilder& builder) -> std::string {
+        pdm->Ui().Clear();
+        bool made = false;
         try {
-            if (IntegrationManager().MakeData(builder))
-                return "";
+            made = IntegrationManager().MakeData(builder);
         } catch (const Model::ModelException& error) {
             return error.what();
         }
         std::string shown;
         for (const auto& message : pdm->Ui().Messages())
             shown += Utf8(message.text) + "\n";
-        return shown.empty() ? "(no message)" : shown;
+        return made || !shown.empty() ? shown : "(no message)";
     };
+    const auto expectWhole = [&] {
+        auto after = Model::ServerConnection::Open(storage->Text());
+        EXPECT_THAT(Model::CheckDatabase(after->GetDatabase()), ::testing::IsEmpty());
+        auto unnamed = after->GetDatabase().Prepare("SELECT count(*) FROM objects o WHERE NOT EXISTS "
+                                                    "(SELECT 1 FROM vals v WHERE v.object_id = o.id)");
+        ASSERT_TRUE(unnamed.Step());
+        EXPECT_EQ(unnamed.Int(0), 0) << "an object was saved without its values";
+    };
+    const std::string lost = "the connection to the PDM server \"127.0.0.1:";
 
-    // The import runs in a change bracket of the document, as a command runs it.
+    // Each transfer runs in a change bracket of the document, as a command runs it.
+    // A project of machinings with their tools, made in CAM and never exported.
+    CZkw32Doc source;
+    const CamObject project = CamObjectManager::MakeCamObject(&source, L"MachiningProject", CamObject());
+    for (int machining = 0; machining < 4; ++machining)
+        CamObjectManager::MakeCamObject(&source, L"ToolMillEnd",
+                                        CamObjectManager::MakeCamObject(&source, L"MillLayers", project));
+    const std::string made = source.SaveToText();
+
+    auto writing = losingConnection(Model::FaultPoint::Save, 3);
+    ASSERT_TRUE(source.BeginChanges(L"export"));
+    CamPdmCreator exporter(project, reference);
+    exporter.SetRecursive(true);
+    EXPECT_THAT(failureOf(exporter), ::testing::HasSubstr(lost));
+    source.CancelChanges();
+    EXPECT_EQ(source.SaveToText(), made);
+    expectWhole();
+
     CZkw32Doc target;
     const std::string empty = target.SaveToText();
     auto reading = losingConnection(Model::FaultPoint::ObjectRead, 6);
     ASSERT_TRUE(target.BeginChanges(L"import"));
     PdmCamCreator importer(System::Guid::Parse(SampleProjectGuid), reference, &target, CamObject());
-    const std::string importFailure = failureOf(importer);
-    EXPECT_THAT(importFailure, ::testing::HasSubstr("connection to the PDM server"));
+    importer.SetRecursive(true);
+    EXPECT_THAT(failureOf(importer), ::testing::HasSubstr(lost));
     target.CancelChanges();
     EXPECT_EQ(target.SaveToText(), empty);
-
-    auto after = Model::ServerConnection::Open(storage->Text());
-    EXPECT_THAT(Model::CheckDatabase(after->GetDatabase()), ::testing::IsEmpty());
-    auto unnamed = after->GetDatabase().Prepare("SELECT count(*) FROM objects o WHERE NOT EXISTS "
-                                                "(SELECT 1 FROM vals v WHERE v.object_id = o.id)");
-    ASSERT_TRUE(unnamed.Step());
-    EXPECT_EQ(unnamed.Int(0), 0) << "an object was saved without its values";
+    expectWhole();
 }
 
 INSTANTIATE_TEST_SUITE_P(Storages, RoundTrip, ::testing::ValuesIn(AllStorages()), StorageTestName);
 
 } // namespace
 } // namespace Vireo::Testing
+

@@ -1,6 +1,6 @@
 // Importing the shipped sample project into an empty CAM document: the CAM tree that the
 // technology rules make of it, the values in CAM units, the links back to the PDM objects,
-// and that neither a comparison nor a second update finds anything to change.
+// and that neither a comparison nor a second update finds anything to change; on both storages.
 
 #include "ShippedRules.h"
 
@@ -19,6 +19,7 @@
 #include "platform/arbor/SystemGuid.h"
 #include "platform/cam/Model.h"
 #include "platform/support/Utf8.h"
+#include "tests/platform/testing/TestStorage.h"
 
 #include <gtest/gtest.h>
 
@@ -31,11 +32,13 @@ namespace {
 
 using namespace Cam::Pdm;
 
-class SampleImport : public ::testing::Test {
+class SampleImport : public ::testing::TestWithParam<Storage> {
 protected:
     void SetUp() override
     {
-        pdm = MakeTechnologyPdm();
+        VIREO_SKIP_WITHOUT_STORAGE(GetParam());
+        storage = std::make_unique<TestDatabase>(GetParam());
+        pdm = MakeTechnologyPdm(storage->Text());
         const auto info = pdm->Connection().ReferenceCatalog()->Find(System::Guid::Parse(TechnologyReferenceGuid));
         ASSERT_TRUE(info);
         referenceId = info->Id();
@@ -84,6 +87,7 @@ protected:
         return children;
     }
 
+    std::unique_ptr<TestDatabase> storage;
     std::unique_ptr<PdmFixture> pdm;
     int referenceId = 0;
     std::shared_ptr<Arbor::Model::Reference> technology;
@@ -91,7 +95,7 @@ protected:
     CamObject project;
 };
 
-TEST_F(SampleImport, BuildsTheProjectTreeWithSharedToolAndOneStock)
+TEST_P(SampleImport, BuildsTheProjectTreeWithSharedToolAndOneStock)
 {
     EXPECT_EQ(Type(project), L"MachiningProject");
     EXPECT_EQ(Text(project, L"Name"), L"Housing 4711");
@@ -137,7 +141,7 @@ TEST_F(SampleImport, BuildsTheProjectTreeWithSharedToolAndOneStock)
     EXPECT_EQ(Type(top[L"Blank 160x100x50"]), L"StockBlock");
 }
 
-TEST_F(SampleImport, ConvertsValuesIntoCamUnits)
+TEST_P(SampleImport, ConvertsValuesIntoCamUnits)
 {
     auto top = Children(project);
     auto roughing = Children(top[L"Roughing"]);
@@ -184,7 +188,7 @@ std::vector<CamObject> Flatten(const CamObject& root)
     return all;
 }
 
-TEST_F(SampleImport, EveryObjectLinksBackToItsPdmObject)
+TEST_P(SampleImport, EveryObjectLinksBackToItsPdmObject)
 {
     const std::map<std::wstring, std::wstring> sampleKeys = {
         {L"Housing 4711", L"project"}, {L"Roughing", L"roughing"}, {L"Pocket roughing", L"layers"},
@@ -209,7 +213,7 @@ TEST_F(SampleImport, EveryObjectLinksBackToItsPdmObject)
     EXPECT_EQ(checked, static_cast<int>(sampleKeys.size()));
 }
 
-TEST_F(SampleImport, ComparingAndUpdatingRightAfterTheImportChangeNothing)
+TEST_P(SampleImport, ComparingAndUpdatingRightAfterTheImportChangeNothing)
 {
     for (const CamObject& object : Flatten(project)) {
         const auto ids = GetObjectIdFromUri(CamObjectManager::GetUri(object));
@@ -235,6 +239,8 @@ TEST_F(SampleImport, ComparingAndUpdatingRightAfterTheImportChangeNothing)
     EXPECT_TRUE(IntegrationManager().MakeData(update));
     EXPECT_EQ(doc.SaveToText(), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Storages, SampleImport, ::testing::ValuesIn(AllStorages()), StorageTestName);
 
 } // namespace
 } // namespace Vireo::Testing

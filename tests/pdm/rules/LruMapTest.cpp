@@ -46,7 +46,7 @@ TEST(RuleCacheKey, EqualKeysHashAlikeAndEveryComponentTells)
 {
     const RuleCacheKeyHash hash;
     const auto make = [](std::wstring server, NameFilter names, AppFilter apps, PlmFilter plm) {
-        return makeCacheKey(std::move(server), std::move(names), std::move(apps), std::move(plm));
+        return makeCacheKey(std::move(server), std::move(names), SharedAppFilter(std::move(apps)), std::move(plm));
     };
     const AppFilter apps{{L"VIREO CAM", AppTypeSet{{L"Tool", AppDataType::CamObjectType}}}};
     const PlmFilter plm{{L"d1", {L"c1", L"c2"}}};

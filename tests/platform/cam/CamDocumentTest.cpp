@@ -172,6 +172,36 @@ TEST(CamDocument, ACancelUndoesChangesMadeThroughHeldHandlesAndAfterRemovals)
     EXPECT_NE(item->GetLength(), length);
 }
 
+// A bracket keeps the tool id a machining replaced, not the machining's state: the old
+// tool comes back whether the machining's state was saved after the change, in the same
+// bracket, or not at all, and in inner and outer brackets alike.
+TEST(CamDocument, ACancelBringsBackTheToolOfAMachining)
+{
+    CZkw32Doc doc;
+    doc.SetRestoreCheck(true);
+    const Workshop w = BuildWorkshop(doc);
+    const std::string before = doc.SaveToText();
+    Tool* const original = w.drilling->GetTool().Get();
+
+    doc.BeginChanges(L"Outer");
+    w.drilling->GetTool() = w.endMill;
+    w.drilling->SetDescription(L"saved after its tool changed");
+    doc.BeginChanges(L"Inner");
+    w.drilling->GetTool() = nullptr;
+    w.roughing->GetTool() = w.drill;
+    doc.CancelChanges(true);
+    EXPECT_EQ(w.drilling->GetTool().Get(), w.endMill);
+    EXPECT_NE(w.roughing->GetTool().Get(), w.drill);
+
+    doc.BeginChanges(L"Kept inner");
+    w.drilling->GetTool() = w.drill;
+    w.drilling->GetTool() = nullptr;
+    doc.EndChanges(true, false);
+    doc.CancelChanges(true);
+    EXPECT_EQ(w.drilling->GetTool().Get(), original);
+    EXPECT_EQ(doc.SaveToText(), before);
+}
+
 TEST(CamDocument, ReferencesToRemovedObjectsAreNotSaved)
 {
     CZkw32Doc doc;
