@@ -100,7 +100,9 @@ std::wstring Query::Text(int column) const
 
 System::Guid Query::Guid(int column) const
 {
-    return System::Guid::Parse(Text(column));
+    if (const auto guid = System::Guid::TryParse(statement_.Text(column)))
+        return *guid;
+    return System::Guid::Parse(Text(column)); // throws, naming the text
 }
 
 ObjectValue Query::Value(int column, ParameterValueType type) const

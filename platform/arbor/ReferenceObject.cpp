@@ -97,9 +97,14 @@ std::vector<ParameterGroup*> ReferenceObject::ownGroups() const
 
 std::shared_ptr<ParameterInfo> ReferenceObject::findParameter(const System::Guid& guid) const
 {
-    for (auto* group : ownGroups())
-        if (auto parameter = group->Item(guid))
-            return parameter;
+    // The groups of ownGroups(), in its order, without a list made per value read.
+    if (auto parameter = (table_ ? table_ : reference_->ParameterGroup().get())->Item(guid))
+        return parameter;
+    if (class_)
+        for (const auto& group : class_->ParameterGroups())
+            if (holdsOwnParameters(*group))
+                if (auto parameter = group->Item(guid))
+                    return parameter;
     return nullptr;
 }
 

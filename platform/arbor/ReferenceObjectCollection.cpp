@@ -57,10 +57,12 @@ void ReferenceObjectCollection::Load()
     };
     // Each object's row with its values, one row per value, in one statement: one round trip
     // to a server per load, and one snapshot, so no object is read half before another
-    // user's change and half after it.
+    // user's change and half after it. The children come in the order of the hierarchy's
+    // position index, which ends in the child's id: ordering by that id, not the object's
+    // equal one, spares a sort per load.
     const auto& schema = *connection->GetSchema();
     auto query = database.Prepare("SELECT o.id, o.guid, o.class_id, o.ord, o.version, v.param_id, v.value" + from +
-                                  (parent_ ? " ORDER BY h.position, o.id" : " ORDER BY o.id"));
+                                  (parent_ ? " ORDER BY h.position, h.child_id" : " ORDER BY o.id"));
     bind(query);
     ReferenceObject* current = nullptr;
     while (query.Step()) {

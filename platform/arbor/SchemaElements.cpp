@@ -11,7 +11,11 @@ std::shared_ptr<ParameterGroup> ParameterInfo::Group() const { return schema_->H
 
 std::shared_ptr<ParameterInfo> ParameterGroup::Item(const System::Guid& guid) const
 {
-    return Parameters().Find(guid);
+    // Asked for every value an object reads: no copy of the list for it.
+    for (ParameterInfo* parameter : parameters_)
+        if (parameter->Guid() == guid)
+            return {schema_->shared_from_this(), parameter};
+    return nullptr;
 }
 
 ParameterInfoCollection ParameterGroup::Parameters() const

@@ -6,22 +6,62 @@
 
 #include <random>
 #include <stdexcept>
+#include <type_traits>
 
 namespace System {
 namespace {
 
-template <class T>
-bool readHex(std::wstring_view text, std::size_t at, T& out)
+// The digit values of the ASCII characters, -1 for those that are none: GUID texts are
+// parsed for every parameter a rule row names.
+constexpr auto asciiHexValues = [] {
+    std::array<std::int8_t, 128> values{};
+    for (std::size_t c = 0; c < values.size(); ++c)
+        values[c] = static_cast<std::int8_t>(Vireo::Support::HexDigitValue(static_cast<char32_t>(c)));
+    return values;
+}();
+
+template <class Char>
+int hexValue(Char c)
+{
+    const auto code = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<Char>>(c));
+    return code < asciiHexValues.size() ? asciiHexValues[code] : -1;
+}
+
+template <class T, class Char>
+bool readHex(std::basic_string_view<Char> text, std::size_t at, T& out)
 {
     std::uint64_t value = 0;
     for (std::size_t i = 0; i < 2 * sizeof(T); ++i) {
-        const int d = Vireo::Support::HexDigitValue(static_cast<char32_t>(text[at + i]));
+        const int d = hexValue(text[at + i]);
         if (d < 0)
             return false;
         value = (value << 4) | static_cast<std::uint64_t>(d);
     }
     out = static_cast<T>(value);
     return true;
+}
+
+template <class Char>
+std::optional<Guid> parseGuid(std::basic_string_view<Char> text) noexcept
+{
+    if (text.size() == 38) {
+        if (text.front() != Char('{') || text.back() != Char('}'))
+            return std::nullopt;
+        text = text.substr(1, 36);
+    }
+    const Char dash('-');
+    if (text.size() != 36 || text[8] != dash || text[13] != dash || text[18] != dash || text[23] != dash)
+        return std::nullopt;
+    std::uint32_t d1 = 0;
+    std::uint16_t d2 = 0, d3 = 0;
+    Guid::Tail tail{};
+    if (!readHex(text, 0, d1) || !readHex(text, 9, d2) || !readHex(text, 14, d3))
+        return std::nullopt;
+    constexpr std::size_t tailAt[8] = {19, 21, 24, 26, 28, 30, 32, 34};
+    for (std::size_t i = 0; i < 8; ++i)
+        if (!readHex(text, tailAt[i], tail[i]))
+            return std::nullopt;
+    return Guid(d1, d2, d3, tail);
 }
 
 } // namespace
@@ -41,23 +81,12 @@ Guid Guid::NewGuid()
 
 std::optional<Guid> Guid::TryParse(std::wstring_view text) noexcept
 {
-    if (text.size() == 38) {
-        if (text.front() != L'{' || text.back() != L'}')
-            return std::nullopt;
-        text = text.substr(1, 36);
-    }
-    if (text.size() != 36 || text[8] != L'-' || text[13] != L'-' || text[18] != L'-' || text[23] != L'-')
-        return std::nullopt;
-    std::uint32_t d1 = 0;
-    std::uint16_t d2 = 0, d3 = 0;
-    Tail tail{};
-    if (!readHex(text, 0, d1) || !readHex(text, 9, d2) || !readHex(text, 14, d3))
-        return std::nullopt;
-    static constexpr std::size_t tailAt[8] = {19, 21, 24, 26, 28, 30, 32, 34};
-    for (std::size_t i = 0; i < 8; ++i)
-        if (!readHex(text, tailAt[i], tail[i]))
-            return std::nullopt;
-    return Guid(d1, d2, d3, tail);
+    return parseGuid(text);
+}
+
+std::optional<Guid> Guid::TryParse(std::string_view text) noexcept
+{
+    return parseGuid(text);
 }
 
 Guid Guid::Parse(std::wstring_view text)
@@ -76,21 +105,22 @@ Guid Guid::Parse(std::wstring_view text)
 std::wstring Guid::ToString() const
 {
     static constexpr wchar_t digits[] = L"0123456789abcdef";
-    std::wstring out;
-    out.reserve(36);
+    // Written in place: the text is made for every object read and every rule row matched.
+    std::wstring out(36, L'-');
+    std::size_t at = 0;
     auto put = [&](std::uint64_t value, int count) {
         for (int i = count - 1; i >= 0; --i)
-            out.push_back(digits[(value >> (4 * i)) & 0xF]);
+            out[at++] = digits[(value >> (4 * i)) & 0xF];
     };
     put(data1_, 8);
-    out.push_back(L'-');
+    ++at;
     put(data2_, 4);
-    out.push_back(L'-');
+    ++at;
     put(data3_, 4);
-    out.push_back(L'-');
+    ++at;
     put(data4_[0], 2);
     put(data4_[1], 2);
-    out.push_back(L'-');
+    ++at;
     for (std::size_t i = 2; i < 8; ++i)
         put(data4_[i], 2);
     return out;

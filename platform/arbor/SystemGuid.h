@@ -29,6 +29,8 @@ public:
     // either case; throws std::invalid_argument naming the text when it is not a GUID.
     static Guid Parse(std::wstring_view text);
     static std::optional<Guid> TryParse(std::wstring_view text) noexcept;
+    // The same from UTF-8 text, as storage hands it out.
+    static std::optional<Guid> TryParse(std::string_view text) noexcept;
 
     constexpr std::uint32_t Data1() const { return data1_; }
     constexpr std::uint16_t Data2() const { return data2_; }

@@ -52,6 +52,15 @@ TEST(SystemGuid, TextFormsAndNewValues)
     EXPECT_FALSE(System::Guid::TryParse(L"ae471e72-676d-4739-9418-bc4000adb98"));
     EXPECT_FALSE(System::Guid::TryParse(L"ae471e72+676d-4739-9418-bc4000adb986"));
     EXPECT_THROW(System::Guid::Parse(L"xyz"), std::invalid_argument);
+    // Storage hands GUIDs out as UTF-8: the same forms are read from it, and no other
+    // character passes for a digit.
+    EXPECT_EQ(System::Guid::TryParse("{AE471E72-676D-4739-9418-BC4000ADB986}"), guid);
+    EXPECT_EQ(System::Guid::TryParse("ae471e72-676d-4739-9418-bc4000adb986"), guid);
+    for (const char* bad : {"", "ae471e72-676d-4739-9418-bc4000adb98", "ae471e72+676d-4739-9418-bc4000adb986",
+                            "ge471e72-676d-4739-9418-bc4000adb986", "(ae471e72-676d-4739-9418-bc4000adb986)"})
+        EXPECT_FALSE(System::Guid::TryParse(bad)) << bad;
+    EXPECT_FALSE(System::Guid::TryParse(L"ae471e72-676d-4739-9418-bc4000adb98\u0666"));
+    EXPECT_FALSE(System::Guid::TryParse(L"ae471e72-676d-4739-9418-bc4000adb98\uff16"));
     EXPECT_TRUE(System::Guid().IsEmpty());
 
     const auto a = System::Guid::NewGuid();
