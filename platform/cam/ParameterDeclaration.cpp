@@ -23,6 +23,7 @@ Parameters BuildParameters(std::span<const ParameterDeclaration> declarations,
                            std::span<const ParameterGroupDeclaration> groups)
 {
     Parameters parameters;
+    parameters.Reserve(declarations.size());
     for (const ParameterDeclaration& declaration : declarations) {
         std::unique_ptr<BaseValue> value = declaration.MakeDefault();
         if (!value)
@@ -35,9 +36,13 @@ Parameters BuildParameters(std::span<const ParameterDeclaration> declarations,
                                        [&](const ParameterGroupDeclaration& g) { return g.id == declaration.group; });
         if (!known)
             continue;
-        if (!parameters.Contains(declaration.group))
-            parameters.Add(declaration.group, std::make_unique<AggregateValue>());
-        parameters.GetValue(declaration.group)->AsAggregate()->GetValue().Add(declaration.id, std::move(value));
+        BaseValue* group = parameters.GetValue(declaration.group);
+        if (!group) {
+            auto added = std::make_unique<AggregateValue>();
+            group = added.get();
+            parameters.Add(declaration.group, std::move(added));
+        }
+        group->AsAggregate()->GetValue().Add(declaration.id, std::move(value));
     }
     return parameters;
 }

@@ -54,6 +54,8 @@ public:
     bool Remove(const UniqueIdentifier& id);
     bool Contains(const UniqueIdentifier& id) const noexcept { return GetValue(id) != nullptr; }
     std::size_t GetCount() const noexcept { return entries_.size(); }
+    // Room for this many parameters without growing again.
+    void Reserve(std::size_t count) { entries_.reserve(count); }
 
     Enumerator GetEnumerator() const { return Enumerator(*this); }
     MutableEnumerator GetEnumerator() { return MutableEnumerator(*this); }

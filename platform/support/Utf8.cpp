@@ -47,16 +47,19 @@ std::size_t sequenceAt(std::string_view bytes, std::size_t i, char32_t& cp)
 
 std::wstring Utf8ToWide(std::string_view bytes)
 {
-    std::wstring out;
-    out.reserve(bytes.size());
+    // No more characters than bytes: written in place and cut to length once, as every value
+    // read from storage comes through here.
+    std::wstring out(bytes.size(), L'\0');
+    std::size_t written = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t cp = 0;
         const std::size_t length = sequenceAt(bytes, i, cp);
         if (length == 0)
             badConversion();
-        out.push_back(static_cast<wchar_t>(cp));
+        out[written++] = static_cast<wchar_t>(cp);
         i += length;
     }
+    out.resize(written);
     return out;
 }
 

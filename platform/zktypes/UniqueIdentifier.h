@@ -4,6 +4,7 @@
 
 #include "platform/support/HexDigits.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -30,19 +31,24 @@ struct UniqueIdentifier {
             low = (low << 8) | byte;
         return low;
     }
-    constexpr bool IsEmpty() const noexcept { return High() == 0 && Low() == 0; }
+    // Compared by fields, not by High() and Low(): every parameter lookup compares identifiers.
+    constexpr bool IsEmpty() const noexcept { return Data1 == 0 && Data2 == 0 && Data3 == 0 && tail() == 0; }
 
     // Lower-case hyphenated text without braces.
     std::wstring ToString() const;
 
     friend constexpr bool operator==(const UniqueIdentifier& a, const UniqueIdentifier& b) noexcept
     {
-        return a.High() == b.High() && a.Low() == b.Low();
+        return a.Data1 == b.Data1 && a.Data2 == b.Data2 && a.Data3 == b.Data3 && a.tail() == b.tail();
     }
     friend constexpr bool operator<(const UniqueIdentifier& a, const UniqueIdentifier& b) noexcept
     {
         return a.High() != b.High() ? a.High() < b.High() : a.Low() < b.Low();
     }
+
+private:
+    // The eight tail bytes as one word, in memory order.
+    constexpr std::uint64_t tail() const noexcept { return std::bit_cast<std::uint64_t>(Data4); }
 };
 
 namespace zktypes {

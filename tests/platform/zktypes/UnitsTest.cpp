@@ -30,6 +30,17 @@ TEST(UniqueIdentifier, ParsesPrintsAndComparesByBothHalves)
     highDiffers.Data3 ^= 1;
     EXPECT_NE(lowDiffers, id);
     EXPECT_NE(highDiffers, id);
+    UniqueIdentifier firstDiffers = id;
+    firstDiffers.Data1 ^= 0x80000000u;
+    UniqueIdentifier middleDiffers = id;
+    middleDiffers.Data2 ^= 1;
+    UniqueIdentifier tailStartDiffers = id;
+    tailStartDiffers.Data4[0] ^= 0x80;
+    for (const UniqueIdentifier& other : {firstDiffers, middleDiffers, tailStartDiffers})
+        EXPECT_NE(other, id);
+    UniqueIdentifier onlyTail;
+    onlyTail.Data4[3] = 1;
+    EXPECT_FALSE(onlyTail.IsEmpty());
     EXPECT_TRUE(UniqueIdentifier::Empty().IsEmpty());
     EXPECT_TRUE(UniqueIdentifier{}.IsEmpty());
     EXPECT_FALSE(id.IsEmpty());
