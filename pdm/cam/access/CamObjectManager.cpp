@@ -3,7 +3,6 @@
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/cam/internal/CamTypeRecognition.h"
 
-#include <algorithm>
 
 namespace Vireo::Cam::Pdm {
 
@@ -36,16 +35,7 @@ bool CamObjectManager::IsCamObject(const CamObject& object, std::wstring_view ty
 {
     if (type.empty())
         return internal::RecogniseCamType(object) != nullptr;
-    // A named type needs only its own predicate and those of the types it stands for.
-    const auto matches = [&](std::wstring_view name) {
-        const auto found = CamTypes.find(name);
-        return found != CamTypes.end() && found->second.predicate(object);
-    };
-    if (matches(type))
-        return true;
-    const auto generic = GenericCamTypes.find(type);
-    return generic != GenericCamTypes.end() &&
-           std::any_of(generic->second.first.begin(), generic->second.first.end(), matches);
+    return internal::AcceptedAsCamType(object, type);
 }
 
 bool CamObjectManager::IsNull(const CamObject& object) noexcept

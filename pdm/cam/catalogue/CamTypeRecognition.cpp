@@ -101,6 +101,27 @@ const CamTypeEntry* RecogniseCamType(const CamObject& object) noexcept
     return nullptr;
 }
 
+bool AcceptedAsCamType(const CamObject& object, std::wstring_view type) noexcept
+{
+    const Candidates* candidates = nullptr;
+    try {
+        candidates = candidatesFor(object);
+    } catch (...) {
+        return false;
+    }
+    if (!candidates)
+        return false;
+    // Only the object's candidates can accept it: no name of the family is looked up.
+    const auto generic = GenericCamTypes.find(type);
+    const auto* members = generic == GenericCamTypes.end() ? nullptr : &generic->second.first;
+    for (const CamTypeEntry* entry : *candidates) {
+        const bool named = entry->first == type || (members && members->contains(entry->first));
+        if (named && entry->second.predicate(object))
+            return true;
+    }
+    return false;
+}
+
 const CamTypeValues* FindCamTypeValues(const CamObject& object) noexcept
 {
     for (const CamTypeEntry& entry : CamTypes)

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace Vireo::Cam::Pdm::Testing {
 namespace {
@@ -185,6 +186,41 @@ TEST_F(CatalogueTest, TurningToolWithoutShapeIsEveryTurningType)
     As<Cam::Tool>(tool).GetParameters().Add(HostIds::ToolParams::TurnInsertShape,
                                             std::make_unique<Cam::DoubleValue>(3.0));
     EXPECT_FALSE(CamObjectManager::IsCamObject(tool, L""));
+}
+
+// Asking for a type by name is answered from the object's candidate entries; the answer must
+// be what the named type's predicate, or for a generic name its members', would give.
+TEST_F(CatalogueTest, ATypeNameMatchesExactlyWhatItsOwnAndItsMembersPredicatesAccept)
+{
+    std::vector<CamObject> objects;
+    for (const auto& [type, descriptor] : CamTypes)
+        if (type != CamConsts::SharedGeometrySetInfo::Type)
+            objects.push_back(MakeForCheck(type));
+    const CamObject shapeless = Make(L"ToolTurnTriangle"); // accepted by several turning types
+    As<Cam::Tool>(shapeless).GetParameters().Remove(HostIds::ToolParams::TurnInsertShape);
+    const CamObject foreign = Make(L"HoleDrill", Make(L"MachiningProject"));
+    As<Cam::Machining>(foreign).SetStrategy(std::make_unique<ForeignStrategy>());
+    objects.insert(objects.end(), {shapeless, foreign, CamObject()});
+
+    std::vector<std::wstring_view> names{L"NoSuchType"};
+    for (const auto& entry : CamTypes)
+        names.push_back(entry.first);
+    for (const auto& entry : GenericCamTypes)
+        names.push_back(entry.first);
+    const auto accepts = [](std::wstring_view name, const CamObject& object) {
+        const auto found = CamTypes.find(name);
+        return found != CamTypes.end() && found->second.predicate(object);
+    };
+    for (const CamObject& object : objects) {
+        for (std::wstring_view name : names) {
+            bool expected = accepts(name, object);
+            if (const auto generic = GenericCamTypes.find(name); generic != GenericCamTypes.end())
+                for (std::wstring_view member : generic->second.first)
+                    expected = expected || accepts(member, object);
+            EXPECT_EQ(CamObjectManager::IsCamObject(object, name), expected)
+                << "object of type " << text(CamObjectManager(object).GetAppType()) << ", asked " << text(name);
+        }
+    }
 }
 
 TEST_F(CatalogueTest, ObjectsOfNoKnownKindMatchNothing)
