@@ -3,15 +3,17 @@
 #include "platform/support/HexDigits.h"
 #include "platform/support/Utf8.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <stdexcept>
 
 namespace Vireo::Cam::Pdm {
 namespace {
 
+// The stop sets are a few characters long: a plain loop beats a library search per character.
 bool isOneOf(wchar_t c, std::wstring_view set)
 {
-    return set.find(c) != std::wstring_view::npos;
+    return std::ranges::find(set, c) != set.end();
 }
 
 // Reads text[from, ...) up to the first character of stops (or the end).
@@ -48,6 +50,8 @@ std::wstring plusToSpace(std::wstring_view text)
 
 std::wstring PercentDecode(std::wstring_view component)
 {
+    if (component.find(L'%') == std::wstring_view::npos)
+        return std::wstring(component);
     std::wstring out;
     out.reserve(component.size());
     std::string pending;
@@ -80,10 +84,10 @@ std::wstring PercentDecode(std::wstring_view component)
 Uri::Uri(std::wstring_view text)
 {
     const std::size_t n = text.size();
-    std::size_t i = 0;
-
-    for (; i < n && !isOneOf(text[i], L":?#/"); ++i)
-        scheme.push_back(static_cast<wchar_t>(std::towlower(static_cast<wint_t>(text[i]))));
+    std::size_t i = scanTo(text, 0, L":?#/");
+    scheme.resize(i);
+    std::transform(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i), scheme.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
     if (i == n)
         return;
     if (text[i] != L':' || i + 1 >= n || text[i + 1] != L'/')
@@ -115,8 +119,8 @@ Uri::Uri(std::wstring_view text)
                 bracketed = true;
             else if (c == L']')
                 bracketed = false;
-            host.push_back(c);
         }
+        host.assign(text.substr(authority, h - authority));
         if (h < cursor && text[h] == L':')
             port = parsePort(text.substr(h + 1, cursor - h - 1));
     } else if (scheme == L"file") {
