@@ -37,15 +37,6 @@ std::uint16_t parsePort(std::wstring_view digits)
     return 0;
 }
 
-std::wstring plusToSpace(std::wstring_view text)
-{
-    std::wstring out(text);
-    for (auto& c : out)
-        if (c == L'+')
-            c = L' ';
-    return out;
-}
-
 } // namespace
 
 std::wstring PercentDecode(std::wstring_view component)
@@ -142,25 +133,45 @@ Uri::Uri(std::wstring_view text)
         fragment = PercentDecode(text.substr(cursor + 1));
 }
 
-std::vector<std::pair<std::wstring, std::wstring>> Uri::SplitQuery(std::wstring_view q)
+std::vector<std::pair<std::wstring_view, std::wstring_view>> Uri::SplitQueryAsWritten(std::wstring_view q)
 {
-    std::vector<std::pair<std::wstring, std::wstring>> pairs;
+    std::vector<std::pair<std::wstring_view, std::wstring_view>> pairs;
     std::size_t i = 0;
     while (i < q.size()) {
         const std::size_t keyEnd = scanTo(q, i, L"=&");
-        std::wstring key = plusToSpace(q.substr(i, keyEnd - i));
-        std::wstring value;
+        const std::wstring_view key = q.substr(i, keyEnd - i);
+        std::wstring_view value;
         i = keyEnd;
         if (i < q.size() && q[i] == L'=') {
             const std::size_t valueEnd = scanTo(q, i + 1, L"&");
-            value = plusToSpace(q.substr(i + 1, valueEnd - i - 1));
+            value = q.substr(i + 1, valueEnd - i - 1);
             i = valueEnd;
         }
-        pairs.emplace_back(std::move(key), std::move(value));
+        pairs.emplace_back(key, value);
         if (i < q.size() && q[i] == L'&')
             ++i;
     }
     return pairs;
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> Uri::SplitQuery(std::wstring_view q)
+{
+    std::vector<std::pair<std::wstring, std::wstring>> pairs;
+    for (const auto& [key, value] : SplitQueryAsWritten(q))
+        pairs.emplace_back(QueryText(key), QueryText(value));
+    return pairs;
+}
+
+std::wstring Uri::QueryText(std::wstring_view written)
+{
+    std::wstring out(written);
+    std::ranges::replace(out, L'+', L' ');
+    return out;
+}
+
+bool Uri::SameQueryText(std::wstring_view written, std::wstring_view text)
+{
+    return std::ranges::equal(written, text, [](wchar_t w, wchar_t t) { return (w == L'+' ? L' ' : w) == t; });
 }
 
 } // namespace Vireo::Cam::Pdm
