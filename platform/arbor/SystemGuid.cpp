@@ -76,21 +76,22 @@ Guid Guid::Parse(std::wstring_view text)
 std::wstring Guid::ToString() const
 {
     static constexpr wchar_t digits[] = L"0123456789abcdef";
-    std::wstring out;
-    out.reserve(36);
+    // Written in place: texts of GUIDs are made for every saved object and every class asked.
+    std::wstring out(36, L'-');
+    std::size_t at = 0;
     auto put = [&](std::uint64_t value, int count) {
         for (int i = count - 1; i >= 0; --i)
-            out.push_back(digits[(value >> (4 * i)) & 0xF]);
+            out[at++] = digits[(value >> (4 * i)) & 0xF];
     };
     put(data1_, 8);
-    out.push_back(L'-');
+    ++at;
     put(data2_, 4);
-    out.push_back(L'-');
+    ++at;
     put(data3_, 4);
-    out.push_back(L'-');
+    ++at;
     put(data4_[0], 2);
     put(data4_[1], 2);
-    out.push_back(L'-');
+    ++at;
     for (std::size_t i = 2; i < 8; ++i)
         put(data4_[i], 2);
     return out;
