@@ -28,7 +28,9 @@ bool readHex(std::wstring_view text, std::size_t at, T& out)
 
 Guid Guid::NewGuid()
 {
-    std::random_device device;
+    // Opened once per thread: opening the source asks the processor what it offers, which
+    // under a hypervisor cost more than saving the object the GUID is for.
+    thread_local std::random_device device;
     std::uniform_int_distribution<std::uint32_t> word;
     std::array<std::uint32_t, 4> w{word(device), word(device), word(device), word(device)};
     Tail tail{};
