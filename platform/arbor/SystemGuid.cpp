@@ -28,7 +28,9 @@ bool readHex(std::wstring_view text, std::size_t at, T& out)
 
 Guid Guid::NewGuid()
 {
-    std::random_device device;
+    // Opened once per thread: opening the source asks the processor what it offers, which
+    // under a hypervisor cost more than saving the object the GUID is for.
+    thread_local std::random_device device;
     std::uniform_int_distribution<std::uint32_t> word;
     std::array<std::uint32_t, 4> w{word(device), word(device), word(device), word(device)};
     Tail tail{};
@@ -76,21 +78,22 @@ Guid Guid::Parse(std::wstring_view text)
 std::wstring Guid::ToString() const
 {
     static constexpr wchar_t digits[] = L"0123456789abcdef";
-    std::wstring out;
-    out.reserve(36);
+    // Written in place: texts of GUIDs are made for every saved object and every class asked.
+    std::wstring out(36, L'-');
+    std::size_t at = 0;
     auto put = [&](std::uint64_t value, int count) {
         for (int i = count - 1; i >= 0; --i)
-            out.push_back(digits[(value >> (4 * i)) & 0xF]);
+            out[at++] = digits[(value >> (4 * i)) & 0xF];
     };
     put(data1_, 8);
-    out.push_back(L'-');
+    ++at;
     put(data2_, 4);
-    out.push_back(L'-');
+    ++at;
     put(data3_, 4);
-    out.push_back(L'-');
+    ++at;
     put(data4_[0], 2);
     put(data4_[1], 2);
-    out.push_back(L'-');
+    ++at;
     for (std::size_t i = 2; i < 8; ++i)
         put(data4_[i], 2);
     return out;
