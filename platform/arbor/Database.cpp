@@ -71,10 +71,16 @@ void Query::Run()
 
 long long Query::RunForId()
 {
+    return statement_.RunForId();
+}
+
+long long Statement::RunForId()
+{
     if (!Step())
         throw ModelException("the database gave no id for a new row");
     const long long id = Int(0);
-    Run();
+    while (Step()) {
+    }
     return id;
 }
 
@@ -156,27 +162,37 @@ void Database::checkSchemaVersion(long long found) const
                              ", expected " + std::to_string(SchemaVersion));
 }
 
-Query Database::Prepare(const std::string& sql)
+Query Database::Prepare(std::string_view sql)
 {
-    auto& cached = statements_[sql];
-    if (cached.statement && !cached.busy) {
-        cached.busy = true;
-        return Query(*cached.statement, &cached.busy);
-    }
-    auto statement = prepare(sql);
-    if (cached.statement) { // the kept one is in use further up
+    return use(statements_, sql, {});
+}
+
+Query Database::PrepareInsert(std::string_view sql)
+{
+    return use(inserts_, sql, returningIdSql());
+}
+
+// The kept statement for `sql`, prepared (with `suffix` appended) when there is none; a second
+// statement, owned by the query, when the kept one is in use further up.
+Query Database::use(Statements& statements, std::string_view sql, std::string_view suffix)
+{
+    auto kept = statements.find(sql);
+    if (kept == statements.end()) {
+        auto statement = prepare(std::string(sql).append(suffix));
+        kept = statements.emplace(std::string(sql), Cached{std::move(statement), false}).first;
+    } else if (kept->second.busy) {
+        auto statement = prepare(std::string(sql).append(suffix));
         Statement& own = *statement;
         return Query(own, nullptr, std::move(statement));
     }
-    cached.statement = std::move(statement);
-    cached.busy = true;
-    return Query(*cached.statement, &cached.busy);
+    kept->second.busy = true;
+    return Query(*kept->second.statement, &kept->second.busy);
 }
 
 Database::Transaction::Transaction(Database& database)
     : database_(database), nested_(database.openTransactions_ > 0)
 {
-    database_.Execute(nested_ ? "SAVEPOINT save" : database_.beginSql());
+    database_.executeControl(nested_ ? "SAVEPOINT save" : database_.beginSql());
     ++database_.openTransactions_;
 }
 
@@ -190,7 +206,7 @@ Database::Transaction::~Transaction()
 
 void Database::Transaction::Commit()
 {
-    database_.Execute(nested_ ? "RELEASE save" : "COMMIT");
+    database_.executeControl(nested_ ? "RELEASE save" : "COMMIT");
     --database_.openTransactions_;
     done_ = true;
 }

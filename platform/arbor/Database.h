@@ -3,10 +3,12 @@
 // statements and transactions. The connection text chooses the storage: a file path or
 // ":memory:" is an SQLite database, "postgresql://..." (or "postgres://...") a PostgreSQL
 // server. The model writes its statements once for both: numbered parameters (?1), upserts
-// by ON CONFLICT, new ids by RETURNING.
+// by ON CONFLICT; an insert that needs the new row's id is prepared by PrepareInsert, and
+// each storage gives the id its cheapest way.
 
 #include "platform/arbor/ObjectValue.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,6 +29,9 @@ public:
     virtual bool Step() = 0;
     // Ready for the next run, bindings cleared.
     virtual void Reset() = 0;
+    // Runs an insert made by Database::PrepareInsert: the new row's id. This reads it from the
+    // row the insert gives back; a storage that knows it without a row says so itself.
+    virtual long long RunForId();
     virtual bool IsNull(int column) const = 0;
     virtual long long Int(int column) const = 0;
     virtual double Double(int column) const = 0;
@@ -52,7 +57,7 @@ public:
     bool Step();
     // Steps through a statement that gives no rows.
     void Run();
-    // Runs an INSERT ... RETURNING id: the new row's id.
+    // Runs an insert made by Database::PrepareInsert: the new row's id.
     long long RunForId();
 
     bool IsNull(int column) const;
@@ -92,7 +97,10 @@ public:
     Database& operator=(const Database&) = delete;
 
     // The statement for this text, prepared once and kept.
-    Query Prepare(const std::string& sql);
+    Query Prepare(std::string_view sql);
+    // An INSERT of one row whose Query::RunForId gives the new row's id (the text without a
+    // RETURNING clause), prepared once and kept.
+    Query PrepareInsert(std::string_view sql);
     // Runs statements without parameters or rows (schema and transaction control).
     virtual void Execute(const char* sql) = 0;
     // The database as messages name it: the file path, or host:port/database of a server.
@@ -130,6 +138,11 @@ protected:
     explicit Database(std::string path) : path_(std::move(path)) {}
     virtual std::unique_ptr<Statement> prepare(const std::string& sql) = 0;
     virtual const char* beginSql() const { return "BEGIN"; }
+    // What PrepareInsert appends for Statement::RunForId to find the new id.
+    virtual std::string_view returningIdSql() const { return " RETURNING id"; }
+    // Runs a statement that opens, commits or keeps a transaction or savepoint: once per save
+    // of an object, so a storage may keep it prepared.
+    virtual void executeControl(const char* sql) { Execute(sql); }
     // Undoes the open transaction (or savepoint) without throwing: it runs from destructors.
     virtual void rollbackQuietly(const char* sql) noexcept = 0;
     // What both storages refuse when they open a database: tables of another program, or
@@ -137,16 +150,30 @@ protected:
     [[noreturn]] void refuseForeignTables() const;
     void checkSchemaVersion(long long found) const;
     // Drops the kept statements; a storage calls it before it closes its connection.
-    void forgetStatements() { statements_.clear(); }
+    void forgetStatements()
+    {
+        statements_.clear();
+        inserts_.clear();
+    }
 
 private:
     struct Cached {
         std::unique_ptr<Statement> statement;
         bool busy = false;
     };
+    // Looked up by the text as the caller has it, without making a string of it each time.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    using Statements = std::unordered_map<std::string, Cached, TextHash, std::equal_to<>>;
+
+    Query use(Statements& statements, std::string_view sql, std::string_view suffix);
 
     std::string path_;
-    std::unordered_map<std::string, Cached> statements_;
+    Statements statements_;
+    // Kept apart from statements_: their key is the text without the clause for the id.
+    Statements inserts_;
     int openTransactions_ = 0;
 };
 

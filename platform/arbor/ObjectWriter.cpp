@@ -65,9 +65,8 @@ void ObjectWriter::write(ReferenceObject& object)
 
 void ObjectWriter::insert(ReferenceObject& object)
 {
-    auto query = database_.Prepare(
-        "INSERT INTO objects(guid, ref_id, class_id, owner_id, table_id, ord) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
-        "RETURNING id");
+    auto query = database_.PrepareInsert(
+        "INSERT INTO objects(guid, ref_id, class_id, owner_id, table_id, ord) VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
     query.Bind(1, object.guid_).Bind(2, static_cast<long long>(object.reference_->Id()));
     query.Bind(3, static_cast<long long>(object.class_->Id()));
     if (object.table_) {

@@ -13,9 +13,8 @@ long long SeedLoader::insertObject(const Node& node, const System::Guid& guid, l
                        long long owner, long long table, std::optional<long long> order)
 {
     claim(node, guid);
-    auto query = db_.Prepare(
-        "INSERT INTO objects(guid, ref_id, class_id, owner_id, table_id, ord) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
-        "RETURNING id");
+    auto query = db_.PrepareInsert(
+        "INSERT INTO objects(guid, ref_id, class_id, owner_id, table_id, ord) VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
     query.Bind(1, guid).Bind(2, reference).Bind(3, objectClass);
     if (owner)
         query.Bind(4, owner).Bind(5, table);

@@ -11,8 +11,8 @@ long long SeedLoader::insertGroup(const Node& node, const System::Guid& guid, co
                       long long owner, long long scope, long long reference, int hierarchy)
 {
     claim(node, guid);
-    auto query = db_.Prepare("INSERT INTO groups(guid, name, kind, owner_id, hierarchy, position) "
-                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6) RETURNING id");
+    auto query = db_.PrepareInsert("INSERT INTO groups(guid, name, kind, owner_id, hierarchy, position) "
+                                   "VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
     query.Bind(1, guid).Bind(2, std::wstring_view(name)).Bind(3, static_cast<long long>(kind));
     if (owner)
         query.Bind(4, owner);
@@ -92,8 +92,8 @@ void SeedLoader::insertParameter(const Node& node, long long group, const System
     const long long scope = groupsById_.at(group)->scope;
     if (parameters_.count({scope, guid}))
         fail(node, "parameter GUID " + Support::WideToUtf8(guid.ToString()) + " is used twice");
-    auto query = db_.Prepare("INSERT INTO parameters(guid, group_id, name, type, unit_guid, position) "
-                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6) RETURNING id");
+    auto query = db_.PrepareInsert("INSERT INTO parameters(guid, group_id, name, type, unit_guid, position) "
+                                   "VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
     query.Bind(1, guid).Bind(2, group).Bind(3, std::wstring_view(name)).Bind(4, static_cast<long long>(type));
     if (unit)
         query.Bind(5, *unit);
@@ -172,8 +172,8 @@ long long SeedLoader::insertClass(const Node& node, const System::Guid& guid, co
                       long long parent, bool abstract)
 {
     claim(node, guid);
-    auto query = db_.Prepare("INSERT INTO classes(guid, group_id, parent_id, name, abstract, position) "
-                             "VALUES(?1, ?2, ?3, ?4, ?5, ?6) RETURNING id");
+    auto query = db_.PrepareInsert("INSERT INTO classes(guid, group_id, parent_id, name, abstract, position) "
+                                   "VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
     query.Bind(1, guid).Bind(2, group);
     if (parent)
         query.Bind(3, parent);

@@ -103,6 +103,15 @@ public:
         sqlite3_clear_bindings(statement_);
     }
 
+    long long RunForId() override
+    {
+        while (Step()) {
+        }
+        if (sqlite3_changes(db_) != 1)
+            throw ModelException("the database gave no id for a new row");
+        return sqlite3_last_insert_rowid(db_);
+    }
+
     bool IsNull(int column) const override { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
     long long Int(int column) const override { return sqlite3_column_int64(statement_, column); }
     double Double(int column) const override { return sqlite3_column_double(statement_, column); }
@@ -129,8 +138,8 @@ private:
 
 SqliteDatabase::SqliteDatabase(const std::string& path) : Database(path)
 {
-    // A connection is used by one thread at a time, so SQLite need not lock it on every call
-    // (a read of one row asks for each of its columns).
+    // A connection is used by one thread at a time (the model's objects are not shared across
+    // threads either), so SQLite need not lock its own mutex around every call.
     constexpr int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         const std::string reason = db_ ? sqlite3_errmsg(db_) : "out of memory";

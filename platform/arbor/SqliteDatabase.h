@@ -26,6 +26,11 @@ public:
 protected:
     std::unique_ptr<Statement> prepare(const std::string& sql) override;
     const char* beginSql() const override { return "BEGIN IMMEDIATE"; }
+    // The new row's id is the connection's last inserted row id: a RETURNING clause would
+    // make SQLite build a temporary table for each insert.
+    std::string_view returningIdSql() const override { return {}; }
+    // Kept prepared: parsing "SAVEPOINT save" for every saved object cost as much as a row.
+    void executeControl(const char* sql) override { Prepare(sql).Run(); }
     void rollbackQuietly(const char* sql) noexcept override;
 
 private:
