@@ -1,21 +1,20 @@
 #include "pdm/convert/ValueConversion.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 namespace Vireo::Cam::Pdm {
 
 namespace {
 
-// printf's "%f": fixed notation with six decimals, however large or small the number. The
-// largest double takes 309 digits before the point.
+// printf's "%f" in the "C" locale: fixed notation with six decimals, however large or small
+// the number. The largest double takes 309 digits before the point.
 std::wstring fixedNotation(double number)
 {
     std::array<char, 400> text{};
-    const int length = std::snprintf(text.data(), text.size(), "%f", number);
-    return std::wstring(text.data(), text.data() + std::max(length, 0));
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), number, std::chars_format::fixed, 6);
+    return std::wstring(text.data(), written.ptr);
 }
 
 std::wstring doubleText(const Cam::DoubleValue& value)

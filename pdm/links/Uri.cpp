@@ -3,15 +3,17 @@
 #include "platform/support/HexDigits.h"
 #include "platform/support/Utf8.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <stdexcept>
 
 namespace Vireo::Cam::Pdm {
 namespace {
 
+// The stop sets are a few characters long: a plain loop beats a library search per character.
 bool isOneOf(wchar_t c, std::wstring_view set)
 {
-    return set.find(c) != std::wstring_view::npos;
+    return std::ranges::find(set, c) != set.end();
 }
 
 // Reads text[from, ...) up to the first character of stops (or the end).
@@ -35,19 +37,12 @@ std::uint16_t parsePort(std::wstring_view digits)
     return 0;
 }
 
-std::wstring plusToSpace(std::wstring_view text)
-{
-    std::wstring out(text);
-    for (auto& c : out)
-        if (c == L'+')
-            c = L' ';
-    return out;
-}
-
 } // namespace
 
 std::wstring PercentDecode(std::wstring_view component)
 {
+    if (component.find(L'%') == std::wstring_view::npos)
+        return std::wstring(component);
     std::wstring out;
     out.reserve(component.size());
     std::string pending;
@@ -80,10 +75,10 @@ std::wstring PercentDecode(std::wstring_view component)
 Uri::Uri(std::wstring_view text)
 {
     const std::size_t n = text.size();
-    std::size_t i = 0;
-
-    for (; i < n && !isOneOf(text[i], L":?#/"); ++i)
-        scheme.push_back(static_cast<wchar_t>(std::towlower(static_cast<wint_t>(text[i]))));
+    std::size_t i = scanTo(text, 0, L":?#/");
+    scheme.resize(i);
+    std::transform(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i), scheme.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
     if (i == n)
         return;
     if (text[i] != L':' || i + 1 >= n || text[i + 1] != L'/')
@@ -115,8 +110,8 @@ Uri::Uri(std::wstring_view text)
                 bracketed = true;
             else if (c == L']')
                 bracketed = false;
-            host.push_back(c);
         }
+        host.assign(text.substr(authority, h - authority));
         if (h < cursor && text[h] == L':')
             port = parsePort(text.substr(h + 1, cursor - h - 1));
     } else if (scheme == L"file") {
@@ -138,25 +133,45 @@ Uri::Uri(std::wstring_view text)
         fragment = PercentDecode(text.substr(cursor + 1));
 }
 
-std::vector<std::pair<std::wstring, std::wstring>> Uri::SplitQuery(std::wstring_view q)
+std::vector<std::pair<std::wstring_view, std::wstring_view>> Uri::SplitQueryAsWritten(std::wstring_view q)
 {
-    std::vector<std::pair<std::wstring, std::wstring>> pairs;
+    std::vector<std::pair<std::wstring_view, std::wstring_view>> pairs;
     std::size_t i = 0;
     while (i < q.size()) {
         const std::size_t keyEnd = scanTo(q, i, L"=&");
-        std::wstring key = plusToSpace(q.substr(i, keyEnd - i));
-        std::wstring value;
+        const std::wstring_view key = q.substr(i, keyEnd - i);
+        std::wstring_view value;
         i = keyEnd;
         if (i < q.size() && q[i] == L'=') {
             const std::size_t valueEnd = scanTo(q, i + 1, L"&");
-            value = plusToSpace(q.substr(i + 1, valueEnd - i - 1));
+            value = q.substr(i + 1, valueEnd - i - 1);
             i = valueEnd;
         }
-        pairs.emplace_back(std::move(key), std::move(value));
+        pairs.emplace_back(key, value);
         if (i < q.size() && q[i] == L'&')
             ++i;
     }
     return pairs;
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> Uri::SplitQuery(std::wstring_view q)
+{
+    std::vector<std::pair<std::wstring, std::wstring>> pairs;
+    for (const auto& [key, value] : SplitQueryAsWritten(q))
+        pairs.emplace_back(QueryText(key), QueryText(value));
+    return pairs;
+}
+
+std::wstring Uri::QueryText(std::wstring_view written)
+{
+    std::wstring out(written);
+    std::ranges::replace(out, L'+', L' ');
+    return out;
+}
+
+bool Uri::SameQueryText(std::wstring_view written, std::wstring_view text)
+{
+    return std::ranges::equal(written, text, [](wchar_t w, wchar_t t) { return (w == L'+' ? L' ' : w) == t; });
 }
 
 } // namespace Vireo::Cam::Pdm

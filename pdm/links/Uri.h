@@ -37,10 +37,10 @@ struct Uri {
         static_assert((std::is_same_v<Keys, wchar_t> && ...), "keys are wide strings");
         std::array<std::optional<std::wstring>, sizeof...(Keys)> values;
         const std::array<std::wstring_view, sizeof...(Keys)> wanted{std::wstring_view(keys)...};
-        for (auto& [key, value] : SplitQuery(query)) {
+        for (const auto& [key, value] : SplitQueryAsWritten(query)) {
             for (std::size_t k = 0; k < wanted.size(); ++k) {
-                if (key == wanted[k]) {
-                    values[k] = std::move(value);
+                if (SameQueryText(key, wanted[k])) {
+                    values[k] = QueryText(value);
                     break;
                 }
             }
@@ -50,6 +50,12 @@ struct Uri {
 
     // Splits a decoded query into its (key, value) pairs in order, "+" read as a space.
     static std::vector<std::pair<std::wstring, std::wstring>> SplitQuery(std::wstring_view query);
+    // The same pairs as written, "+" not yet read: links are read often and want two values.
+    static std::vector<std::pair<std::wstring_view, std::wstring_view>> SplitQueryAsWritten(std::wstring_view query);
+    // A key or value as written, "+" read as a space.
+    static std::wstring QueryText(std::wstring_view written);
+    // Whether a key as written reads as `text`.
+    static bool SameQueryText(std::wstring_view written, std::wstring_view text);
 };
 
 // Percent-decodes one URI component; escaped bytes are read as UTF-8. A "%" that is not

@@ -118,10 +118,12 @@ std::optional<SynchronizeDialog::AddedObjectRow> SynchronizeDialog::addObjectRow
 
 void SynchronizeDialog::addParameterRows(RowId objectRow, std::vector<Parameter> parameters)
 {
+    auto& rows = _objects[objectRow].parameters;
+    rows.reserve(rows.size() + parameters.size());
     for (Parameter& parameter : parameters) {
         const bool equal = IsEqualCamBaseValue(parameter.camValue.get(), parameter.pdmValue.get());
         const RowId id = appendParameterRow(objectRow, parameter.name, parameter.camValue.get(), equal);
-        _objects[objectRow].parameters.emplace_back(id, std::move(parameter));
+        rows.emplace_back(id, std::move(parameter));
     }
 }
 

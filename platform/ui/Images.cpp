@@ -4,19 +4,19 @@
 
 namespace zkpf {
 
+const Image::Data Image::none_{};
+
 Image Image::FromResourceIcon(const ResourceIcon& icon, std::vector<int> sizes)
 {
     Image image;
-    image.icon_ = icon;
-    image.sizes_ = std::move(sizes);
+    image.data_ = std::make_shared<const Data>(Data{icon, {}, std::move(sizes)});
     return image;
 }
 
 Image Image::FromFilePath(std::filesystem::path path, std::vector<int> sizes)
 {
     Image image;
-    image.path_ = std::move(path);
-    image.sizes_ = std::move(sizes);
+    image.data_ = std::make_shared<const Data>(Data{{}, std::move(path), std::move(sizes)});
     return image;
 }
 

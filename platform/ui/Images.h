@@ -4,6 +4,7 @@
 // user-interface module, UIModuleProxy.h.)
 
 #include <filesystem>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -21,15 +22,20 @@ public:
     static Image FromResourceIcon(const ResourceIcon& icon, std::vector<int> sizes);
     static Image FromFilePath(std::filesystem::path path, std::vector<int> sizes);
 
-    bool IsEmpty() const noexcept { return icon_.id == 0 && path_.empty(); }
-    const ResourceIcon& GetResourceIcon() const noexcept { return icon_; }
-    const std::filesystem::path& GetFilePath() const noexcept { return path_; }
-    const std::vector<int>& GetSizes() const noexcept { return sizes_; }
+    bool IsEmpty() const noexcept { return !data_ || (data_->icon.id == 0 && data_->path.empty()); }
+    const ResourceIcon& GetResourceIcon() const noexcept { return data_ ? data_->icon : none_.icon; }
+    const std::filesystem::path& GetFilePath() const noexcept { return data_ ? data_->path : none_.path; }
+    const std::vector<int>& GetSizes() const noexcept { return data_ ? data_->sizes : none_.sizes; }
 
 private:
-    ResourceIcon icon_;
-    std::filesystem::path path_;
-    std::vector<int> sizes_;
+    struct Data {
+        ResourceIcon icon;
+        std::filesystem::path path;
+        std::vector<int> sizes;
+    };
+    // Lists show the same few icons on thousands of rows: copies share one description.
+    std::shared_ptr<const Data> data_;
+    static const Data none_;
 };
 
 } // namespace zkpf

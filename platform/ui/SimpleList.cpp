@@ -1,5 +1,6 @@
 #include "platform/ui/SimpleList.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <unordered_set>
@@ -39,11 +40,8 @@ int SimpleList::AppendRow(int parentRow)
         row.parentKey = rowAt(parentRow).key;
     row.cells.resize(columns_.size());
     rows_.push_back(std::move(row));
-    const int index = GetRowCount() - 1;
-    if (!indexStale_)
-        indexByKey_.emplace(rows_.back().key, index);
     ++revision_;
-    return index;
+    return GetRowCount() - 1;
 }
 
 int SimpleList::GetParentRow(int row) const
@@ -196,22 +194,20 @@ const SimpleList::Cell* SimpleList::findCell(int row, int column) const
 
 int SimpleList::indexOfKey(std::uint64_t key) const
 {
-    reindex();
-    const auto found = indexByKey_.find(key);
-    return found == indexByKey_.end() ? -1 : found->second;
+    // Keys grow with every appended row and removals keep the order, so the rows are sorted
+    // by key.
+    const auto found = std::ranges::lower_bound(rows_, key, {}, &Row::key);
+    return found != rows_.end() && found->key == key ? static_cast<int>(found - rows_.begin()) : -1;
 }
 
 void SimpleList::reindex() const
 {
     if (!indexStale_)
         return;
-    indexByKey_.clear();
     indexById_.clear();
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        indexByKey_.emplace(rows_[i].key, static_cast<int>(i));
+    for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].id >= 0)
             indexById_.emplace(rows_[i].id, static_cast<int>(i));
-    }
     indexStale_ = false;
 }
 

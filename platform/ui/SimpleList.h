@@ -116,7 +116,6 @@ private:
     std::function<void()> onSelectionChanged_;
     std::uint64_t revision_ = 0;
     // Rebuilt lazily after a removal shifted the indexes.
-    mutable std::unordered_map<std::uint64_t, int> indexByKey_;
     mutable std::unordered_map<RowId, int> indexById_;
     mutable bool indexStale_ = false;
 };

@@ -27,6 +27,9 @@ TEST(ValueConversionTest, ValuesAsText)
     EXPECT_EQ(FromCamBaseValue(DoubleValue(-2.5, ZKUnits::Millimeter)), L"-2.500000 mm");
     EXPECT_EQ(FromCamBaseValue(DoubleValue(1e20, ZKUnits::MillimeterPerMinute)),
               L"100000000000000000000.000000 mm/min");
+    EXPECT_EQ(FromCamBaseValue(DoubleValue(-0.0)), L"-0.000000");
+    EXPECT_EQ(FromCamBaseValue(DoubleValue(2.0000005)), L"2.000001");
+    EXPECT_EQ(FromCamBaseValue(DoubleValue(std::numeric_limits<double>::max())).size(), 309u + 7u);
     EXPECT_EQ(FromCamBaseValue(Cam::StringValue(L"Steel C45 \u00d8")), L"Steel C45 \u00d8");
     EXPECT_EQ(FromCamBaseValue(Cam::CalculatedValue(L"D/2", 5)), L"");
     EXPECT_EQ(FromCamBaseValue(Cam::AggregateValue()), L"");
