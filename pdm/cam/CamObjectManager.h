@@ -34,7 +34,7 @@ public:
 
     const CamObject& GetObject() const noexcept { return object; }
     // The catalogue type that accepted the object when the manager was made; empty for none.
-    const std::wstring& GetAppType() const noexcept { return appType; }
+    std::wstring_view GetAppType() const noexcept { return appType; }
 
     // ---- types -------------------------------------------------------------------------
     static std::vector<std::wstring_view> GetCamTypeNames();
@@ -82,7 +82,7 @@ public:
 
 private:
     CamObject object;
-    std::wstring appType;
+    std::wstring_view appType; // a key of the catalogue, which lives as long as the program
     // The catalogue entry of `appType`; null when no type accepted the object.
     const PdmCamType* typeEntry = nullptr;
 };

@@ -30,7 +30,7 @@ void ReportBrokenLink(const CamObject& object, const std::wstring& text)
 {
     const CamObjectManager manager(object);
     ShowBuilderMessage(BuilderMessageKey::GettingReferenceObjectData,
-                       L"The link \"" + text + L"\" of the " + manager.GetAppType() + L" object " +
+                       L"The link \"" + text + L"\" of the " + std::wstring(manager.GetAppType()) + L" object " +
                            CamObjectManager::idToString(CamObjectManager::GetId(object)) +
                            L" names no PDM object; the object and its children are left out.");
 }

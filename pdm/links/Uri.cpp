@@ -4,22 +4,22 @@
 #include "platform/support/Utf8.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cwctype>
 #include <stdexcept>
 
 namespace Vireo::Cam::Pdm {
 namespace {
 
-// The stop sets are a few characters long: a plain loop beats a library search per character.
-bool isOneOf(wchar_t c, std::wstring_view set)
-{
-    return std::ranges::find(set, c) != set.end();
-}
-
-// Reads text[from, ...) up to the first character of stops (or the end).
+// Reads text[from, ...) up to the first character of stops (or the end). The stops are ASCII
+// punctuation, looked up as bits: links are read once per listed object.
 std::size_t scanTo(std::wstring_view text, std::size_t from, std::wstring_view stops)
 {
-    while (from < text.size() && !isOneOf(text[from], stops))
+    std::bitset<128> isStop;
+    for (const wchar_t stop : stops)
+        isStop.set(static_cast<std::size_t>(stop));
+    const auto stopsAt = [&](wchar_t c) { return static_cast<std::uint32_t>(c) < 128 && isStop[static_cast<std::size_t>(c)]; };
+    while (from < text.size() && !stopsAt(text[from]))
         ++from;
     return from;
 }

@@ -50,8 +50,8 @@ TEST_F(PdmCamComparatorTest, RightAfterTheImportNoObjectDiffers)
     ASSERT_EQ(objects.size(), 8u) << "project, group, two machinings, tool, stock, part, fixture";
     for (const CamObject& object : objects) {
         PdmCamComparator comparator = linked(object);
-        EXPECT_TRUE(IntegrationManager().MakeData(comparator)) << CamObjectManager(object).GetAppType();
-        EXPECT_FALSE(comparator.IsDifferent()) << CamObjectManager(object).GetAppType();
+        EXPECT_TRUE(IntegrationManager().MakeData(comparator)) << std::wstring(CamObjectManager(object).GetAppType());
+        EXPECT_FALSE(comparator.IsDifferent()) << std::wstring(CamObjectManager(object).GetAppType());
         EXPECT_EQ(comparator.GetUri(), CamObjectManager::GetUri(object));
         for (const auto& parameter : comparator.GetParameters())
             EXPECT_TRUE(parameter.camValue && parameter.pdmValue);

@@ -384,7 +384,7 @@ TEST_F(PdmCamCreatorTest, UpdateAttachesObjectsAlreadyInTheDocumentAndSkipsBroke
     const auto children = CamObjectManager(camOf(facingMachining)).GetChildCamObjects(true);
     std::set<std::wstring> childTypes;
     for (const CamObject& child : children)
-        childTypes.insert(CamObjectManager(child).GetAppType());
+        childTypes.emplace(CamObjectManager(child).GetAppType());
     EXPECT_TRUE(childTypes.contains(L"ToolMillEnd"));
     EXPECT_TRUE(childTypes.contains(L"Part"));
 

@@ -51,7 +51,7 @@ protected:
         ASSERT_FALSE(CamObjectManager::IsNull(project));
     }
 
-    static std::wstring Type(const CamObject& object) { return CamObjectManager(object).GetAppType(); }
+    static std::wstring Type(const CamObject& object) { return std::wstring(CamObjectManager(object).GetAppType()); }
 
     static std::wstring Text(const CamObject& object, std::wstring_view name)
     {
