@@ -3,6 +3,7 @@
 #include "pdm/cam/CamConsts.h"
 #include "pdm/cam/CamObjectManager.h"
 #include "pdm/convert/ValueConversion.h"
+#include "pdm/convert/internal/WalkFilters.h"
 #include "pdm/rules/RuleParameterGuid.h"
 #include "pdm/rules/CamAppTypes.h"
 #include "pdm/rules/RuleTag.h"
@@ -82,6 +83,14 @@ AppFilter CamPdmCreator::GetAppFilter() const
     if (types.empty())
         types.emplace(CamObjectManager(camObject).GetAppType(), AppDataType::CamObjectType);
     return CamAppFilter(std::move(types));
+}
+
+SharedAppFilter CamPdmCreator::GetSharedAppFilter() const
+{
+    if (!walkFilters || CamObjectManager::IsNull(camObject))
+        return IntegrationBuilder::GetSharedAppFilter();
+    const CamObjectManager manager(camObject);
+    return walkFilters->Get(internal::WalkFilters::Basis::OwnType, manager.GetAppType(), [this] { return GetAppFilter(); });
 }
 
 bool CamPdmCreator::ProcessRules(const IntegrationRules& rules)

@@ -11,6 +11,9 @@
 #include <vector>
 
 namespace Vireo::Cam::Pdm {
+namespace internal {
+class WalkFilters;
+}
 
 class CamPdmCreator : public PdmBuilder {
 public:
@@ -31,6 +34,8 @@ public:
     NameFilter GetNameFilter() const override;
     // The object's own type and every generic type that covers it.
     AppFilter GetAppFilter() const override;
+    // Inside a child walk, the filter shared by every builder of an object of the same type.
+    SharedAppFilter GetSharedAppFilter() const override;
     bool ProcessRules(const IntegrationRules& rules) override;
     // Copies the CAM values of the plain parameter rows into `object`; true when one was written.
     bool FillData(const PdmObject& object, const AppDataset& dataset, const std::vector<Types>& types,
@@ -52,8 +57,12 @@ private:
     void createChildren();
     void updateChildren();
     void recordExported(const CamObject& object, const PdmObject& pdmObject);
+    static PdmObject createChild(const CamObject& child, int referenceId, const PdmObject& parent,
+                                 internal::WalkFilters& filters);
 
     CamObject camObject;
+    // The filters of the walk that made this builder; null outside a walk.
+    internal::WalkFilters* walkFilters = nullptr;
     bool recursive = false;
     std::vector<ExportedObject> exported;
     std::unordered_set<CamObjectId> exportedIds;

@@ -1,4 +1,5 @@
 #include "pdm/convert/CamPdmCreator.h"
+#include "pdm/convert/internal/WalkFilters.h"
 #include "pdm/convert/internal/WalkPath.h"
 
 #include "pdm/cam/CamConsts.h"
@@ -86,18 +87,20 @@ std::vector<CamObject> childrenOf(const CamObject& object)
     return CamObjectManager(object).GetChildCamObjects(true);
 }
 
+} // namespace
+
 // The root of a new CAM child: a full run of a child builder under `parent` (or at the top
 // of the reference). Null when it failed or saved nothing.
-PdmObject createChild(const CamObject& child, int referenceId, const PdmObject& parent)
+PdmObject CamPdmCreator::createChild(const CamObject& child, int referenceId, const PdmObject& parent,
+                                     internal::WalkFilters& filters)
 {
     CamPdmCreator builder(child, referenceId);
+    builder.walkFilters = &filters;
     builder.SetParentDatasetObject(parent);
     if (!IntegrationManager().MakeData(builder) || builder.GetDatasetObjects().empty())
         return nullptr;
     return builder.GetDatasetObjects().back();
 }
-
-} // namespace
 
 bool CamPdmCreator::CreateChildren()
 {
@@ -115,6 +118,7 @@ void CamPdmCreator::createChildren()
     const int referenceId = info->Id();
     const bool sharing = info->HierarchyType() == Model::ReferenceHierarchyType::Complex;
     std::unordered_map<CamObjectId, PdmObject> made;
+    internal::WalkFilters filters;
     std::deque<Node> queue{{camObject, root, pathOf({}, camObject)}};
     while (!queue.empty()) {
         const Node parent = std::move(queue.front());
@@ -129,7 +133,7 @@ void CamPdmCreator::createChildren()
                 if (existing != made.end() && linkAsChild(parent.pdmObject, existing->second))
                     continue;
             }
-            auto created = createChild(child, referenceId, parent.pdmObject);
+            auto created = createChild(child, referenceId, parent.pdmObject, filters);
             if (!created)
                 continue;
             if (shared)
@@ -151,6 +155,7 @@ void CamPdmCreator::updateChildren()
     if (!info)
         return;
     const int referenceId = info->Id();
+    internal::WalkFilters filters;
     std::deque<Node> queue{{camObject, GetUpdateDatasetObject(), pathOf({}, camObject)}};
     while (!queue.empty()) {
         const Node parent = std::move(queue.front());
@@ -165,6 +170,7 @@ void CamPdmCreator::updateChildren()
             if (link.state == CamLink::State::Linked) {
                 const auto& [linkedReferenceId, linkedObjectId] = link.id;
                 CamPdmCreator linked(child, linkedObjectId, linkedReferenceId);
+                linked.walkFilters = &filters;
                 const bool updated = IntegrationManager().MakeData(linked);
                 // A linked object that is gone leaves the child and its subtree out (the
                 // child's run said so); otherwise the children are visited whether or not
@@ -176,7 +182,7 @@ void CamPdmCreator::updateChildren()
                 queue.push_back({child, linked.GetUpdateDatasetObject(), path});
                 continue;
             }
-            if (auto created = createChild(child, referenceId, parent.pdmObject)) {
+            if (auto created = createChild(child, referenceId, parent.pdmObject, filters)) {
                 recordExported(child, created);
                 queue.push_back({child, std::move(created), path});
             }

@@ -28,7 +28,8 @@ Query& Query::Bind(int at, long long value)
 
 Query& Query::Bind(int at, const System::Guid& guid)
 {
-    return Bind(at, std::wstring_view(guid.ToString()));
+    statement_.BindText(at, guid.ToUtf8());
+    return *this;
 }
 
 Query& Query::Bind(int at, std::wstring_view text)

@@ -106,13 +106,24 @@ Guid Guid::Parse(std::wstring_view text)
 
 std::wstring Guid::ToString() const
 {
-    static constexpr wchar_t digits[] = L"0123456789abcdef";
-    // Written in place: texts of GUIDs are made for every saved object and every class asked.
-    std::wstring out(36, L'-');
+    return text<std::wstring>();
+}
+
+std::string Guid::ToUtf8() const
+{
+    return text<std::string>();
+}
+
+// Written in place: texts of GUIDs are made for every saved object and every class asked.
+template <class Text>
+Text Guid::text() const
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    Text out(36, '-');
     std::size_t at = 0;
     auto put = [&](std::uint64_t value, int count) {
         for (int i = count - 1; i >= 0; --i)
-            out[at++] = digits[(value >> (4 * i)) & 0xF];
+            out[at++] = static_cast<typename Text::value_type>(digits[(value >> (4 * i)) & 0xF]);
     };
     put(data1_, 8);
     ++at;

@@ -39,11 +39,16 @@ public:
     constexpr bool IsEmpty() const { return *this == Guid{}; }
 
     std::wstring ToString() const;
+    // The same text in UTF-8, as the storage binds it.
+    std::string ToUtf8() const;
 
     friend constexpr bool operator==(const Guid&, const Guid&) = default;
     friend constexpr auto operator<=>(const Guid&, const Guid&) = default;
 
 private:
+    template <class Text>
+    Text text() const;
+
     std::uint32_t data1_ = 0;
     std::uint16_t data2_ = 0;
     std::uint16_t data3_ = 0;

@@ -9,9 +9,14 @@ namespace zkpf {
 
 int SimpleList::AddColumn(std::wstring header)
 {
+    const std::size_t before = columns_.size();
     columns_.push_back(Column{std::move(header)});
-    for (Row& row : rows_)
-        row.cells.resize(columns_.size());
+    std::vector<Cell> cells(rows_.size() * columns_.size());
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        std::move(cells_.begin() + static_cast<std::ptrdiff_t>(row * before),
+                  cells_.begin() + static_cast<std::ptrdiff_t>((row + 1) * before),
+                  cells.begin() + static_cast<std::ptrdiff_t>(row * columns_.size()));
+    cells_ = std::move(cells);
     ++revision_;
     return GetColumnCount() - 1;
 }
@@ -38,8 +43,8 @@ int SimpleList::AppendRow(int parentRow)
     row.key = nextKey_++;
     if (parentRow >= 0)
         row.parentKey = rowAt(parentRow).key;
-    row.cells.resize(columns_.size());
     rows_.push_back(std::move(row));
+    cells_.resize(cells_.size() + columns_.size());
     ++revision_;
     return GetRowCount() - 1;
 }
@@ -57,7 +62,21 @@ void SimpleList::RemoveRow(int row)
     for (std::size_t i = static_cast<std::size_t>(row) + 1; i < rows_.size(); ++i)
         if (rows_[i].parentKey && removed.contains(*rows_[i].parentKey))
             removed.insert(rows_[i].key);
-    std::erase_if(rows_, [&](const Row& candidate) { return removed.contains(candidate.key); });
+    const std::size_t columns = columns_.size();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (removed.contains(rows_[i].key))
+            continue;
+        if (kept != i) {
+            rows_[kept] = std::move(rows_[i]);
+            std::move(cells_.begin() + static_cast<std::ptrdiff_t>(i * columns),
+                      cells_.begin() + static_cast<std::ptrdiff_t>((i + 1) * columns),
+                      cells_.begin() + static_cast<std::ptrdiff_t>(kept * columns));
+        }
+        ++kept;
+    }
+    rows_.resize(kept);
+    cells_.resize(kept * columns);
     if (selectedKey_ && removed.contains(*selectedKey_)) {
         selectedKey_.reset();
         if (onSelectionChanged_)
@@ -164,32 +183,35 @@ int SimpleList::GetSelectedRow() const
     return selectedKey_ ? indexOfKey(*selectedKey_) : -1;
 }
 
-SimpleList::Row& SimpleList::rowAt(int row)
+std::size_t SimpleList::checkedRow(int row) const
 {
     if (row < 0 || row >= GetRowCount())
         throw std::out_of_range("simple list: no row " + std::to_string(row));
-    return rows_[static_cast<std::size_t>(row)];
+    return static_cast<std::size_t>(row);
+}
+
+SimpleList::Row& SimpleList::rowAt(int row)
+{
+    return rows_[checkedRow(row)];
 }
 
 const SimpleList::Row& SimpleList::rowAt(int row) const
 {
-    if (row < 0 || row >= GetRowCount())
-        throw std::out_of_range("simple list: no row " + std::to_string(row));
-    return rows_[static_cast<std::size_t>(row)];
+    return rows_[checkedRow(row)];
 }
 
 SimpleList::Cell& SimpleList::cellAt(int row, int column)
 {
     if (column < 0 || column >= GetColumnCount())
         throw std::out_of_range("simple list: no column " + std::to_string(column));
-    return rowAt(row).cells[static_cast<std::size_t>(column)];
+    return cells_[checkedRow(row) * columns_.size() + static_cast<std::size_t>(column)];
 }
 
 const SimpleList::Cell* SimpleList::findCell(int row, int column) const
 {
     if (column < 0 || column >= GetColumnCount())
         return nullptr;
-    return &rowAt(row).cells[static_cast<std::size_t>(column)];
+    return &cells_[checkedRow(row) * columns_.size() + static_cast<std::size_t>(column)];
 }
 
 int SimpleList::indexOfKey(std::uint64_t key) const

@@ -94,10 +94,11 @@ private:
         std::uint64_t key = 0; // never reused, so parents stay found across removals
         std::optional<std::uint64_t> parentKey;
         RowId id = -1;
-        std::vector<Cell> cells;
         Image image;
     };
 
+    // The row's index, or std::out_of_range.
+    std::size_t checkedRow(int row) const;
     Row& rowAt(int row);
     const Row& rowAt(int row) const;
     Cell& cellAt(int row, int column);
@@ -107,6 +108,9 @@ private:
 
     std::vector<Column> columns_;
     std::vector<Row> rows_;
+    // The cells of row r are cells_[r * columns, (r + 1) * columns): one block for the whole
+    // list instead of one allocation per row, as lists of tens of thousands of rows are common.
+    std::vector<Cell> cells_;
     int treeColumn_ = 0;
     bool stretchHeight_ = false;
     bool hierarchy_ = false;

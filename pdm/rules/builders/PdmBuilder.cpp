@@ -167,7 +167,8 @@ bool PdmBuilder::ProcessRules(const IntegrationRules& rules)
                                             : findClassAndRuleForParent(parentDatasetObject, rules);
     if (!choice)
         return false;
-    ParamNode root = BuildParamTree(choice->params->second);
+    // A copy of the rule set's tree, built once: each run hangs its own objects on it.
+    ParamNode root = rules.GetParamTree(choice->params->first);
     root.object = openRoot(*choice);
     if (!root.object)
         return false;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -48,6 +49,7 @@ TEST(SystemGuid, TextFormsAndNewValues)
 {
     const auto guid = System::Guid::Parse(L"{AE471E72-676D-4739-9418-BC4000ADB986}");
     EXPECT_EQ(guid.ToString(), L"ae471e72-676d-4739-9418-bc4000adb986");
+    EXPECT_EQ(guid.ToUtf8(), "ae471e72-676d-4739-9418-bc4000adb986");
     EXPECT_EQ(System::Guid::Parse(guid.ToString()), guid);
     EXPECT_FALSE(System::Guid::TryParse(L"ae471e72-676d-4739-9418-bc4000adb98"));
     EXPECT_FALSE(System::Guid::TryParse(L"ae471e72+676d-4739-9418-bc4000adb986"));
@@ -68,6 +70,11 @@ TEST(SystemGuid, TextFormsAndNewValues)
     EXPECT_NE(a, b);
     EXPECT_EQ(a.ToString()[14], L'4');
     EXPECT_NE(std::hash<System::Guid>{}(a), std::hash<System::Guid>{}(b));
+    // The random source is kept between calls: it must not hand out the same draw twice.
+    std::set<System::Guid> drawn;
+    for (int i = 0; i < 1000; ++i)
+        drawn.insert(System::Guid::NewGuid());
+    EXPECT_EQ(drawn.size(), 1000u);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 
 using zkpf::CheckState;
@@ -50,6 +52,29 @@ TEST(SimpleList, RowIdsParentsAndSelectionSurviveRemovalOfOtherRows)
     list.SetRowId(added, 20);
     EXPECT_EQ(list.GetRowById(20), 3);
     EXPECT_EQ(list.GetParentRow(3), list.GetRowById(13));
+}
+
+TEST(SimpleList, CellsStayWithTheirRowsAcrossRemovalsAndNewColumns)
+{
+    SimpleList list;
+    fillTree(list);
+    for (int row = 0; row < list.GetRowCount(); ++row) {
+        list.SetText(row, 0, L"name " + std::to_wstring(10 + row));
+        list.SetCheckState(row, 1, row % 2 ? zkpf::CheckState::Checked : zkpf::CheckState::Unchecked);
+    }
+    list.RemoveRow(list.GetRowById(11));
+    const int note = list.AddColumn(L"Note");
+    list.SetText(list.GetRowById(14), note, L"last");
+
+    for (const int id : {10, 13, 14}) {
+        const int row = list.GetRowById(id);
+        ASSERT_NE(list.GetText(row, 0), nullptr);
+        EXPECT_EQ(*list.GetText(row, 0), L"name " + std::to_wstring(id));
+        EXPECT_EQ(list.GetCheckState(row, 1), (id - 10) % 2 ? zkpf::CheckState::Checked : zkpf::CheckState::Unchecked);
+    }
+    EXPECT_EQ(list.GetText(list.GetRowById(13), note), nullptr);
+    EXPECT_EQ(*list.GetText(list.GetRowById(14), note), L"last");
+    EXPECT_THROW(list.SetText(list.GetRowCount(), 0, L"none"), std::out_of_range);
 }
 
 TEST(SimpleList, RemovingTheSelectedRowClearsAndReportsTheSelection)
