@@ -11,7 +11,7 @@ int SimpleList::AddColumn(std::wstring header)
 {
     const std::size_t before = columns_.size();
     columns_.push_back(Column{std::move(header)});
-    std::vector<Cell> cells(rows_.size() * columns_.size());
+    std::deque<Cell> cells(rows_.size() * columns_.size());
     for (std::size_t row = 0; row < rows_.size(); ++row)
         std::move(cells_.begin() + static_cast<std::ptrdiff_t>(row * before),
                   cells_.begin() + static_cast<std::ptrdiff_t>((row + 1) * before),

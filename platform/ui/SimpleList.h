@@ -11,6 +11,7 @@
 #include "platform/ui/Images.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -107,10 +108,11 @@ private:
     void reindex() const;
 
     std::vector<Column> columns_;
-    std::vector<Row> rows_;
-    // The cells of row r are cells_[r * columns, (r + 1) * columns): one block for the whole
-    // list instead of one allocation per row, as lists of tens of thousands of rows are common.
-    std::vector<Cell> cells_;
+    // Lists of tens of thousands of rows are common: rows and cells grow in blocks that are
+    // never moved, and the cells of row r are cells_[r * columns, (r + 1) * columns) instead of
+    // an allocation of their own.
+    std::deque<Row> rows_;
+    std::deque<Cell> cells_;
     int treeColumn_ = 0;
     bool stretchHeight_ = false;
     bool hierarchy_ = false;
