@@ -2,6 +2,8 @@
 
 #include "pdm/links/Uri.h"
 
+#include <array>
+#include <charconv>
 #include <stdexcept>
 
 namespace Vireo::Cam::Pdm {
@@ -24,16 +26,26 @@ std::optional<std::int32_t> toInt32(const std::wstring& text)
     }
 }
 
+// Appends the decimal digits of `number` (std::to_wstring formats through swprintf, and every
+// imported object gets a link).
+void appendDecimal(std::wstring& text, std::int32_t number)
+{
+    std::array<char, 12> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    text.append(digits.data(), end);
+}
+
 } // namespace
 
 std::wstring GetUriFromObjectId(std::int32_t refId, std::int32_t objId, std::wstring_view address)
 {
     std::wstring link = L"arbor://";
+    link.reserve(64 + address.size());
     link += address;
     link += L"/OpenReferenceWindow/?refId=";
-    link += std::to_wstring(refId);
+    appendDecimal(link, refId);
     link += L"&objId=";
-    link += std::to_wstring(objId);
+    appendDecimal(link, objId);
     return link;
 }
 
